@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#include "lifecycle.h"
+
+#include "frmmain.h"
+#include "winsock.h"
+
+#include <QCoreApplication>
+
+Lifecycle::Lifecycle(frmMain &window, std::optional<int> listenPort, ExitFunction exitNow)
+    : QObject(&window),
+      m_window(window),
+      m_listenPort(listenPort),
+      m_exitNow(exitNow ? std::move(exitNow) : [] { QCoreApplication::exit(0); })
+{
+    connect(&window, &frmMain::Unloading, this, &Lifecycle::Form_Unload);
+    connect(&window, &frmMain::ExitChosen, this, &Lifecycle::mnuFileExit_Click);
+}
+
+void Lifecycle::Form_Load()
+{
+    using Box = ChatView::Box;
+    Winsock &socket = m_window.socket();
+    const QString localPort = m_window.boxText(Box::LocalPort);
+    socket.setLocalPort(m_listenPort.value_or(localPort.toInt()));
+    m_window.setBoxText(Box::LocalIP, Winsock::LocalIP());
+    m_window.appendLine(QStringLiteral("Listening to Port ") + localPort +
+                        QStringLiteral(" for new connection requests."));
+    if (!socket.Listen())
+        m_window.showError(socket.ErrorText() +
+                           QStringLiteral(" You can still connect to a partner."));
+}
+
+void Lifecycle::Form_Unload()
+{
+    m_window.socket().Close();
+}
+
+void Lifecycle::mnuFileExit_Click()
+{
+    // Ends the program without the unload step; the socket goes with the window.
+    m_exitNow();
+}

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+// Start-up and shut-down of the main window: what its load and unload steps and File ▸ Exit do.
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <optional>
+
+class frmMain;
+
+class Lifecycle : public QObject
+{
+    Q_OBJECT
+
+public:
+    using ExitFunction = std::function<void()>;
+
+    // listenPort replaces the Local Port box's number for the socket only (tests listen on 0).
+    // exitNow ends the program; by default it leaves the application's event loop at once.
+    explicit Lifecycle(frmMain &window, std::optional<int> listenPort = std::nullopt,
+                       ExitFunction exitNow = {});
+
+    // Runs once, before the window is first shown.
+    void Form_Load();
+
+private:
+    void Form_Unload();
+    void mnuFileExit_Click();
+
+    frmMain &m_window;
+    std::optional<int> m_listenPort;
+    ExitFunction m_exitNow;
+};

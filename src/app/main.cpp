@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#include "frmmain.h"
+#include "generated/version.h"
+#include "lifecycle.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <cstdio>
+#include <cstdlib>
+
+#include "parlino-32.xpm"
+
+namespace {
+
+// Qt's own message for a missing display is long and cryptic; say it plainly instead.
+bool displayAvailable()
+{
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return true;
+    std::fputs(
+        "parlino: no display found (DISPLAY and WAYLAND_DISPLAY are unset). Run it on a "
+        "desktop, or headless with 'xvfb-run parlino' or 'parlino -platform vnc' and a VNC "
+        "viewer on port 5900.\n",
+        stderr);
+    return false;
+#else
+    return true;
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!displayAvailable())
+        return EXIT_FAILURE;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(Version::ProductName));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(Version::ProductName));
+    QApplication::setApplicationVersion(QString::fromLatin1(Version::Full));
+    QApplication::setOrganizationDomain(QStringLiteral("parlino.invalid"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.parlino.Parlino"));
+    QApplication::setWindowIcon(QIcon(QPixmap(parlino_32_xpm)));
+
+    frmMain window;
+    Lifecycle lifecycle(window);
+    lifecycle.Form_Load();
+    window.show();
+    return app.exec();
+}

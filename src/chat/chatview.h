@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+// What the chat commands need from the main window. The window implements it; the modal boxes
+// behind showError() and askYesNo() are where tests give their answers.
+#pragma once
+
+#include <QString>
+
+class ChatView
+{
+public:
+    enum class Box { RemoteIP, RemotePort, LocalPort, LocalIP, DisplayName, Message };
+
+    virtual QString boxText(Box box) const = 0;
+    virtual void setBoxText(Box box, const QString &text) = 0;
+    // Adds one entry at the end of the conversation list, without scrolling or selecting.
+    virtual void appendLine(const QString &line) = 0;
+    virtual void focusDisplayName() = 0;
+    // The received-text variable the DataArrival handler fills.
+    virtual QString &strIncoming() = 0;
+
+    // The Error box: information icon, one OK button, title "Error", text shown as plain text.
+    virtual void showError(const QString &text) = 0;
+    // A Yes/No question with Yes as the default and no icon; true for Yes.
+    virtual bool askYesNo(const QString &title, const QString &question) = 0;
+
+protected:
+    ~ChatView() = default;
+};

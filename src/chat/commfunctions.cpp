@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: MIT
+#include "commfunctions.h"
+
+#include "chatview.h"
+#include "winsock.h"
+
+using Box = ChatView::Box;
+
+bool Commfunctions::connected() const
+{
+    return m_socket.State() == Winsock::sckConnected;
+}
+
+void Commfunctions::appendListeningLine()
+{
+    m_view.appendLine(QStringLiteral("Listening to port ") + m_view.boxText(Box::LocalPort) +
+                      QStringLiteral(" for new connection requests."));
+}
+
+// A failure the socket raised at once: the command stops where it is, and the user is told why.
+void Commfunctions::reportFailure()
+{
+    m_view.showError(m_socket.ErrorText());
+}
+
+void Commfunctions::CommConnect()
+{
+    if (connected()) {
+        m_view.showError(QStringLiteral("You are already connected to: ") +
+                         m_view.boxText(Box::RemoteIP) +
+                         QStringLiteral("You must disconnect before proceeding."));
+        return;
+    }
+    const QString remoteIP = m_view.boxText(Box::RemoteIP);
+    if (remoteIP.isEmpty()) {
+        m_view.showError(QStringLiteral("You must give me a Remote IP Address to connect to."));
+        return;
+    }
+    m_socket.Close();
+    if (!m_socket.Connect(remoteIP, m_view.boxText(Box::RemotePort)))
+        return reportFailure();
+    m_view.appendLine(QStringLiteral("Connection request has been sent to: ") + remoteIP);
+}
+
+void Commfunctions::CommDisconnect()
+{
+    if (!connected()) {
+        m_view.showError(QStringLiteral("You are already disconnected, cannot disconnect again."));
+        return;
+    }
+    m_socket.Close();
+    const bool listening = m_socket.Listen();
+    m_view.appendLine(QStringLiteral("Disconnected"));
+    if (!listening)
+        return reportFailure();
+    appendListeningLine();
+}
+
+void Commfunctions::CommListen()
+{
+    m_socket.Close();
+    if (!m_socket.Listen())
+        return reportFailure();
+    appendListeningLine();
+}
+
+void Commfunctions::CommSend()
+{
+    if (!connected()) {
+        m_view.showError(QStringLiteral("You must first be connected to another computer."));
+        return;
+    }
+    const QString displayName = m_view.boxText(Box::DisplayName);
+    if (displayName.isEmpty()) {
+        m_view.showError(QStringLiteral("Please enter a display name."));
+        m_view.focusDisplayName();
+        return;
+    }
+    const QString chatLine = displayName + QStringLiteral(" : ") + m_view.boxText(Box::Message);
+    if (!m_socket.SendData(chatLine))
+        return reportFailure();
+    m_view.appendLine(chatLine);
+    m_view.setBoxText(Box::Message, QString());
+}
+
+void Commfunctions::ConnectionRequest(int requestId)
+{
+    m_socket.Close();
+    if (!m_view.askYesNo(QStringLiteral("Connection Request"),
+                         QStringLiteral("Incoming Connection Request, do you wish to allow it?"))) {
+        m_view.appendLine(QStringLiteral("Connection Denied"));
+        return;
+    }
+    if (!m_socket.Accept(requestId))
+        return reportFailure();
+    m_view.appendLine(QStringLiteral("Connection made"));
+}
+
+void Commfunctions::DataArrival(qint64 bytesTotal)
+{
+    Q_UNUSED(bytesTotal)
+    QString &strIncoming = m_view.strIncoming();
+    m_socket.GetData(strIncoming);
+    // A nested event loop may already have taken this arrival's text with an earlier one.
+    if (!strIncoming.isEmpty())
+        m_view.appendLine(strIncoming);
+}
+
+void Commfunctions::SocketError(const QString &description)
+{
+    m_view.showError(description);
+}

@@ -1,0 +1,340 @@
+// SPDX-License-Identifier: MIT
+#include "winsock.h"
+
+#include <QHostAddress>
+#include <QNetworkInterface>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace {
+
+// Bytes a caller may send before it is accepted; the rest waits in the kernel (TCP flow control).
+constexpr qint64 PendingReadBufferBytes = 1024 * 1024;
+// Bytes read ahead from the kernel while connected, so a flood cannot outrun the window.
+constexpr qint64 ConnectedReadBufferBytes = 4 * 1024 * 1024;
+// How long a closed connection may take to deliver what was already sent before it is dropped.
+constexpr int LingerMilliseconds = 30000;
+
+// Parses decimal text, digits only, into a TCP port; 0 when the text is not one.
+quint16 parsePort(const QString &text)
+{
+    if (text.isEmpty() || text.size() > 5)
+        return 0;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return 0;
+    }
+    const int port = text.toInt();
+    return port <= 65535 ? quint16(port) : 0;
+}
+
+QString describe(QAbstractSocket::SocketError error, const QString &qtText)
+{
+    switch (error) {
+        case QAbstractSocket::ConnectionRefusedError:
+            return QStringLiteral(
+                "The connection was refused: nothing is listening at that address "
+                "and port.");
+        case QAbstractSocket::HostNotFoundError:
+            return QStringLiteral("The remote host could not be found.");
+        case QAbstractSocket::SocketTimeoutError:
+            return QStringLiteral(
+                "The connection attempt timed out: the remote host did not answer.");
+        case QAbstractSocket::NetworkError:
+            return QStringLiteral("The network reported an error: %1.").arg(qtText);
+        case QAbstractSocket::RemoteHostClosedError:
+            return QStringLiteral("The partner closed the connection.");
+        default:
+            return QStringLiteral("The connection failed: %1.").arg(qtText);
+    }
+}
+
+}  // namespace
+
+Winsock::Winsock(QObject *parent)
+    : QObject(parent), m_server(new QTcpServer(this)), m_connectTimer(new QTimer(this))
+{
+    m_connectTimer->setSingleShot(true);
+    connect(m_server, &QTcpServer::newConnection, this, &Winsock::takeIncomingConnections);
+    connect(m_connectTimer, &QTimer::timeout, this, [this] {
+        if (m_socket && m_socket->state() != QAbstractSocket::ConnectedState) {
+            m_socket->abort();
+            m_failed = true;
+            reportLater(describe(QAbstractSocket::SocketTimeoutError, {}));
+        }
+    });
+}
+
+Winsock::~Winsock()
+{
+    Close();
+    dropPendingRequests();
+}
+
+void Winsock::setLocalPort(int port)
+{
+    m_localPort = port;
+}
+
+QString Winsock::LocalIP()
+{
+    const QList<QHostAddress> addresses = QNetworkInterface::allAddresses();
+    for (const QHostAddress &address : addresses) {
+        if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
+            return address.toString();
+    }
+    return QHostAddress(QHostAddress::LocalHost).toString();
+}
+
+int Winsock::State() const
+{
+    if (m_server->isListening())
+        return sckListening;
+    if (!m_socket)
+        return m_failed ? sckError : sckClosed;
+    switch (m_socket->state()) {
+        case QAbstractSocket::HostLookupState:
+            return sckResolvingHost;
+        case QAbstractSocket::ConnectingState:
+            return sckConnecting;
+        case QAbstractSocket::ConnectedState:
+            return sckConnected;
+        case QAbstractSocket::ClosingState:
+            return sckClosing;
+        default:
+            return m_failed ? sckError : sckClosed;
+    }
+}
+
+bool Winsock::Listen()
+{
+    if (State() != sckClosed && State() != sckError)
+        return fail(QStringLiteral("The socket is busy; close it before listening."));
+    if (m_localPort < 0 || m_localPort > 65535)
+        return fail(
+            QStringLiteral("Port %1 is not a port number from 1 to 65535.").arg(m_localPort));
+    if (!m_server->listen(QHostAddress::Any, quint16(m_localPort))) {
+        if (m_server->serverError() == QAbstractSocket::AddressInUseError)
+            return fail(QStringLiteral("Port %1 is already in use by another program, so no "
+                                       "connection requests can be received.")
+                            .arg(m_localPort));
+        return fail(QStringLiteral("Cannot listen on port %1: %2.")
+                        .arg(m_localPort)
+                        .arg(m_server->errorString()));
+    }
+    // Listening on port 0 picks a free port; later Listen() calls reuse it.
+    m_localPort = m_server->serverPort();
+    m_failed = false;
+    return true;
+}
+
+bool Winsock::Connect(const QString &host, const QString &port)
+{
+    if (State() != sckClosed && State() != sckError)
+        return fail(QStringLiteral("The socket is busy; close it before connecting."));
+    const quint16 portNumber = parsePort(port);
+    if (portNumber == 0)
+        return fail(
+            QStringLiteral("The remote port \"%1\" is not a number from 1 to 65535.").arg(port));
+    if (host.isEmpty())
+        return fail(QStringLiteral("No remote address was given."));
+
+    auto *socket = new QTcpSocket(this);
+    adoptConnection(socket);
+    connect(socket, &QTcpSocket::connected, this, [this, socket] {
+        m_connectTimer->stop();
+        socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+    });
+    m_failed = false;
+    m_connectTimer->start(m_connectTimeoutMs);
+    socket->connectToHost(host, portNumber);
+    return true;
+}
+
+bool Winsock::Accept(int requestId)
+{
+    QTcpSocket *socket = m_pending.take(requestId);
+    if (!socket)
+        return fail(QStringLiteral("There is no connection request %1 to accept.").arg(requestId));
+    if (State() != sckClosed && State() != sckError) {
+        socket->abort();
+        socket->deleteLater();
+        return fail(QStringLiteral("The socket is busy; close it before accepting a request."));
+    }
+    if (socket->state() != QAbstractSocket::ConnectedState && socket->bytesAvailable() == 0) {
+        socket->deleteLater();
+        return fail(QStringLiteral("The caller gave up before the request was accepted."));
+    }
+    adoptConnection(socket);
+    socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+    m_failed = false;
+    // Text the caller sent while the user was deciding is handed over from a fresh turn of the
+    // event loop, after the caller of Accept() has finished its own work.
+    if (socket->bytesAvailable() > 0 || socket->state() != QAbstractSocket::ConnectedState) {
+        m_readScheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            m_readScheduled = false;
+            readArrivedData();
+        });
+    }
+    return true;
+}
+
+bool Winsock::SendData(const QString &text)
+{
+    if (State() != sckConnected)
+        return fail(QStringLiteral("The text could not be sent: there is no connection."));
+    const QByteArray bytes = text.toUtf8();
+    if (m_socket->write(bytes) != bytes.size())
+        return fail(QStringLiteral("The text could not be sent: %1.").arg(m_socket->errorString()));
+    return true;
+}
+
+void Winsock::GetData(QString &data)
+{
+    data = m_received;
+    m_received.clear();
+}
+
+void Winsock::Close()
+{
+    m_connectTimer->stop();
+    // Pending requests are kept: their ids stay valid until their ConnectionRequest is decided.
+    m_server->close();
+    m_received.clear();
+    m_decoder.resetState();
+    m_failed = false;
+    if (!m_socket)
+        return;
+    QTcpSocket *socket = m_socket;
+    m_socket = nullptr;
+    socket->disconnect(this);
+    // Let text already handed to the socket reach the partner, then let the socket go.
+    connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    QTimer::singleShot(LingerMilliseconds, socket, [socket] {
+        socket->abort();
+        socket->deleteLater();
+    });
+    socket->disconnectFromHost();
+    if (socket->state() == QAbstractSocket::UnconnectedState)
+        socket->deleteLater();
+}
+
+void Winsock::takeIncomingConnections()
+{
+    while (m_server->hasPendingConnections()) {
+        QTcpSocket *socket = m_server->nextPendingConnection();
+        socket->setParent(this);
+        // One request is decided at a time, and only while nothing else is going on.
+        if (m_deciding || m_socket) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        socket->setReadBufferSize(PendingReadBufferBytes);
+        const int requestId = ++m_nextRequestId;
+        m_pending.insert(requestId, socket);
+
+        m_deciding = true;
+        Q_EMIT ConnectionRequest(requestId);
+        m_deciding = false;
+
+        if (QTcpSocket *refused = m_pending.take(requestId)) {
+            refused->abort();
+            refused->deleteLater();
+        }
+    }
+}
+
+void Winsock::adoptConnection(QTcpSocket *socket)
+{
+    m_socket = socket;
+    m_received.clear();
+    m_decoder.resetState();
+    socket->setReadBufferSize(ConnectedReadBufferBytes);
+    connect(socket, &QTcpSocket::readyRead, this, &Winsock::readArrivedData);
+    connect(socket, &QTcpSocket::disconnected, this, &Winsock::readArrivedData);
+    connect(socket, &QTcpSocket::errorOccurred, this,
+            [this, socket] { reportSocketError(socket); });
+}
+
+void Winsock::readArrivedData()
+{
+    if (!m_socket || m_readScheduled)
+        return;
+    QTcpSocket *socket = m_socket;
+    const QByteArray bytes = socket->read(ReadSliceBytes);
+    if (!bytes.isEmpty()) {
+        const QString text = m_decoder(bytes);
+        m_received += text;
+    }
+    const bool ended = socket->state() == QAbstractSocket::UnconnectedState;
+    if (ended && socket->bytesAvailable() == 0) {
+        // A character cut short by the end of the connection still shows, as U+FFFD.
+        const char terminator = '\0';
+        QString flushed = m_decoder(QByteArrayView(&terminator, 1));
+        flushed.chop(1);
+        m_received += flushed;
+    }
+    if (!m_received.isEmpty())
+        Q_EMIT DataArrival(bytes.size());
+
+    // The handler may have closed the socket or run a nested event loop.
+    if (socket != m_socket)
+        return;
+    if (socket->bytesAvailable() > 0) {
+        // More than one slice waits: hand it over in the next turn, so the window stays live.
+        m_readScheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            m_readScheduled = false;
+            readArrivedData();
+        });
+    } else if (ended) {
+        finishConnection();
+    }
+}
+
+void Winsock::finishConnection()
+{
+    if (!m_socket)
+        return;
+    m_socket->disconnect(this);
+    m_socket->deleteLater();
+    m_socket = nullptr;
+    m_decoder.resetState();
+}
+
+void Winsock::reportSocketError(QTcpSocket *socket)
+{
+    const QAbstractSocket::SocketError error = socket->error();
+    if (socket != m_socket)
+        return;
+    m_connectTimer->stop();
+    // The partner closing its side is the normal end of a conversation, not a failure.
+    if (error == QAbstractSocket::RemoteHostClosedError)
+        return;
+    m_failed = true;
+    reportLater(describe(error, socket->errorString()));
+}
+
+void Winsock::reportLater(const QString &description)
+{
+    m_errorText = description;
+    QTimer::singleShot(0, this, [this, description] { Q_EMIT Error(description); });
+}
+
+bool Winsock::fail(const QString &description)
+{
+    m_errorText = description;
+    return false;
+}
+
+void Winsock::dropPendingRequests()
+{
+    for (QTcpSocket *socket : std::as_const(m_pending)) {
+        socket->abort();
+        socket->deleteLater();
+    }
+    m_pending.clear();
+}

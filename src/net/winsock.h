@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+// The program's one TCP socket: a listener while it waits for a partner, a connection once it
+// has one.
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringDecoder>
+
+class QTcpServer;
+class QTcpSocket;
+class QTimer;
+
+// Wire format: chat text travels as UTF-8 with nothing added, no terminator, no length prefix.
+// The receiver shows whatever has arrived, so received bytes are decoded with a decoder kept for
+// the whole connection: a character split across two arrivals is decoded whole, and an arrival
+// that completes no character raises no DataArrival.
+//
+// States, as State() reports them:
+//   Closed ─Listen()→ Listening ─peer calls→ (ConnectionRequest; Close(), then Accept(id)) →
+//   Connected Closed ─Connect()→ ResolvingHost → Connecting → Connected Connected ─partner closes,
+//   reset, or Close()→ Closed (Error after a failure)
+// Only one connection exists at a time. Callers that arrive while a request is being decided, or
+// while the socket is not listening, are closed at once. A request that has not been accepted
+// when the ConnectionRequest handlers return is closed, so the caller sees its connection end.
+//
+// Failures: methods that fail at once return false and leave a sentence in ErrorText(); failures
+// that come later (refused, host not found, timed out, reset) are reported by the Error signal,
+// emitted from a fresh turn of the event loop.
+class Winsock : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum StateValue {
+        sckClosed = 0,
+        sckListening = 2,
+        sckResolvingHost = 4,
+        sckConnecting = 6,
+        sckConnected = 7,
+        sckClosing = 8,
+        sckError = 9,
+    };
+
+    explicit Winsock(QObject *parent = nullptr);
+    ~Winsock() override;
+
+    void setLocalPort(int port);
+    int LocalPort() const { return m_localPort; }
+    static QString LocalIP();
+    int State() const;
+
+    bool Listen();
+    bool Connect(const QString &host, const QString &port);
+    bool Accept(int requestId);
+    bool SendData(const QString &text);
+    void GetData(QString &data);
+    void Close();
+
+    QString ErrorText() const { return m_errorText; }
+
+    // How long an outgoing connection may take before it is given up.
+    void setConnectTimeout(int milliseconds) { m_connectTimeoutMs = milliseconds; }
+
+    // Largest slice of received bytes decoded and handed over in one turn of the event loop.
+    static constexpr qint64 ReadSliceBytes = 256 * 1024;
+
+Q_SIGNALS:
+    void ConnectionRequest(int requestId);
+    void DataArrival(qint64 bytesTotal);
+    void Error(const QString &description);
+
+private:
+    void takeIncomingConnections();
+    void adoptConnection(QTcpSocket *socket);
+    void readArrivedData();
+    void finishConnection();
+    void reportLater(const QString &description);
+    void reportSocketError(QTcpSocket *socket);
+    bool fail(const QString &description);
+    void dropPendingRequests();
+
+    QTcpServer *m_server = nullptr;
+    QPointer<QTcpSocket> m_socket;
+    QTimer *m_connectTimer = nullptr;
+    QHash<int, QTcpSocket *> m_pending;
+    QStringDecoder m_decoder{QStringDecoder::Utf8};
+    QString m_received;
+    QString m_errorText;
+    int m_localPort = 0;
+    int m_nextRequestId = 0;
+    int m_connectTimeoutMs = 30000;
+    bool m_deciding = false;
+    bool m_failed = false;
+    bool m_readScheduled = false;
+};

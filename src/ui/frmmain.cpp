@@ -1,0 +1,271 @@
+// SPDX-License-Identifier: MIT
+#include "frmmain.h"
+
+#include "frmabout.h"
+#include "messageboxprompter.h"
+#include "winsock.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "parlino-32.xpm"
+
+namespace {
+
+// The layout is drawn in twips; 15 twips make one logical pixel, and Qt scales logical pixels
+// for the screen.
+constexpr int TwipsPerPixel = 15;
+constexpr QSize ClientSize(6975 / TwipsPerPixel, 4140 / TwipsPerPixel);
+constexpr QColor WindowColour(0, 192, 0);
+constexpr QColor CaptionColour(255, 255, 128);
+constexpr QColor DisplayNameColour(255, 255, 0);
+// A compact sans serif, small enough for 19-pixel text boxes and for "Display Name:" to show in
+// full before the box that covers the rest of its band.
+constexpr int FontPixelSize = 11;
+const QStringList FontFamilies = {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                  QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"),
+                                  QStringLiteral("DejaVu Sans")};
+
+void place(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
+                        height / TwipsPerPixel);
+}
+
+void fill(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLineEdit *textBox(QWidget *parent, const char *name, const QString &text)
+{
+    auto *edit = new QLineEdit(text, parent);
+    edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+QLabel *caption(QWidget *parent, const char *name, const QString &text, const QColor &colour,
+                Qt::Alignment alignment)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment | Qt::AlignTop);
+    fill(label, colour);
+    return label;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text)
+{
+    auto *pushButton = new QPushButton(text, parent);
+    pushButton->setObjectName(QLatin1String(name));
+    pushButton->setAutoDefault(false);
+    pushButton->setDefault(false);
+    return pushButton;
+}
+
+QAction *menuItem(QMenu *menu, const char *name, const QString &text)
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+}  // namespace
+
+frmMain::frmMain(std::unique_ptr<ModalPrompter> prompter, QWidget *parent)
+    : QMainWindow(parent),
+      m_prompter(prompter ? std::move(prompter) : std::make_unique<MessageBoxPrompter>()),
+      Winsock1(new Winsock(this)),
+      m_commands(*this, *Winsock1)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Parlino"));
+    setWindowIcon(QIcon(QPixmap(parlino_32_xpm)));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QFont windowFont = font();
+    windowFont.setFamilies(FontFamilies);
+    windowFont.setPixelSize(FontPixelSize);
+    setFont(windowFont);
+
+    createControls();
+    createMenus();
+    wireEvents();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    List1->setFocus();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(ClientSize);
+    fill(client, WindowColour);
+    setCentralWidget(client);
+
+    // Created in tab order; labels never take the focus.
+    List1 = new QListWidget(client);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setUniformItemSizes(true);
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    txtRemotePort = textBox(client, "txtRemotePort", QStringLiteral("1981"));
+    RemotePort = caption(client, "RemotePort", QStringLiteral("Remote Port"), CaptionColour,
+                         Qt::AlignHCenter);
+    LocalPort =
+        caption(client, "LocalPort", QStringLiteral("Local Port"), CaptionColour, Qt::AlignHCenter);
+    txtLocalPort = textBox(client, "txtLocalPort", QStringLiteral("1981"));
+    txtRemoteIP = textBox(client, "txtRemoteIP", QString());
+    RemoteIP = caption(client, "RemoteIP", QStringLiteral("Remote IP Address"), CaptionColour,
+                       Qt::AlignHCenter);
+    txtLocalIP = textBox(client, "txtLocalIP", QString());
+    LocalIP = caption(client, "LocalIP", QStringLiteral("Local IP Address"), CaptionColour,
+                      Qt::AlignHCenter);
+    txtMessage = textBox(client, "txtMessage", QString());
+    cmdSend = button(client, "cmdSend", QStringLiteral("Send Message"));
+    cmdConnect = button(client, "cmdConnect", QStringLiteral("Connect"));
+    cmdDissconnect = button(client, "cmdDissconnect", QStringLiteral("Disconnect"));
+    cmdListen = button(client, "cmdListen", QStringLiteral("Listen"));
+    cmdAbout = button(client, "cmdAbout", QStringLiteral("About"));
+    DisplayName = caption(client, "DisplayName", QStringLiteral("Display Name:"), DisplayNameColour,
+                          Qt::AlignLeft);
+    txtDisplayName = textBox(client, "txtDisplayName", QString());
+
+    place(List1, 120, 960, 5175, 2400);
+    place(txtRemotePort, 5400, 840, 1455, 285);
+    place(RemotePort, 5400, 600, 1455, 495);
+    place(LocalPort, 5400, 1320, 1455, 495);
+    place(txtLocalPort, 5400, 1560, 1455, 285);
+    place(txtRemoteIP, 5400, 2280, 1455, 285);
+    place(RemoteIP, 5400, 2040, 1455, 495);
+    place(txtLocalIP, 5400, 3000, 1455, 285);
+    place(LocalIP, 5400, 2760, 1455, 495);
+    place(txtMessage, 120, 3600, 5175, 285);
+    place(cmdSend, 5400, 3600, 1455, 375);
+    place(cmdConnect, 120, 120, 1095, 375);
+    place(cmdDissconnect, 1320, 120, 1095, 375);
+    place(cmdListen, 2520, 120, 1095, 375);
+    place(cmdAbout, 3720, 120, 1095, 375);
+    place(DisplayName, 120, 600, 5175, 255);
+    place(txtDisplayName, 1200, 600, 4095, 285);
+
+    // Labels lie on the window background, every other control above them.
+    const QList<QWidget *> focusOrder = {
+        List1,   txtRemotePort, txtLocalPort,   txtRemoteIP, txtLocalIP, txtMessage,
+        cmdSend, cmdConnect,    cmdDissconnect, cmdListen,   cmdAbout,   txtDisplayName};
+    for (QWidget *widget : focusOrder) widget->raise();
+    for (qsizetype i = 1; i < focusOrder.size(); ++i) setTabOrder(focusOrder[i - 1], focusOrder[i]);
+}
+
+void frmMain::createMenus()
+{
+    // No access keys and no shortcuts.
+    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileExit = menuItem(mnuFile, "mnuFileExit", QStringLiteral("Exit"));
+
+    mnuCommunications = menuBar()->addMenu(QStringLiteral("Communications"));
+    mnuCommunications->setObjectName(QStringLiteral("mnuCommunications"));
+    mnuCommunicationsConnect =
+        menuItem(mnuCommunications, "mnuCommunicationsConnect", QStringLiteral("Connect"));
+    mnuCommunicationsDisconnect =
+        menuItem(mnuCommunications, "mnuCommunicationsDisconnect", QStringLiteral("Disconnect"));
+    mnuCommunicationsListen =
+        menuItem(mnuCommunications, "mnuCommunicationsListen", QStringLiteral("Listen"));
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpAbout = menuItem(mnuHelp, "mnuHelpAbout", QStringLiteral("About"));
+}
+
+void frmMain::wireEvents()
+{
+    connect(cmdConnect, &QPushButton::clicked, this, &frmMain::cmdConnect_Click);
+    connect(cmdDissconnect, &QPushButton::clicked, this, &frmMain::cmdDissconnect_Click);
+    connect(cmdListen, &QPushButton::clicked, this, &frmMain::cmdListen_Click);
+    connect(cmdSend, &QPushButton::clicked, this, &frmMain::cmdSend_Click);
+    connect(cmdAbout, &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
+    connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+    connect(mnuCommunicationsConnect, &QAction::triggered, this,
+            &frmMain::mnuCommunicationsConnect_Click);
+    connect(mnuCommunicationsDisconnect, &QAction::triggered, this,
+            &frmMain::mnuCommunicationsDisconnect_Click);
+    connect(mnuCommunicationsListen, &QAction::triggered, this,
+            &frmMain::mnuCommunicationsListen_Click);
+    connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
+    connect(Winsock1, &Winsock::ConnectionRequest, this, &frmMain::Winsock1_ConnectionRequest);
+    connect(Winsock1, &Winsock::DataArrival, this, &frmMain::Winsock1_DataArrival);
+    connect(Winsock1, &Winsock::Error, this, &frmMain::Winsock1_Error);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    Q_EMIT Unloading();
+    QMainWindow::closeEvent(event);
+}
+
+void frmMain::cmdAbout_Click()
+{
+    frmAbout about(this);
+    m_prompter->runDialog(about);
+}
+
+QLineEdit *frmMain::box(Box box) const
+{
+    switch (box) {
+        case Box::RemoteIP:
+            return txtRemoteIP;
+        case Box::RemotePort:
+            return txtRemotePort;
+        case Box::LocalPort:
+            return txtLocalPort;
+        case Box::LocalIP:
+            return txtLocalIP;
+        case Box::DisplayName:
+            return txtDisplayName;
+        case Box::Message:
+            return txtMessage;
+    }
+    Q_UNREACHABLE();
+}
+
+QString frmMain::boxText(Box which) const
+{
+    return box(which)->text();
+}
+
+void frmMain::setBoxText(Box which, const QString &text)
+{
+    box(which)->setText(text);
+}
+
+void frmMain::appendLine(const QString &line)
+{
+    List1->addItem(line);
+}
+
+void frmMain::focusDisplayName()
+{
+    txtDisplayName->setFocus();
+}
+
+void frmMain::showError(const QString &text)
+{
+    m_prompter->showError(this, text);
+}
+
+bool frmMain::askYesNo(const QString &title, const QString &question)
+{
+    return m_prompter->askYesNo(this, title, question);
+}

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "chatview.h"
+#include "commfunctions.h"
+#include "modalprompter.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class Winsock;
+
+// The main window: the conversation list, the boxes of a conversation, the command buttons and
+// menus, and the program's one socket. Each control's event has its own small handler.
+class frmMain : public QMainWindow, public ChatView
+{
+    Q_OBJECT
+
+public:
+    // Without a prompter the window shows real message boxes.
+    explicit frmMain(std::unique_ptr<ModalPrompter> prompter = {}, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    Winsock &socket() { return *Winsock1; }
+    Commfunctions &commands() { return m_commands; }
+
+    // ChatView
+    QString boxText(Box box) const override;
+    void setBoxText(Box box, const QString &text) override;
+    void appendLine(const QString &line) override;
+    void focusDisplayName() override;
+    QString &strIncoming() override { return m_strIncoming; }
+    void showError(const QString &text) override;
+    bool askYesNo(const QString &title, const QString &question) override;
+
+    QListWidget *List1 = nullptr;
+    QLineEdit *txtRemotePort = nullptr;
+    QLabel *RemotePort = nullptr;
+    QLabel *LocalPort = nullptr;
+    QLineEdit *txtLocalPort = nullptr;
+    QLineEdit *txtRemoteIP = nullptr;
+    QLabel *RemoteIP = nullptr;
+    QLineEdit *txtLocalIP = nullptr;
+    QLabel *LocalIP = nullptr;
+    QLineEdit *txtMessage = nullptr;
+    QPushButton *cmdSend = nullptr;
+    QPushButton *cmdConnect = nullptr;
+    QPushButton *cmdDissconnect = nullptr;
+    QPushButton *cmdListen = nullptr;
+    QPushButton *cmdAbout = nullptr;
+    QLabel *DisplayName = nullptr;
+    QLineEdit *txtDisplayName = nullptr;
+
+    QMenu *mnuFile = nullptr;
+    QAction *mnuFileExit = nullptr;
+    QMenu *mnuCommunications = nullptr;
+    QAction *mnuCommunicationsConnect = nullptr;
+    QAction *mnuCommunicationsDisconnect = nullptr;
+    QAction *mnuCommunicationsListen = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuHelpAbout = nullptr;
+
+Q_SIGNALS:
+    // The window is being closed (close box, system menu, session end).
+    void Unloading();
+    // File ▸ Exit was chosen.
+    void ExitChosen();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void wireEvents();
+    QLineEdit *box(Box box) const;
+
+    void cmdConnect_Click() { m_commands.CommConnect(); }
+    void cmdDissconnect_Click() { m_commands.CommDisconnect(); }
+    void cmdListen_Click() { m_commands.CommListen(); }
+    void cmdSend_Click() { m_commands.CommSend(); }
+    void cmdAbout_Click();
+    void mnuCommunicationsConnect_Click() { m_commands.CommConnect(); }
+    void mnuCommunicationsDisconnect_Click() { m_commands.CommDisconnect(); }
+    void mnuCommunicationsListen_Click() { m_commands.CommListen(); }
+    void mnuHelpAbout_Click() { cmdAbout_Click(); }
+    void mnuFileExit_Click() { Q_EMIT ExitChosen(); }
+    void Winsock1_ConnectionRequest(int requestId) { m_commands.ConnectionRequest(requestId); }
+    void Winsock1_DataArrival(qint64 bytesTotal) { m_commands.DataArrival(bytesTotal); }
+    void Winsock1_Error(const QString &description) { m_commands.SocketError(description); }
+
+    std::unique_ptr<ModalPrompter> m_prompter;
+    Winsock *Winsock1 = nullptr;
+    Commfunctions m_commands;
+    QString m_strIncoming;
+};
