@@ -203,7 +203,7 @@ void Winsock::Close()
     // Pending requests are kept: their ids stay valid until their ConnectionRequest is decided.
     m_server->close();
     m_received.clear();
-    m_decoder.resetState();
+    m_decoder.reset();
     m_failed = false;
     if (!m_socket)
         return;
@@ -251,7 +251,7 @@ void Winsock::adoptConnection(QTcpSocket *socket)
 {
     m_socket = socket;
     m_received.clear();
-    m_decoder.resetState();
+    m_decoder.reset();
     socket->setReadBufferSize(ConnectedReadBufferBytes);
     connect(socket, &QTcpSocket::readyRead, this, &Winsock::readArrivedData);
     connect(socket, &QTcpSocket::disconnected, this, &Winsock::readArrivedData);
@@ -266,16 +266,12 @@ void Winsock::readArrivedData()
     QTcpSocket *socket = m_socket;
     const QByteArray bytes = socket->read(ReadSliceBytes);
     if (!bytes.isEmpty()) {
-        const QString text = m_decoder(bytes);
-        m_received += text;
+        m_received += m_decoder.decode(bytes);
     }
     const bool ended = socket->state() == QAbstractSocket::UnconnectedState;
     if (ended && socket->bytesAvailable() == 0) {
         // A character cut short by the end of the connection still shows, as U+FFFD.
-        const char terminator = '\0';
-        QString flushed = m_decoder(QByteArrayView(&terminator, 1));
-        flushed.chop(1);
-        m_received += flushed;
+        m_received += m_decoder.finish();
     }
     if (!m_received.isEmpty())
         Q_EMIT DataArrival(bytes.size());
@@ -302,7 +298,7 @@ void Winsock::finishConnection()
     m_socket->disconnect(this);
     m_socket->deleteLater();
     m_socket = nullptr;
-    m_decoder.resetState();
+    m_decoder.reset();
 }
 
 void Winsock::reportSocketError(QTcpSocket *socket)

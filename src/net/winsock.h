@@ -7,7 +7,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QStringDecoder>
+
+#include "utf8chunkdecoder.h"
 
 class QTcpServer;
 class QTcpSocket;
@@ -15,8 +16,8 @@ class QTimer;
 
 // Wire format: chat text travels as UTF-8 with nothing added, no terminator, no length prefix.
 // The receiver shows whatever has arrived, so received bytes are decoded with a decoder kept for
-// the whole connection: a character split across two arrivals is decoded whole, and an arrival
-// that completes no character raises no DataArrival.
+// the whole connection: a character split across two arrivals is decoded whole, an arrival that
+// completes no character raises no DataArrival, and bytes that are not UTF-8 show as U+FFFD.
 //
 // States, as State() reports them:
 //   Closed ─Listen()→ Listening ─peer calls→ (ConnectionRequest; Close(), then Accept(id)) →
@@ -86,7 +87,7 @@ private:
     QPointer<QTcpSocket> m_socket;
     QTimer *m_connectTimer = nullptr;
     QHash<int, QTcpSocket *> m_pending;
-    QStringDecoder m_decoder{QStringDecoder::Utf8};
+    Utf8ChunkDecoder m_decoder;
     QString m_received;
     QString m_errorText;
     int m_localPort = 0;
