@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Installs what Parlino needs on Debian 12 or Ubuntu and builds it. Idempotent: when everything
+# is there already it only runs an incremental build.
+#
+#   scripts/setup.sh run    packages to build and run, then a Release build in build/
+#   scripts/setup.sh test   also the tools the test suite uses, then a build in build-tests/
+set -euo pipefail
+
+purpose=${1:-run}
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+          fonts-liberation2 fonts-comic-neue)
+if [ "$purpose" = test ]; then
+    packages+=(xauth xvfb clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev
+               file clang-format)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+fi
+
+jobs=${PARLINO_JOBS:-2}
+if [ "$purpose" = test ]; then
+    cmake -S "$root" -B "$root/build-tests" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DBUILD_TESTING=ON >/dev/null
+    cmake --build "$root/build-tests" -j"$jobs"
+else
+    cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+        >/dev/null
+    cmake --build "$root/build" -j"$jobs" --target parlino
+fi
