@@ -5,6 +5,7 @@
 #include "winsock.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 Lifecycle::Lifecycle(frmMain &window, std::optional<int> listenPort, ExitFunction exitNow)
     : QObject(&window),
@@ -25,9 +26,12 @@ void Lifecycle::Form_Load()
     m_window.setBoxText(Box::LocalIP, Winsock::LocalIP());
     m_window.appendLine(QStringLiteral("Listening to Port ") + localPort +
                         QStringLiteral(" for new connection requests."));
-    if (!socket.Listen())
-        m_window.showError(socket.ErrorText() +
-                           QStringLiteral(" You can still connect to a partner."));
+    if (!socket.Listen()) {
+        // Say so once the window is on screen, so the box has the window to stand over.
+        const QString error =
+            socket.ErrorText() + QStringLiteral(" You can still connect to a partner.");
+        QTimer::singleShot(0, this, [this, error] { m_window.showError(error); });
+    }
 }
 
 void Lifecycle::Form_Unload()
