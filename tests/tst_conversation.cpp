@@ -67,6 +67,14 @@ void say(ChatWindow &chat, const QString &name, const QString &message)
     chat.window->cmdSend->click();
 }
 
+// A command's button and its menu item must do the same.
+void addButtonAndMenuRows()
+{
+    QTest::addColumn<bool>("viaMenu");
+    QTest::newRow("button") << false;
+    QTest::newRow("menu") << true;
+}
+
 // A raw socket calling the window, as netcat or telnet would.
 std::unique_ptr<QTcpSocket> call(const ChatWindow &callee)
 {
@@ -103,9 +111,7 @@ private Q_SLOTS:
 
 void tst_Conversation::answerYes_connectsBothWithExactLines_data()
 {
-    QTest::addColumn<bool>("viaMenu");
-    QTest::newRow("button") << false;
-    QTest::newRow("menu") << true;
+    addButtonAndMenuRows();
 }
 
 void tst_Conversation::answerYes_connectsBothWithExactLines()
@@ -234,9 +240,7 @@ void tst_Conversation::refusals_showTextAndChangeNothing()
 
 void tst_Conversation::disconnect_appendsTwoLines_partnerShowsNothing_data()
 {
-    QTest::addColumn<bool>("viaMenu");
-    QTest::newRow("button") << false;
-    QTest::newRow("menu") << true;
+    addButtonAndMenuRows();
 }
 
 void tst_Conversation::disconnect_appendsTwoLines_partnerShowsNothing()
@@ -350,7 +354,8 @@ void tst_Conversation::foreignPeer_multilingualOneByteAtATime_reassembles()
     auto peer = call(b);
     QTRY_COMPARE(b.state(), int(Winsock::sckConnected));
     const QString text = QStringLiteral(
-        "Ciao! Привет, 你好, مرحبا, नमस्ते, こんにちは 👋🏽🎉 — ça "
+        "Ciao! Привет, 你好, مرحبا, नमस्ते, こんにちは 👋🏽🎉 — "
+        "ça "
         "va? "
         "✓");
     for (char byte : text.toUtf8()) {

@@ -35,10 +35,16 @@ struct Receiver
         });
     }
 
-    std::unique_ptr<QTcpSocket> call()
+    // A raw peer that has called and been accepted; null if that failed.
+    std::unique_ptr<QTcpSocket> connectedPeer()
     {
+        if (!socket.Listen())
+            return nullptr;
         auto peer = std::make_unique<QTcpSocket>();
         peer->connectToHost(QHostAddress::LocalHost, quint16(socket.LocalPort()));
+        if (!peer->waitForConnected(5000) ||
+            !QTest::qWaitFor([this] { return socket.State() == Winsock::sckConnected; }))
+            return nullptr;
         return peer;
     }
 
@@ -197,10 +203,8 @@ void tst_Winsock::connect_silentHost_timesOut()
 void tst_Winsock::splitCharacters_areDecodedWhole()
 {
     Receiver receiver;
-    QVERIFY(receiver.socket.Listen());
-    auto peer = receiver.call();
-    QVERIFY(peer->waitForConnected(5000));
-    QTRY_COMPARE(receiver.socket.State(), int(Winsock::sckConnected));
+    auto peer = receiver.connectedPeer();
+    QVERIFY(peer);
 
     const QString text =
         QStringLiteral("Grüße, Ἀθῆναι, 東京, שלום, 😀👍🏽 and ∑");
@@ -218,10 +222,8 @@ void tst_Winsock::splitCharacters_areDecodedWhole()
 void tst_Winsock::invalidBytesAndNul_arekeptInPlace()
 {
     Receiver receiver;
-    QVERIFY(receiver.socket.Listen());
-    auto peer = receiver.call();
-    QVERIFY(peer->waitForConnected(5000));
-    QTRY_COMPARE(receiver.socket.State(), int(Winsock::sckConnected));
+    auto peer = receiver.connectedPeer();
+    QVERIFY(peer);
 
     const char bytes[] =
         "ab\xFF"
@@ -236,10 +238,8 @@ void tst_Winsock::invalidBytesAndNul_arekeptInPlace()
 void tst_Winsock::characterCutByHangUp_showsReplacement()
 {
     Receiver receiver;
-    QVERIFY(receiver.socket.Listen());
-    auto peer = receiver.call();
-    QVERIFY(peer->waitForConnected(5000));
-    QTRY_COMPARE(receiver.socket.State(), int(Winsock::sckConnected));
+    auto peer = receiver.connectedPeer();
+    QVERIFY(peer);
     peer->write("ok \xE2\x82");
     peer->disconnectFromHost();
     // As the whole stream decoded at once: one U+FFFD for each byte of the cut character.
@@ -344,10 +344,8 @@ void tst_Winsock::partnerClose_isSilentAndEndsConnection()
 {
     Receiver receiver;
     QSignalSpy errors(&receiver.socket, &Winsock::Error);
-    QVERIFY(receiver.socket.Listen());
-    auto peer = receiver.call();
-    QVERIFY(peer->waitForConnected(5000));
-    QTRY_COMPARE(receiver.socket.State(), int(Winsock::sckConnected));
+    auto peer = receiver.connectedPeer();
+    QVERIFY(peer);
     peer->write("bye");
     peer->disconnectFromHost();
     QTRY_COMPARE(receiver.socket.State(), int(Winsock::sckClosed));

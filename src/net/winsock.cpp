@@ -140,6 +140,7 @@ bool Winsock::Connect(const QString &host, const QString &port)
     if (host.isEmpty())
         return fail(QStringLiteral("No remote address was given."));
 
+    finishConnection();  // a connection that failed earlier
     auto *socket = new QTcpSocket(this);
     adoptConnection(socket);
     connect(socket, &QTcpSocket::connected, this, [this, socket] {
@@ -166,6 +167,7 @@ bool Winsock::Accept(int requestId)
         socket->deleteLater();
         return fail(QStringLiteral("The caller gave up before the request was accepted."));
     }
+    finishConnection();  // a connection that failed earlier
     adoptConnection(socket);
     socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
     m_failed = false;
