@@ -41,7 +41,6 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(Version::ProductName));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(Version::ProductName));
     QApplication::setApplicationVersion(QString::fromLatin1(Version::Full));
     QApplication::setOrganizationDomain(QStringLiteral("parlino.invalid"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.parlino.Parlino"));
