@@ -3,16 +3,99 @@
 
 #include "generated/version.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
+#include "parlino-16.xpm"
+
+namespace {
+
+// Laid out in twips like the main window: 15 twips make one logical pixel.
+constexpr int TwipsPerPixel = 15;
+constexpr QSize ClientSize(4680 / TwipsPerPixel, 3210 / TwipsPerPixel);
+// The same compact sans serif as the main window.
+constexpr int FontPixelSize = 11;
+const QStringList FontFamilies = {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                  QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"),
+                                  QStringLiteral("DejaVu Sans")};
+// The product name is in a comic face; Comic Neue stands in where Comic Sans MS is missing, and
+// the default font where neither is installed.
+const QStringList TitleFamilies = {QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"),
+                                   QStringLiteral("Comic Relief")};
+constexpr qreal TitlePointSize = 21.75;
+
+const QString Maker = QStringLiteral("the Parlino developers");
+const QString ScreenName = QStringLiteral("ParlinoChat");
+const QString MailAddress = QStringLiteral("parlino@parlino.invalid");
+
+void place(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
+                        height / TwipsPerPixel);
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+}  // namespace
+
 frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
 {
+    setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About"));
-    lblVersion = new QLabel(this);
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    setWindowIcon(QIcon(QPixmap(parlino_16_xpm)));
+    // A fixed dialog: a title bar with a close box only, no minimise, maximise or help button.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(ClientSize);
+    setSizeGripEnabled(false);
+    QFont dialogFont = font();
+    dialogFont.setFamilies(FontFamilies);
+    dialogFont.setPixelSize(FontPixelSize);
+    setFont(dialogFont);
+
+    createControls();
+    connect(cmdClose, &QPushButton::clicked, this, &frmAbout::cmdClose_Click);
     Form_Load();
+}
+
+void frmAbout::createControls()
+{
+    // Created in tab order.
+    Label1 = label(this, "Label1", QStringLiteral("Parlino"));
+    Label2 = label(this, "Label2", QStringLiteral("Simple Direct IP Chat Application"));
+    lblVersion = label(this, "lblVersion", QString());
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setAutoDefault(false);
+    cmdClose->setDefault(false);
+    Label3 = label(this, "Label3", QStringLiteral("By ") + Maker);
+    Label4 = label(this, "Label4", QStringLiteral("AIM: ") + ScreenName);
+    Label5 = label(this, "Label5", QStringLiteral("E-Mail: ") + MailAddress);
+
+    QFont titleFont = font();
+    titleFont.setFamilies(TitleFamilies + QStringList{font().family()});
+    titleFont.setPointSizeF(TitlePointSize);
+    titleFont.setWeight(QFont::Bold);
+    Label1->setFont(titleFont);
+
+    place(Label1, 120, 120, 4455, 615);
+    place(Label2, 120, 840, 4455, 255);
+    place(lblVersion, 120, 1200, 4455, 255);
+    place(cmdClose, 1440, 2640, 1815, 375);
+    place(Label3, 120, 1560, 4455, 255);
+    place(Label4, 120, 1920, 4455, 255);
+    place(Label5, 120, 2280, 4455, 255);
+
+    cmdClose->setFocus();
 }
 
 void frmAbout::Form_Load()
@@ -21,4 +104,14 @@ void frmAbout::Form_Load()
                             .arg(Version::Major)
                             .arg(Version::Minor)
                             .arg(Version::Revision));
+}
+
+void frmAbout::keyPressEvent(QKeyEvent *event)
+{
+    // Esc does not close this box; only Close and the close box do.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

@@ -3,10 +3,12 @@
 
 #include <QDialog>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
-// The About box: product name, description, version line and credits, closed by its one button.
+// The About box: product name, description, version line and credits, closed by its one button
+// or the title bar's close box. It is built afresh every time it opens.
 class frmAbout : public QDialog
 {
     Q_OBJECT
@@ -14,9 +16,20 @@ class frmAbout : public QDialog
 public:
     explicit frmAbout(QWidget *owner = nullptr);
 
+    // In tab order; only cmdClose takes the focus.
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
     QLabel *lblVersion = nullptr;
     QPushButton *cmdClose = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void createControls();
     void Form_Load();
+    void cmdClose_Click() { close(); }
 };

@@ -1,0 +1,34 @@
+# SPDX-License-Identifier: MIT
+# CPack settings. On Linux `cmake --build build --target package` makes a Debian package,
+# parlino_<version>_<arch>.deb, whose library dependencies dpkg-shlibdeps works out.
+
+set(CPACK_PACKAGE_NAME parlino)
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_VENDOR "Parlino developers")
+set(CPACK_PACKAGE_CONTACT "Parlino developers <parlino@parlino.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Chat with another computer over a direct TCP connection")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Parlino is a simple text chat between two computers. One side listens on a\n"
+    "port, the other connects to its IP address, and the two exchange lines of\n"
+    "text over that one connection, with no server in between.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_PACKAGE_HOMEPAGE_URL "${PROJECT_HOMEPAGE_URL}")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Parlino)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build.*/" "/\\\\.cache/")
+
+if(UNIX AND NOT APPLE)
+    set(CPACK_GENERATOR DEB)
+    set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+    set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+    set(CPACK_DEBIAN_PACKAGE_SECTION net)
+    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    # Plugins are not linked, so dpkg-shlibdeps cannot see them: Qt needs its platform plugins
+    # to open a window at all.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+    # The product name in the About box is drawn in this face where Comic Sans MS is missing.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-comic-neue")
+endif()
+
+include(CPack)
