@@ -4,6 +4,8 @@
 #include "generated/version.h"
 
 #include <QKeyEvent>
+#include "twipslayout.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -11,14 +13,7 @@
 
 namespace {
 
-// Laid out in twips like the main window: 15 twips make one logical pixel.
-constexpr int TwipsPerPixel = 15;
-constexpr QSize ClientSize(4680 / TwipsPerPixel, 3210 / TwipsPerPixel);
-// The same compact sans serif as the main window.
-constexpr int FontPixelSize = 11;
-const QStringList FontFamilies = {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                  QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"),
-                                  QStringLiteral("DejaVu Sans")};
+constexpr QSize ClientSize = TwipsLayout::size(4680, 3210);
 // The product name is in a comic face; Comic Neue stands in where Comic Sans MS is missing, and
 // the default font where neither is installed.
 const QStringList TitleFamilies = {QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"),
@@ -28,12 +23,6 @@ constexpr qreal TitlePointSize = 21.75;
 const QString Maker = QStringLiteral("the Parlino developers");
 const QString ScreenName = QStringLiteral("ParlinoChat");
 const QString MailAddress = QStringLiteral("parlino@parlino.invalid");
-
-void place(QWidget *widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
-                        height / TwipsPerPixel);
-}
 
 QLabel *label(QWidget *parent, const char *name, const QString &text)
 {
@@ -57,10 +46,7 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(ClientSize);
     setSizeGripEnabled(false);
-    QFont dialogFont = font();
-    dialogFont.setFamilies(FontFamilies);
-    dialogFont.setPixelSize(FontPixelSize);
-    setFont(dialogFont);
+    TwipsLayout::useControlFont(this);
 
     createControls();
     connect(cmdClose, &QPushButton::clicked, this, &frmAbout::cmdClose_Click);
@@ -87,13 +73,13 @@ void frmAbout::createControls()
     titleFont.setWeight(QFont::Bold);
     Label1->setFont(titleFont);
 
-    place(Label1, 120, 120, 4455, 615);
-    place(Label2, 120, 840, 4455, 255);
-    place(lblVersion, 120, 1200, 4455, 255);
-    place(cmdClose, 1440, 2640, 1815, 375);
-    place(Label3, 120, 1560, 4455, 255);
-    place(Label4, 120, 1920, 4455, 255);
-    place(Label5, 120, 2280, 4455, 255);
+    TwipsLayout::place(Label1, 120, 120, 4455, 615);
+    TwipsLayout::place(Label2, 120, 840, 4455, 255);
+    TwipsLayout::place(lblVersion, 120, 1200, 4455, 255);
+    TwipsLayout::place(cmdClose, 1440, 2640, 1815, 375);
+    TwipsLayout::place(Label3, 120, 1560, 4455, 255);
+    TwipsLayout::place(Label4, 120, 1920, 4455, 255);
+    TwipsLayout::place(Label5, 120, 2280, 4455, 255);
 
     cmdClose->setFocus();
 }

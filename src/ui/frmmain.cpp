@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include "twipslayout.h"
+
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -18,25 +20,10 @@
 
 namespace {
 
-// The layout is drawn in twips; 15 twips make one logical pixel, and Qt scales logical pixels
-// for the screen.
-constexpr int TwipsPerPixel = 15;
-constexpr QSize ClientSize(6975 / TwipsPerPixel, 4140 / TwipsPerPixel);
+constexpr QSize ClientSize = TwipsLayout::size(6975, 4140);
 constexpr QColor WindowColour(0, 192, 0);
 constexpr QColor CaptionColour(255, 255, 128);
 constexpr QColor DisplayNameColour(255, 255, 0);
-// A compact sans serif, small enough for 19-pixel text boxes and for "Display Name:" to show in
-// full before the box that covers the rest of its band.
-constexpr int FontPixelSize = 11;
-const QStringList FontFamilies = {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                  QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"),
-                                  QStringLiteral("DejaVu Sans")};
-
-void place(QWidget *widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
-                        height / TwipsPerPixel);
-}
 
 void fill(QWidget *widget, const QColor &colour)
 {
@@ -93,10 +80,7 @@ frmMain::frmMain(std::unique_ptr<ModalPrompter> prompter, QWidget *parent)
     setWindowIcon(QIcon(QPixmap(parlino_32_xpm)));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    QFont windowFont = font();
-    windowFont.setFamilies(FontFamilies);
-    windowFont.setPixelSize(FontPixelSize);
-    setFont(windowFont);
+    TwipsLayout::useControlFont(this);
 
     createControls();
     createMenus();
@@ -142,23 +126,23 @@ void frmMain::createControls()
                           Qt::AlignLeft);
     txtDisplayName = textBox(client, "txtDisplayName", QString());
 
-    place(List1, 120, 960, 5175, 2400);
-    place(txtRemotePort, 5400, 840, 1455, 285);
-    place(RemotePort, 5400, 600, 1455, 495);
-    place(LocalPort, 5400, 1320, 1455, 495);
-    place(txtLocalPort, 5400, 1560, 1455, 285);
-    place(txtRemoteIP, 5400, 2280, 1455, 285);
-    place(RemoteIP, 5400, 2040, 1455, 495);
-    place(txtLocalIP, 5400, 3000, 1455, 285);
-    place(LocalIP, 5400, 2760, 1455, 495);
-    place(txtMessage, 120, 3600, 5175, 285);
-    place(cmdSend, 5400, 3600, 1455, 375);
-    place(cmdConnect, 120, 120, 1095, 375);
-    place(cmdDissconnect, 1320, 120, 1095, 375);
-    place(cmdListen, 2520, 120, 1095, 375);
-    place(cmdAbout, 3720, 120, 1095, 375);
-    place(DisplayName, 120, 600, 5175, 255);
-    place(txtDisplayName, 1200, 600, 4095, 285);
+    TwipsLayout::place(List1, 120, 960, 5175, 2400);
+    TwipsLayout::place(txtRemotePort, 5400, 840, 1455, 285);
+    TwipsLayout::place(RemotePort, 5400, 600, 1455, 495);
+    TwipsLayout::place(LocalPort, 5400, 1320, 1455, 495);
+    TwipsLayout::place(txtLocalPort, 5400, 1560, 1455, 285);
+    TwipsLayout::place(txtRemoteIP, 5400, 2280, 1455, 285);
+    TwipsLayout::place(RemoteIP, 5400, 2040, 1455, 495);
+    TwipsLayout::place(txtLocalIP, 5400, 3000, 1455, 285);
+    TwipsLayout::place(LocalIP, 5400, 2760, 1455, 495);
+    TwipsLayout::place(txtMessage, 120, 3600, 5175, 285);
+    TwipsLayout::place(cmdSend, 5400, 3600, 1455, 375);
+    TwipsLayout::place(cmdConnect, 120, 120, 1095, 375);
+    TwipsLayout::place(cmdDissconnect, 1320, 120, 1095, 375);
+    TwipsLayout::place(cmdListen, 2520, 120, 1095, 375);
+    TwipsLayout::place(cmdAbout, 3720, 120, 1095, 375);
+    TwipsLayout::place(DisplayName, 120, 600, 5175, 255);
+    TwipsLayout::place(txtDisplayName, 1200, 600, 4095, 285);
 
     // Labels lie on the window background, every other control above them.
     const QList<QWidget *> focusOrder = {
