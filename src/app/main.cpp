@@ -15,12 +15,16 @@
 namespace {
 
 // Qt's own message for a missing display is long and cryptic; say it plainly instead.
-bool displayAvailable()
+bool displayAvailable(int argc, char *argv[])
 {
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
         !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return true;
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            return true;
+    }
     std::fputs(
         "parlino: no display found (DISPLAY and WAYLAND_DISPLAY are unset). Run it on a "
         "desktop, or headless with 'xvfb-run parlino' or 'parlino -platform vnc' and a VNC "
@@ -28,6 +32,8 @@ bool displayAvailable()
         stderr);
     return false;
 #else
+    Q_UNUSED(argc)
+    Q_UNUSED(argv)
     return true;
 #endif
 }
@@ -36,7 +42,7 @@ bool displayAvailable()
 
 int main(int argc, char *argv[])
 {
-    if (!displayAvailable())
+    if (!displayAvailable(argc, argv))
         return EXIT_FAILURE;
 
     QApplication app(argc, argv);
