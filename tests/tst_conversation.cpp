@@ -354,7 +354,8 @@ void tst_Conversation::foreignPeer_multilingualOneByteAtATime_reassembles()
     auto peer = call(b);
     QTRY_COMPARE(b.state(), int(Winsock::sckConnected));
     const QString text = QStringLiteral(
-        "Ciao! Привет, 你好, مرحبا, नमस्ते, こんにちは 👋🏽🎉 — "
+        "Ciao! Привет, 你好, مرحبا, नमस्ते, こんにちは 👋🏽🎉 "
+        "— "
         "ça "
         "va? "
         "✓");

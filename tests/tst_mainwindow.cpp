@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The main window as it opens, how it is laid out, and how it starts and stops.
 #include "chatwindow.h"
+#include "conversationlinedelegate.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void tabOrder_andInitialFocus();
     void menus_haveNamedItemsWithoutAccessKeys();
     void enterInTextBox_doesNothing();
+    void conversationList_keepsEntriesWhole_drawsThemOnOneLine();
     void startOnTakenPort_reportsAndStaysUsable();
     void closingTheWindow_freesThePort();
     void fileExit_endsWithoutTheUnloadStep();
@@ -181,6 +183,38 @@ void tst_MainWindow::enterInTextBox_doesNothing()
     QVERIFY(chat.prompter->errors.isEmpty());
     QCOMPARE(w.txtMessage->text(), QStringLiteral("hello"));
     QCOMPARE(chat.state(), int(Winsock::sckListening));
+}
+
+void tst_MainWindow::conversationList_keepsEntriesWhole_drawsThemOnOneLine()
+{
+    ChatWindow chat;
+    frmMain &w = *chat.window;
+    QString controls = QStringLiteral("netcat line\r\n\tpara\u2029nul:");
+    controls += QChar(0);
+    controls += QStringLiteral("bell:\a del:\x7F");
+    const QString huge(1 << 20, u'x');
+    const QStringList entries = {controls, QStringLiteral("<b>not bold</b>"), huge};
+    for (const QString &entry : entries) w.appendLine(entry);
+    QCOMPARE(chat.lines().mid(1), entries);
+    QCOMPARE(w.List1->currentRow(), -1);
+
+    QCOMPARE(ConversationLineDelegate::visibleText(controls),
+             QStringLiteral("netcat line   para nul:\u2400bell:\u2407 del:\u2421"));
+    QCOMPARE(ConversationLineDelegate::visibleText(huge).size(),
+             ConversationLineDelegate::DrawnCharacters);
+
+    // Every row is one line high, whatever its entry holds, and drawing them all stays cheap.
+    QStyleOptionViewItem option;
+    option.initFrom(w.List1);
+    QAbstractItemDelegate *delegate = w.List1->itemDelegate();
+    const QSize oneLine = delegate->sizeHint(option, w.List1->model()->index(0, 0));
+    for (int row = 1; row < w.List1->count(); ++row) {
+        const QSize hint = delegate->sizeHint(option, w.List1->model()->index(row, 0));
+        QVERIFY2(hint.height() == oneLine.height(), qPrintable(QString::number(row)));
+    }
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(!w.List1->grab().isNull());
 }
 
 void tst_MainWindow::startOnTakenPort_reportsAndStaysUsable()

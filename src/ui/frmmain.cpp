@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "frmmain.h"
 
+#include "conversationlinedelegate.h"
 #include "frmabout.h"
 #include "messageboxprompter.h"
 #include "winsock.h"
@@ -103,6 +104,7 @@ void frmMain::createControls()
     List1 = new QListWidget(client);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setUniformItemSizes(true);
+    List1->setItemDelegate(new ConversationLineDelegate(List1));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     txtRemotePort = textBox(client, "txtRemotePort", QStringLiteral("1981"));
     RemotePort = caption(client, "RemotePort", QStringLiteral("Remote Port"), CaptionColour,
