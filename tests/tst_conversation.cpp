@@ -99,6 +99,8 @@ private Q_SLOTS:
     void disconnect_appendsTwoLines_partnerShowsNothing_data();
     void disconnect_appendsTwoLines_partnerShowsNothing();
     void listen_closesAndReopens_quotingTheBoxText();
+    void closingOrExiting_whileConnected_partnerShowsNothing_data();
+    void closingOrExiting_whileConnected_partnerShowsNothing();
     void connectFailures_areReported();
     void foreignPeer_textBeforeYes_showsAfterYes();
     void foreignPeer_textBeforeNo_isNeverShown();
@@ -287,6 +289,37 @@ void tst_Conversation::listen_closesAndReopens_quotingTheBoxText()
              QStringList{QStringLiteral("Listening to port 5555 for new connection requests.")});
     QCOMPARE(a.state(), int(Winsock::sckListening));
     QTRY_VERIFY(b.state() != Winsock::sckConnected);
+}
+
+void tst_Conversation::closingOrExiting_whileConnected_partnerShowsNothing_data()
+{
+    QTest::addColumn<bool>("viaExit");
+    QTest::newRow("close box") << false;
+    QTest::newRow("File, Exit") << true;
+}
+
+void tst_Conversation::closingOrExiting_whileConnected_partnerShowsNothing()
+{
+    QFETCH(bool, viaExit);
+    auto a = std::make_unique<ChatWindow>();
+    ChatWindow b;
+    QVERIFY(connectPair(*a, b));
+    const QStringList bBefore = b.lines();
+    if (viaExit) {
+        // Exit runs no unload step: the connection lasts until the program is gone.
+        a->window->mnuFileExit->trigger();
+        QCOMPARE(a->exits, 1);
+        QCOMPARE(a->state(), int(Winsock::sckConnected));
+        a.reset();
+    } else {
+        a->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(a->window.get()));
+        QVERIFY(a->window->close());
+        QCOMPARE(a->state(), int(Winsock::sckClosed));
+    }
+    QTRY_VERIFY(b.state() != Winsock::sckConnected);
+    QCOMPARE(b.lines(), bBefore);
+    QVERIFY(b.prompter->errors.isEmpty());
 }
 
 void tst_Conversation::connectFailures_areReported()
