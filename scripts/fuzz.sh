@@ -5,13 +5,13 @@
 # failing input is written to build-fuzz/ as crash-* and the script fails.
 #
 #   scripts/fuzz.sh [SECONDS]   fuzz for SECONDS (default 60)
-#   scripts/fuzz.sh --brief     the test suite's short run: the seeds and 30,000 executions
+#   scripts/fuzz.sh --brief     the test suite's short run: the seeds and 100,000 executions
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=${PARLINO_JOBS:-2}
 
 if [ "${1:-}" = --brief ]; then
-    limits=(-runs=30000 -max_total_time=60)
+    limits=(-runs=100000 -max_total_time=90)
 else
     limits=(-max_total_time="${1:-60}")
 fi
