@@ -195,8 +195,7 @@ bool Winsock::SendData(const QString &text)
 
 void Winsock::GetData(QString &data)
 {
-    data = m_received;
-    m_received.clear();
+    data = m_incoming.take();
 }
 
 void Winsock::Close()
@@ -204,8 +203,7 @@ void Winsock::Close()
     m_connectTimer->stop();
     // Pending requests are kept: their ids stay valid until their ConnectionRequest is decided.
     m_server->close();
-    m_received.clear();
-    m_decoder.reset();
+    m_incoming.reset();
     m_failed = false;
     if (!m_socket)
         return;
@@ -252,8 +250,7 @@ void Winsock::takeIncomingConnections()
 void Winsock::adoptConnection(QTcpSocket *socket)
 {
     m_socket = socket;
-    m_received.clear();
-    m_decoder.reset();
+    m_incoming.reset();
     socket->setReadBufferSize(ConnectedReadBufferBytes);
     connect(socket, &QTcpSocket::readyRead, this, &Winsock::readArrivedData);
     connect(socket, &QTcpSocket::disconnected, this, &Winsock::readArrivedData);
@@ -267,15 +264,13 @@ void Winsock::readArrivedData()
         return;
     QTcpSocket *socket = m_socket;
     const QByteArray bytes = socket->read(ReadSliceBytes);
-    if (!bytes.isEmpty()) {
-        m_received += m_decoder.decode(bytes);
-    }
+    bool textWaits = m_incoming.add(bytes);
     const bool ended = socket->state() == QAbstractSocket::UnconnectedState;
     if (ended && socket->bytesAvailable() == 0) {
         // A character cut short by the end of the connection still shows, as U+FFFD.
-        m_received += m_decoder.finish();
+        textWaits = m_incoming.end();
     }
-    if (!m_received.isEmpty())
+    if (textWaits)
         Q_EMIT DataArrival(bytes.size());
 
     // The handler may have closed the socket or run a nested event loop.
@@ -300,7 +295,6 @@ void Winsock::finishConnection()
     m_socket->disconnect(this);
     m_socket->deleteLater();
     m_socket = nullptr;
-    m_decoder.reset();
 }
 
 void Winsock::reportSocketError(QTcpSocket *socket)

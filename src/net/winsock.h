@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QString>
 
-#include "utf8chunkdecoder.h"
+#include "incomingtext.h"
 
 class QTcpServer;
 class QTcpSocket;
@@ -87,8 +87,7 @@ private:
     QPointer<QTcpSocket> m_socket;
     QTimer *m_connectTimer = nullptr;
     QHash<int, QTcpSocket *> m_pending;
-    Utf8ChunkDecoder m_decoder;
-    QString m_received;
+    IncomingText m_incoming;
     QString m_errorText;
     int m_localPort = 0;
     int m_nextRequestId = 0;

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Runs the core tests (the socket component, the decoder, whole conversations) under Valgrind's
+# memcheck: any error, or any memory definitely lost, fails. Known noise from Qt and the system's
+# libraries is suppressed in tests/valgrind.supp, each entry with its reason. Not part of
+# scripts/test.sh; installs valgrind when it is missing.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+"$root/scripts/setup.sh" test
+if ! command -v valgrind >/dev/null; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends valgrind \
+        >/dev/null
+fi
+export QT_QPA_PLATFORM=offscreen QT_ASSUME_STDERR_HAS_CONSOLE=1
+status=0
+for test in tst_utf8chunkdecoder tst_winsock tst_conversation; do
+    echo "== $test under valgrind"
+    valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite \
+        --show-leak-kinds=definite --num-callers=30 \
+        --suppressions="$root/tests/valgrind.supp" --gen-suppressions=all \
+        "$root/build-tests/tests/$test" || status=1
+done
+exit $status
