@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Sets everything up, builds Parlino with its tests and runs the whole suite headless. Then the
-# same suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer with leak checks
-# on (build-asan/), and the receive-path fuzzer briefly over its seed corpus (build-fuzz/).
+# receive-path fuzzer briefly over its seed corpus (build-fuzz/), and last the same suite again,
+# built with AddressSanitizer and UndefinedBehaviorSanitizer with leak checks on (build-asan/).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=${PARLINO_JOBS:-2}
@@ -15,11 +15,11 @@ echo "== Test suite"
 grep -h '^QINFO.*tst_Stress' "$root/build-tests/Testing/Temporary/LastTest.log" |
     sed 's/^QINFO *: tst_Stress::/  /' || true
 
+echo "== Fuzzer on the receive path"
+"$root/scripts/fuzz.sh" --brief
+
 echo "== Test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPARLINO_SANITIZE=ON \
     -DBUILD_TESTING=ON >/dev/null
 cmake --build "$root/build-asan" -j"$jobs"
 (cd "$root/build-asan" && ctest --output-on-failure -j"$jobs")
-
-echo "== Fuzzer on the receive path"
-"$root/scripts/fuzz.sh" --brief
