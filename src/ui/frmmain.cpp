@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "frmmain.h"
 
+#include "conversationlist.h"
 #include "frmabout.h"
 #include "messageboxprompter.h"
 #include "winsock.h"
@@ -116,7 +117,7 @@ void frmMain::createControls()
     setCentralWidget(client);
 
     // Created in tab order; labels never take the focus.
-    List1 = new QListWidget(client);
+    List1 = new ConversationList(client);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setUniformItemSizes(true);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
