@@ -68,6 +68,7 @@ private Q_SLOTS:
     void extraCallers_areClosedAtOnce();
     void close_freesThePort();
     void sendData_whileClosed_fails();
+    void sendData_leavesAtOnce_withoutWaitingForTheEventLoop();
     void partnerClose_isSilentAndEndsConnection();
 };
 
@@ -338,6 +339,23 @@ void tst_Winsock::sendData_whileClosed_fails()
     QVERIFY(!socket.SendData(QStringLiteral("hello")));
     QCOMPARE(socket.ErrorText(),
              QStringLiteral("The text could not be sent: there is no connection."));
+}
+
+void tst_Winsock::sendData_leavesAtOnce_withoutWaitingForTheEventLoop()
+{
+    Receiver receiver;
+    QVERIFY(receiver.socket.Listen());
+    auto peer = receiver.call();
+    QVERIFY(peer->waitForConnected(5000));
+    QTRY_COMPARE(receiver.socket.State(), int(Winsock::sckConnected));
+    const QString text = QStringLiteral(u"Ann : hello, ça va ?");
+    QVERIFY(receiver.socket.SendData(text));
+    // Only the peer's own socket is waited on: the component's event loop does not run, so the
+    // bytes must already be in the network.
+    QByteArray arrived;
+    while (arrived.size() < text.toUtf8().size() && peer->waitForReadyRead(5000))
+        arrived += peer->readAll();
+    QCOMPARE(arrived, text.toUtf8());
 }
 
 void tst_Winsock::partnerClose_isSilentAndEndsConnection()
