@@ -55,6 +55,8 @@ set boxwidth 0.6
 set yrange [0:*]
 set xtics rotate by 35 right
 set key off
+set lmargin 16
+set bmargin 14
 set grid ytics
 plot "$build/bench-plot.dat" using 1:3:xtic(2) with boxes lc rgb "#4a90d9", \
      "" using 1:3:4:5 with yerrorbars lc rgb "black" pt 0, \
