@@ -2,7 +2,6 @@
 // The main window as it opens: what it shows, how it is drawn, how the keyboard moves in it,
 // and a start on a port that is already taken.
 #include "chatwindow.h"
-#include "conversationlinedelegate.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -18,7 +17,6 @@ private Q_SLOTS:
     void drawing_followsTheTwipsLayoutAndColours();
     void keyboard_focusTabOrderAndEnter();
     void startOnTakenPort_reportsAndStaysUsable();
-    void conversationList_keepsEntriesWhole_drawsThemOnOneLine();
 };
 
 void tst_MainWindow::freshStart_showsOneLineAndListens()
@@ -116,31 +114,6 @@ void tst_MainWindow::startOnTakenPort_reportsAndStaysUsable()
 
     ChatWindow first;
     QVERIFY(connectPair(second, first));
-}
-
-void tst_MainWindow::conversationList_keepsEntriesWhole_drawsThemOnOneLine()
-{
-    ChatWindow chat;
-    frmMain &w = *chat.window;
-    QString controls = QStringLiteral("netcat line\r\n\tpara\u2029nul:");
-    controls += QChar(0);
-    controls += QStringLiteral("bell:\a del:\x7F");
-    const QString huge(1 << 20, u'x');
-    const QStringList entries = {controls, QStringLiteral("<b>not bold</b>"), huge};
-    for (const QString &entry : entries) w.appendLine(entry);
-    QCOMPARE(chat.lines().mid(1), entries);
-    QCOMPARE(w.List1->currentRow(), -1);
-
-    QCOMPARE(ConversationLineDelegate::visibleText(controls),
-             QStringLiteral("netcat line   para nul:\u2400bell:\u2407 del:\u2421"));
-    QCOMPARE(ConversationLineDelegate::visibleText(huge).size(),
-             ConversationLineDelegate::DrawnCharacters);
-    QStyleOptionViewItem option;
-    option.initFrom(w.List1);
-    QAbstractItemDelegate *delegate = w.List1->itemDelegate();
-    const int oneLine = delegate->sizeHint(option, w.List1->model()->index(0, 0)).height();
-    for (int row = 1; row < w.List1->count(); ++row)
-        QCOMPARE(delegate->sizeHint(option, w.List1->model()->index(row, 0)).height(), oneLine);
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -190,6 +190,9 @@ bool Winsock::SendData(const QString &text)
     const QByteArray bytes = text.toUtf8();
     if (m_socket->write(bytes) != bytes.size())
         return fail(QStringLiteral("The text could not be sent: %1.").arg(m_socket->errorString()));
+    // Hand the text to the network now rather than on a later turn of the event loop, after
+    // the window has been redrawn.
+    m_socket->flush();
     return true;
 }
 

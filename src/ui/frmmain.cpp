@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "frmmain.h"
 
-#include "conversationlinedelegate.h"
+#include "conversationlist.h"
 #include "frmabout.h"
 #include "messageboxprompter.h"
 #include "winsock.h"
@@ -101,10 +101,9 @@ void frmMain::createControls()
     setCentralWidget(client);
 
     // Created in tab order; labels never take the focus.
-    List1 = new QListWidget(client);
+    List1 = new ConversationList(client);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setUniformItemSizes(true);
-    List1->setItemDelegate(new ConversationLineDelegate(List1));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     txtRemotePort = textBox(client, "txtRemotePort", QStringLiteral("1981"));
     RemotePort = caption(client, "RemotePort", QStringLiteral("Remote Port"), CaptionColour,

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: MIT
+#include "windowpingpong.h"
+
+#include "benchclock.h"
+#include "frmmain.h"
+#include "winsock.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
+
+namespace {
+constexpr int ConnectTicks = 10000;  // milliseconds
+}
+
+WindowPingPong::WindowPingPong(frmMain &window, char name, int warmup, int lines,
+                               const QString &logPath)
+    : QObject(&window),
+      m_window(window),
+      m_name(name),
+      m_partner(name == 'A' ? 'B' : 'A'),
+      m_warmup(warmup),
+      m_last(warmup + lines - 1),
+      m_logPath(logPath),
+      m_waitConnected(new QTimer(this))
+{
+    m_window.txtDisplayName->setText(QString(QLatin1Char(name)));
+    connect(m_window.List1->model(), &QAbstractItemModel::rowsInserted, this,
+            &WindowPingPong::rowsInserted);
+    m_waitConnected->setInterval(1);
+    connect(m_waitConnected, &QTimer::timeout, this, [this] {
+        if (m_window.socket().State() == Winsock::sckConnected) {
+            m_waitConnected->stop();
+            send(0);
+        } else if (++m_waitedTicks > ConnectTicks) {
+            m_waitConnected->stop();
+            finish(false);
+        }
+    });
+}
+
+void WindowPingPong::call(const QString &host, int port)
+{
+    m_window.txtRemoteIP->setText(host);
+    m_window.txtRemotePort->setText(QString::number(port));
+    m_window.commands().CommConnect();
+    m_waitConnected->start();
+}
+
+void WindowPingPong::rowsInserted(const QModelIndex &, int first, int last)
+{
+    if (m_sending)
+        return;
+    const std::int64_t now = BenchClock::nowNs();
+    for (int row = first; row <= last; ++row) {
+        const int number = LatencyLog::numberOf(m_window.List1->item(row)->text(), m_partner);
+        if (number < 0)
+            continue;
+        if (number >= m_warmup)
+            m_log.received(number, now);
+        const bool caller = m_name == 'A';
+        if (caller && number == m_last) {
+            QMetaObject::invokeMethod(
+                this, [this] { finish(true); }, Qt::QueuedConnection);
+        } else {
+            // Answer from the next turn of the event loop, as a user's click would be.
+            const int next = caller ? number + 1 : number;
+            QMetaObject::invokeMethod(
+                this, [this, next] { send(next); }, Qt::QueuedConnection);
+        }
+    }
+}
+
+void WindowPingPong::send(int number)
+{
+    const QString line = LatencyLog::line(m_name, number);
+    m_window.txtMessage->setText(line.mid(4));
+    const std::int64_t now = BenchClock::nowNs();
+    if (number >= m_warmup)
+        m_log.sent(number, now);
+    m_sending = true;
+    m_window.commands().CommSend();
+    m_sending = false;
+    if (m_name == 'B' && number == m_last)
+        finish(true);
+}
+
+void WindowPingPong::finish(bool ok)
+{
+    Q_EMIT finished(ok && m_log.write(m_logPath));
+}
