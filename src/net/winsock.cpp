@@ -266,7 +266,10 @@ void Winsock::readArrivedData()
     if (!m_socket || m_readScheduled)
         return;
     QTcpSocket *socket = m_socket;
-    const QByteArray bytes = socket->read(ReadSliceBytes);
+    // One buffer for every slice: a fresh one each time would be new memory to fault in.
+    m_readBuffer.resize(ReadSliceBytes);
+    const qint64 got = socket->read(m_readBuffer.data(), ReadSliceBytes);
+    const QByteArrayView bytes(m_readBuffer.constData(), qMax<qint64>(got, 0));
     bool textWaits = m_incoming.add(bytes);
     const bool ended = socket->state() == QAbstractSocket::UnconnectedState;
     if (ended && socket->bytesAvailable() == 0) {

@@ -3,6 +3,7 @@
 // has one.
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -88,6 +89,7 @@ private:
     QTimer *m_connectTimer = nullptr;
     QHash<int, QTcpSocket *> m_pending;
     IncomingText m_incoming;
+    QByteArray m_readBuffer;
     QString m_errorText;
     int m_localPort = 0;
     int m_nextRequestId = 0;
