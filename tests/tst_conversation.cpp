@@ -250,27 +250,30 @@ void tst_Conversation::closingOrExiting_whileConnected()
 void tst_Conversation::connectFailures_areReported()
 {
     ChatWindow a;
+    // A port text that is no port is refused at once: no line claims a request was sent, and
+    // the window goes on listening.
+    a.window->txtRemoteIP->setText(QStringLiteral("127.0.0.1"));
+    a.window->txtRemotePort->setText(QStringLiteral("70000"));
+    a.window->cmdConnect->click();
+    QCOMPARE(a.prompter->errors,
+             QStringList{QStringLiteral("The remote port \"70000\" is not a number from 1 to "
+                                        "65535.")});
+    QCOMPARE(a.lines(), QStringList{StartLine});
+    QCOMPARE(a.state(), int(Winsock::sckListening));
+
+    // A refusal comes later: the command's line is written at once, the Error box follows.
     quint16 closedPort = 0;
     {
         QTcpServer probe;
         QVERIFY(probe.listen(QHostAddress::LocalHost));
         closedPort = probe.serverPort();
     }
-    a.window->txtRemoteIP->setText(QStringLiteral("127.0.0.1"));
     a.window->txtRemotePort->setText(QString::number(closedPort));
     a.window->cmdConnect->click();
-    // The command's line is written at once; the refusal follows in an Error box.
     QCOMPARE(a.lines(), (QStringList{StartLine, SentLine}));
-    QTRY_COMPARE(a.prompter->errors,
-                 QStringList{QStringLiteral("The connection was refused: nothing is listening "
-                                            "at that address and port.")});
-
-    // A port text that is no port is refused at once, and no line claims a request was sent.
-    a.window->txtRemotePort->setText(QStringLiteral("70000"));
-    a.window->cmdConnect->click();
-    QCOMPARE(a.prompter->errors.last(),
-             QStringLiteral("The remote port \"70000\" is not a number from 1 to 65535."));
-    QCOMPARE(a.lines().size(), 2);
+    QTRY_COMPARE(a.prompter->errors.size(), 2);
+    QCOMPARE(a.prompter->errors.last(), QStringLiteral("The connection was refused: nothing is "
+                                                       "listening at that address and port."));
 }
 
 void tst_Conversation::foreignPeer_textBeforeTheAnswer_data()

@@ -36,8 +36,12 @@ void Commfunctions::CommConnect()
         m_view.showError(QStringLiteral("You must give me a Remote IP Address to connect to."));
         return;
     }
+    // A port text that is no port is refused before listening stops.
+    const QString remotePort = m_view.boxText(Box::RemotePort);
+    if (!m_socket.CheckRemote(remoteIP, remotePort))
+        return reportFailure();
     m_socket.Close();
-    if (!m_socket.Connect(remoteIP, m_view.boxText(Box::RemotePort)))
+    if (!m_socket.Connect(remoteIP, remotePort))
         return reportFailure();
     m_view.appendLine(QStringLiteral("Connection request has been sent to: ") + remoteIP);
 }

@@ -133,12 +133,8 @@ bool Winsock::Connect(const QString &host, const QString &port)
 {
     if (State() != sckClosed && State() != sckError)
         return fail(QStringLiteral("The socket is busy; close it before connecting."));
-    const quint16 portNumber = parsePort(port);
-    if (portNumber == 0)
-        return fail(
-            QStringLiteral("The remote port \"%1\" is not a number from 1 to 65535.").arg(port));
-    if (host.isEmpty())
-        return fail(QStringLiteral("No remote address was given."));
+    if (!CheckRemote(host, port))
+        return false;
 
     finishConnection();  // a connection that failed earlier
     auto *socket = new QTcpSocket(this);
@@ -149,7 +145,17 @@ bool Winsock::Connect(const QString &host, const QString &port)
     });
     m_failed = false;
     m_connectTimer->start(m_connectTimeoutMs);
-    socket->connectToHost(host, portNumber);
+    socket->connectToHost(host, parsePort(port));
+    return true;
+}
+
+bool Winsock::CheckRemote(const QString &host, const QString &port)
+{
+    if (parsePort(port) == 0)
+        return fail(
+            QStringLiteral("The remote port \"%1\" is not a number from 1 to 65535.").arg(port));
+    if (host.isEmpty())
+        return fail(QStringLiteral("No remote address was given."));
     return true;
 }
 

@@ -56,6 +56,8 @@ public:
 
     bool Listen();
     bool Connect(const QString &host, const QString &port);
+    // Whether Connect() would accept these texts; checks them without touching the socket.
+    bool CheckRemote(const QString &host, const QString &port);
     bool Accept(int requestId);
     bool SendData(const QString &text);
     void GetData(QString &data);
