@@ -10,6 +10,7 @@
 #include "frmmain.h"
 #include "lifecycle.h"
 #include "listbench.h"
+#include "peeroptions.h"
 #include "readyprobe.h"
 #include "windowpingpong.h"
 #include "winsock.h"
@@ -30,17 +31,8 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Listening port."),
                                   QStringLiteral("port"), QStringLiteral("0"));
-    const QCommandLineOption call(QStringLiteral("call"), QStringLiteral("Partner to call."),
-                                  QStringLiteral("host:port"));
-    const QCommandLineOption lines(QStringLiteral("lines"), QStringLiteral("Lines to time."),
-                                   QStringLiteral("count"), QStringLiteral("10000"));
-    const QCommandLineOption warmup(QStringLiteral("warmup"), QStringLiteral("Untimed lines."),
-                                    QStringLiteral("count"), QStringLiteral("100"));
-    const QCommandLineOption log(QStringLiteral("log"), QStringLiteral("Time stamp file."),
-                                 QStringLiteral("path"));
-    const QCommandLineOption bytes(QStringLiteral("bytes"), QStringLiteral("Flood size."),
-                                   QStringLiteral("bytes"), QStringLiteral("0"));
-    parser.addOptions({port, call, lines, warmup, log, bytes});
+    parser.addOption(port);
+    const PeerOptions options(parser);
     parser.addPositionalArgument(QStringLiteral("mode"),
                                  QStringLiteral("idle, pong, ping, flood or list"));
     parser.process(app);
@@ -63,21 +55,22 @@ int main(int argc, char *argv[])
     };
     if (mode == QStringLiteral("ping") || mode == QStringLiteral("pong")) {
         const bool caller = mode == QStringLiteral("ping");
-        auto *peer = new WindowPingPong(window, caller ? 'A' : 'B', parser.value(warmup).toInt(),
-                                        parser.value(lines).toInt(), parser.value(log));
+        auto *peer =
+            new WindowPingPong(window, caller ? 'A' : 'B', parser.value(options.warmup).toInt(),
+                               parser.value(options.lines).toInt(), parser.value(options.log));
         QObject::connect(peer, &WindowPingPong::finished, &app, [caller, report](bool ok) {
             report(ok);
             if (caller)
                 QApplication::exit(ok ? EXIT_SUCCESS : EXIT_FAILURE);
         });
         if (caller) {
-            const QStringList target = parser.value(call).split(QLatin1Char(':'));
+            const QStringList target = parser.value(options.call).split(QLatin1Char(':'));
             QObject::connect(ready, &ReadyProbe::ready, peer, [peer, target] {
                 peer->call(target.value(0), target.value(1).toInt());
             });
         }
     } else if (mode == QStringLiteral("flood")) {
-        auto *probe = new FloodProbe(window, parser.value(bytes).toLongLong());
+        auto *probe = new FloodProbe(window, parser.value(options.bytes).toLongLong());
         QObject::connect(probe, &FloodProbe::finished, &app, report);
     }
     QObject::connect(ready, &ReadyProbe::ready, &app, [&window] {

@@ -5,6 +5,7 @@
 //   sink --bytes N                read N bytes and throw them away (the throughput baseline)
 //   feed --call H:P --bytes N     send the flood stream, then hang up
 // Listening modes report "ready port=N" on stdout.
+#include "peeroptions.h"
 #include "rawpingpong.h"
 #include "rawsink.h"
 #include "streamfeeder.h"
@@ -18,22 +19,12 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    const QCommandLineOption call(QStringLiteral("call"), QStringLiteral("Partner to call."),
-                                  QStringLiteral("host:port"));
-    const QCommandLineOption lines(QStringLiteral("lines"), QStringLiteral("Lines to time."),
-                                   QStringLiteral("count"), QStringLiteral("10000"));
-    const QCommandLineOption warmup(QStringLiteral("warmup"), QStringLiteral("Untimed lines."),
-                                    QStringLiteral("count"), QStringLiteral("100"));
-    const QCommandLineOption log(QStringLiteral("log"), QStringLiteral("Time stamp file."),
-                                 QStringLiteral("path"));
-    const QCommandLineOption bytes(QStringLiteral("bytes"), QStringLiteral("Flood size."),
-                                   QStringLiteral("bytes"), QStringLiteral("0"));
-    parser.addOptions({call, lines, warmup, log, bytes});
+    const PeerOptions options(parser);
     parser.addPositionalArgument(QStringLiteral("mode"),
                                  QStringLiteral("pong, ping, sink or feed"));
     parser.process(app);
     const QString mode = parser.positionalArguments().value(0);
-    const QStringList target = parser.value(call).split(QLatin1Char(':'));
+    const QStringList target = parser.value(options.call).split(QLatin1Char(':'));
 
     auto announce = [](int port) {
         std::printf("ready port=%d\n", port);
@@ -47,8 +38,9 @@ int main(int argc, char *argv[])
 
     if (mode == QStringLiteral("pong") || mode == QStringLiteral("ping")) {
         const bool caller = mode == QStringLiteral("ping");
-        auto *peer = new RawPingPong(caller ? 'A' : 'B', parser.value(warmup).toInt(),
-                                     parser.value(lines).toInt(), parser.value(log));
+        auto *peer =
+            new RawPingPong(caller ? 'A' : 'B', parser.value(options.warmup).toInt(),
+                            parser.value(options.lines).toInt(), parser.value(options.log));
         QObject::connect(peer, &RawPingPong::finished, &app, [caller, done](bool ok) {
             done(ok);
             if (caller)
@@ -59,12 +51,12 @@ int main(int argc, char *argv[])
         else if (!announce(peer->listen()))
             return EXIT_FAILURE;
     } else if (mode == QStringLiteral("sink")) {
-        auto *sink = new RawSink(parser.value(bytes).toLongLong());
+        auto *sink = new RawSink(parser.value(options.bytes).toLongLong());
         QObject::connect(sink, &RawSink::finished, &app, done);
         if (!announce(sink->listen()))
             return EXIT_FAILURE;
     } else if (mode == QStringLiteral("feed")) {
-        auto *feeder = new StreamFeeder(parser.value(bytes).toLongLong());
+        auto *feeder = new StreamFeeder(parser.value(options.bytes).toLongLong());
         QObject::connect(feeder, &StreamFeeder::finished, &app, [done](bool ok) {
             done(ok);
             QCoreApplication::exit(ok ? EXIT_SUCCESS : EXIT_FAILURE);

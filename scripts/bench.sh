@@ -10,24 +10,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build-bench"
 
-"$root/scripts/setup.sh" run >/dev/null
-missing=()
-for package in xvfb xauth gnuplot-nox; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-        missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null || echo "(could not install ${missing[*]}; going on without)"
-fi
-
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPARLINO_BUILD_BENCH=ON \
-    -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" -j"${PARLINO_JOBS:-2}" >/dev/null
+"$root/scripts/setup.sh" bench
 
 tsv="$build/bench-results.tsv"
 harness=("$build/bench/parlino_bench" --bindir "$build" --tsv "$tsv" "$@")

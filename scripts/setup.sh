@@ -5,17 +5,19 @@
 #
 #   scripts/setup.sh run    packages to build and run, then a Release build in build/
 #   scripts/setup.sh test   also the tools the test suite uses, then a build in build-tests/
+#   scripts/setup.sh bench  also Xvfb and gnuplot, then a Release build of the benchmarks in
+#                           build-bench/
 set -euo pipefail
 
 purpose=${1:-run}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
-          fonts-liberation2 fonts-comic-neue)
-if [ "$purpose" = test ]; then
-    packages+=(xauth xvfb clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev
-               file clang-format)
-fi
+          fonts-liberation2 fonts-comic-neue dpkg-dev file)
+case "$purpose" in
+    test) packages+=(xauth xvfb clang libclang-rt-14-dev desktop-file-utils appstream) ;;
+    bench) packages+=(xauth xvfb gnuplot-nox) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -36,6 +38,10 @@ if [ "$purpose" = test ]; then
     cmake -S "$root" -B "$root/build-tests" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DBUILD_TESTING=ON >/dev/null
     cmake --build "$root/build-tests" -j"$jobs"
+elif [ "$purpose" = bench ]; then
+    cmake -S "$root" -B "$root/build-bench" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DPARLINO_BUILD_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$root/build-bench" -j"$jobs" >/dev/null
 else
     cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
         >/dev/null
