@@ -23,6 +23,18 @@ int LatencyLog::numberOf(const QString &text, char name)
     return ok ? number : -1;
 }
 
+int LatencyLog::received(const QString &text, std::int64_t ns)
+{
+    const int number = numberOf(text, m_partner);
+    if (number < 0)
+        return NotALine;
+    if (number >= m_warmup)
+        m_received.push_back({number, ns});
+    if (m_name == 'A')
+        return number == m_last ? RunOver : number + 1;
+    return number;
+}
+
 bool LatencyLog::write(const QString &path) const
 {
     QFile file(path);

@@ -7,11 +7,7 @@
 #include <QTcpSocket>
 
 RawPingPong::RawPingPong(char name, int warmup, int lines, const QString &logPath)
-    : m_name(name),
-      m_partner(name == 'A' ? 'B' : 'A'),
-      m_warmup(warmup),
-      m_last(warmup + lines - 1),
-      m_logPath(logPath)
+    : m_logPath(logPath), m_log(name, warmup, lines)
 {
 }
 
@@ -46,17 +42,11 @@ void RawPingPong::readLines()
     while (m_pending.size() >= LatencyLog::LineBytes) {
         const QString line = QString::fromUtf8(m_pending.left(LatencyLog::LineBytes));
         m_pending.remove(0, LatencyLog::LineBytes);
-        const int number = LatencyLog::numberOf(line, m_partner);
-        if (number < 0)
-            continue;
-        if (number >= m_warmup)
-            m_log.received(number, now);
-        const bool caller = m_name == 'A';
-        if (caller && number == m_last) {
+        const int next = m_log.received(line, now);
+        if (next == LatencyLog::RunOver) {
             QMetaObject::invokeMethod(
                 this, [this] { Q_EMIT finished(m_log.write(m_logPath)); }, Qt::QueuedConnection);
-        } else {
-            const int next = caller ? number + 1 : number;
+        } else if (next != LatencyLog::NotALine) {
             QMetaObject::invokeMethod(
                 this, [this, next] { send(next); }, Qt::QueuedConnection);
         }
@@ -65,11 +55,9 @@ void RawPingPong::readLines()
 
 void RawPingPong::send(int number)
 {
-    const QByteArray bytes = LatencyLog::line(m_name, number).toUtf8();
-    const std::int64_t now = BenchClock::nowNs();
-    if (number >= m_warmup)
-        m_log.sent(number, now);
+    const QByteArray bytes = m_log.line(number).toUtf8();
+    m_log.sent(number, BenchClock::nowNs());
     m_socket->write(bytes);
-    if (m_name == 'B' && number == m_last)
+    if (m_log.sentLast(number))
         Q_EMIT finished(m_log.write(m_logPath));
 }

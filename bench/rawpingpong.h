@@ -31,10 +31,6 @@ private:
     void readLines();
     void send(int number);
 
-    char m_name;
-    char m_partner;
-    int m_warmup;
-    int m_last;
     QString m_logPath;
     LatencyLog m_log;
     QTcpServer *m_server = nullptr;

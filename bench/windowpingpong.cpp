@@ -17,11 +17,8 @@ WindowPingPong::WindowPingPong(frmMain &window, char name, int warmup, int lines
                                const QString &logPath)
     : QObject(&window),
       m_window(window),
-      m_name(name),
-      m_partner(name == 'A' ? 'B' : 'A'),
-      m_warmup(warmup),
-      m_last(warmup + lines - 1),
       m_logPath(logPath),
+      m_log(name, warmup, lines),
       m_waitConnected(new QTimer(this))
 {
     m_window.txtDisplayName->setText(QString(QLatin1Char(name)));
@@ -53,18 +50,12 @@ void WindowPingPong::rowsInserted(const QModelIndex &, int first, int last)
         return;
     const std::int64_t now = BenchClock::nowNs();
     for (int row = first; row <= last; ++row) {
-        const int number = LatencyLog::numberOf(m_window.List1->item(row)->text(), m_partner);
-        if (number < 0)
-            continue;
-        if (number >= m_warmup)
-            m_log.received(number, now);
-        const bool caller = m_name == 'A';
-        if (caller && number == m_last) {
+        const int next = m_log.received(m_window.List1->item(row)->text(), now);
+        if (next == LatencyLog::RunOver) {
             QMetaObject::invokeMethod(
                 this, [this] { finish(true); }, Qt::QueuedConnection);
-        } else {
+        } else if (next != LatencyLog::NotALine) {
             // Answer from the next turn of the event loop, as a user's click would be.
-            const int next = caller ? number + 1 : number;
             QMetaObject::invokeMethod(
                 this, [this, next] { send(next); }, Qt::QueuedConnection);
         }
@@ -73,15 +64,12 @@ void WindowPingPong::rowsInserted(const QModelIndex &, int first, int last)
 
 void WindowPingPong::send(int number)
 {
-    const QString line = LatencyLog::line(m_name, number);
-    m_window.txtMessage->setText(line.mid(4));
-    const std::int64_t now = BenchClock::nowNs();
-    if (number >= m_warmup)
-        m_log.sent(number, now);
+    m_window.txtMessage->setText(m_log.line(number).mid(4));
+    m_log.sent(number, BenchClock::nowNs());
     m_sending = true;
     m_window.commands().CommSend();
     m_sending = false;
-    if (m_name == 'B' && number == m_last)
+    if (m_log.sentLast(number))
         finish(true);
 }
 

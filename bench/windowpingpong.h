@@ -32,10 +32,6 @@ private:
     void finish(bool ok);
 
     frmMain &m_window;
-    char m_name;
-    char m_partner;
-    int m_warmup;
-    int m_last;
     QString m_logPath;
     LatencyLog m_log;
     QTimer *m_waitConnected = nullptr;
