@@ -244,8 +244,10 @@ void tst_Stress::thousandCalls_descriptorsAndMemoryStayFlat()
     for (int i = 0; i < calls; ++i)
         QVERIFY2(oneCall(), qPrintable(QStringLiteral("call %1").arg(i)));
     QVERIFY(waitUntil([&] { return openDescriptors() == descriptors; }, 5000));
+#ifndef __SANITIZE_ADDRESS__  // AddressSanitizer holds freed memory back on purpose
     QVERIFY2(residentKiB() - resident < 4096,
              qPrintable(QStringLiteral("grew by %1 KiB").arg(residentKiB() - resident)));
+#endif
     qInfo("%d calls: descriptors %d before and after, memory grew by %lld KiB", calls, descriptors,
           residentKiB() - resident);
 }
