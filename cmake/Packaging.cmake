@@ -27,8 +27,9 @@ if(UNIX AND NOT APPLE)
     # Plugins are not linked, so dpkg-shlibdeps cannot see them: Qt needs its platform plugins
     # to open a window at all.
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-    # The product name in the About box is drawn in this face where Comic Sans MS is missing.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-comic-neue")
+    # The windows are drawn in Liberation Sans, and the product name in the About box in Comic
+    # Neue where Comic Sans MS is missing.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-comic-neue")
 endif()
 
 include(CPack)
