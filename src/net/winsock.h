@@ -21,16 +21,17 @@ class QTimer;
 // completes no character raises no DataArrival, and bytes that are not UTF-8 show as U+FFFD.
 //
 // States, as State() reports them:
-//   Closed ─Listen()→ Listening ─peer calls→ (ConnectionRequest; Close(), then Accept(id)) →
-//   Connected Closed ─Connect()→ ResolvingHost → Connecting → Connected Connected ─partner closes,
-//   reset, or Close()→ Closed (Error after a failure)
+// - Closed, then Listen(): Listening. A caller raises ConnectionRequest; the handler calls
+//   Close() and then Accept(id): Connected.
+// - Closed, then Connect(): ResolvingHost, Connecting, Connected.
+// - Connected, then the partner closes or resets, or Close(): Closed; Error after a failure.
 // Only one connection exists at a time. Callers that arrive while a request is being decided, or
 // while the socket is not listening, are closed at once. A request that has not been accepted
 // when the ConnectionRequest handlers return is closed, so the caller sees its connection end.
 //
 // Failures: methods that fail at once return false and leave a sentence in ErrorText(); failures
-// that come later (refused, host not found, timed out, reset) are reported by the Error signal,
-// emitted from a fresh turn of the event loop.
+// that come later (refused, host not found, timed out, network errors) are reported by the Error
+// signal, emitted from a fresh turn of the event loop.
 class Winsock : public QObject
 {
     Q_OBJECT
