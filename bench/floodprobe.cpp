@@ -5,9 +5,9 @@
 #include "floodstream.h"
 #include "frmmain.h"
 
-#include <QListWidget>
 #include <QTimer>
 #include <cstdio>
+#include "conversationlist.h"
 
 FloodProbe::FloodProbe(frmMain &window, std::int64_t expectedBytes)
     : QObject(&window), m_window(window), m_expected(expectedBytes), m_ticker(new QTimer(this))
@@ -22,7 +22,7 @@ FloodProbe::FloodProbe(frmMain &window, std::int64_t expectedBytes)
 void FloodProbe::rowsInserted(const QModelIndex &, int first, int last)
 {
     for (int row = first; row <= last; ++row) {
-        const QString text = m_window.List1->item(row)->text();
+        const QString text = m_window.List1->entry(row);
         if (m_firstRow < 0) {
             // Everything after the acceptance is the peer's text.
             if (text == QStringLiteral("Connection made")) {
@@ -60,7 +60,7 @@ void FloodProbe::complete()
     bool exact = m_shown == m_expected;
     const int rows = m_window.List1->count();
     for (int row = m_firstRow; exact && row < rows; ++row)
-        exact = expected.matchNext(m_window.List1->item(row)->text().toUtf8());
+        exact = expected.matchNext(m_window.List1->entry(row).toUtf8());
     exact = exact && expected.position() == m_expected;
     std::printf(
         "flood bytes=%lld entries=%d first_ns=%lld end_ns=%lld maxgap_ms=%.3f "

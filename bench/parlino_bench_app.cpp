@@ -18,9 +18,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QListWidget>
 #include <cstdio>
 #include <cstdlib>
+#include "conversationlist.h"
 
 int main(int argc, char *argv[])
 {

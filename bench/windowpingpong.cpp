@@ -6,8 +6,8 @@
 #include "winsock.h"
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTimer>
+#include "conversationlist.h"
 
 namespace {
 constexpr int ConnectTicks = 10000;  // milliseconds
@@ -50,7 +50,7 @@ void WindowPingPong::rowsInserted(const QModelIndex &, int first, int last)
         return;
     const std::int64_t now = BenchClock::nowNs();
     for (int row = first; row <= last; ++row) {
-        const int next = m_log.received(m_window.List1->item(row)->text(), now);
+        const int next = m_log.received(m_window.List1->entry(row), now);
         if (next == LatencyLog::RunOver) {
             QMetaObject::invokeMethod(
                 this, [this] { finish(true); }, Qt::QueuedConnection);

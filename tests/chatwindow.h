@@ -10,12 +10,12 @@
 
 #include <QHostAddress>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QStringList>
 #include <QTcpSocket>
 #include <QTest>
 #include <memory>
+#include "conversationlist.h"
 
 inline const QString StartLine =
     QStringLiteral("Listening to Port 1981 for new connection requests.");
@@ -41,7 +41,7 @@ struct ChatWindow
     {
         QStringList result;
         for (int row = 0; row < window->List1->count(); ++row)
-            result.append(window->List1->item(row)->text());
+            result.append(window->List1->entry(row));
         return result;
     }
 

@@ -138,7 +138,7 @@ void tst_Stress::flood_tenMegabytesInRandomPieces_arrivesByteExact()
     QVERIFY(waitUntil(
         [&] {
             for (; row < b.window->List1->count(); ++row)
-                listed += b.window->List1->item(row)->text().size();
+                listed += b.window->List1->entry(row).size();
             return listed >= text.size() && b.state() == Winsock::sckClosed;
         },
         120000));
@@ -169,7 +169,7 @@ void tst_Stress::bothWaysAtOnce_everyLineArrivesOnceInOrder()
                     .arg(s ? QStringLiteral("привет") : QStringLiteral("ciao"))
                     .arg(i));
             ownRows[s].append(sides[s]->window->List1->count() - 1);
-            sent[s] += sides[s]->window->List1->item(ownRows[s].last())->text();
+            sent[s] += sides[s]->window->List1->entry(ownRows[s].last());
         }
         if (i % 16 == 0)
             QCoreApplication::processEvents();
@@ -177,12 +177,12 @@ void tst_Stress::bothWaysAtOnce_everyLineArrivesOnceInOrder()
     // Every row after the first two that this side did not send itself came from the partner.
     int nextRow[2] = {2, 2}, nextOwn[2] = {0, 0};
     const auto collect = [&](int s) {
-        QListWidget *list = sides[s]->window->List1;
+        ConversationList *list = sides[s]->window->List1;
         for (; nextRow[s] < list->count(); ++nextRow[s]) {
             if (nextOwn[s] < ownRows[s].size() && ownRows[s][nextOwn[s]] == nextRow[s])
                 ++nextOwn[s];
             else
-                received[s] += list->item(nextRow[s])->text();
+                received[s] += list->entry(nextRow[s]);
         }
         return received[s].size() >= sent[1 - s].size();
     };

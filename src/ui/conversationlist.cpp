@@ -2,49 +2,285 @@
 #include "conversationlist.h"
 
 #include "conversationlinedelegate.h"
+#include "conversationmodel.h"
 
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
 
 namespace {
 
-// Rows added within one frame are laid out together.
-constexpr qint64 FrameNs = 16'000'000;
-// After a layout that took t, the next one waits at least this many times t.
-constexpr qint64 LayoutShare = 5;
+constexpr int FrameMilliseconds = 16;
 
 }  // namespace
 
 ConversationList::ConversationList(QWidget *parent)
-    : QListWidget(parent), m_appendedLayout(new QTimer(this))
+    : QListView(parent), m_entries(new ConversationModel(this)), m_scrollBarUpdate(new QTimer(this))
 {
+    m_scrollBarUpdate->setSingleShot(true);
+    m_scrollBarUpdate->setInterval(FrameMilliseconds);
+    connect(m_scrollBarUpdate, &QTimer::timeout, this, &ConversationList::updateScrollBar);
+    setModel(m_entries);
     setItemDelegate(new ConversationLineDelegate(this));
-    m_appendedLayout->setSingleShot(true);
-    m_appendedLayout->setTimerType(Qt::PreciseTimer);
-    connect(m_appendedLayout, &QTimer::timeout, this, &ConversationList::layOutAppendedRows);
-    m_clock.start();
+    setUniformItemSizes(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setEditTriggers(NoEditTriggers);
+}
+
+void ConversationList::append(const QString &entry)
+{
+    m_entries->append(entry);
+}
+
+void ConversationList::clear()
+{
+    m_entries->clear();
+}
+
+int ConversationList::count() const
+{
+    return m_entries->rowCount();
+}
+
+const QString &ConversationList::entry(int row) const
+{
+    return m_entries->entry(row);
+}
+
+QModelIndex ConversationList::indexOfRow(int row) const
+{
+    return m_entries->index(row, 0);
+}
+
+int ConversationList::rowHeight() const
+{
+    if (m_rowHeight == 0) {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        m_rowHeight = count() > 0 ? itemDelegate()->sizeHint(option, indexOfRow(0)).height()
+                                  : fontMetrics().height();
+        m_rowHeight = std::max(m_rowHeight, 1);
+    }
+    return m_rowHeight;
+}
+
+int ConversationList::rowsPerPage() const
+{
+    return std::max(1, viewport()->height() / rowHeight());
+}
+
+int ConversationList::verticalOffset() const
+{
+    const int value = verticalScrollBar()->value();
+    return verticalScrollMode() == ScrollPerItem ? value * rowHeight() : value;
+}
+
+int ConversationList::rowAt(int y) const
+{
+    const int contentY = y + verticalOffset();
+    return contentY < 0 ? -1 : contentY / rowHeight();
+}
+
+QRect ConversationList::rowsRect(int first, int last) const
+{
+    return QRect(0, first * rowHeight() - verticalOffset(), viewport()->width(),
+                 (last - first + 1) * rowHeight());
+}
+
+QRect ConversationList::visualRect(const QModelIndex &index) const
+{
+    if (!index.isValid() || index.model() != m_entries || index.column() != 0)
+        return QRect();
+    return rowsRect(index.row(), index.row());
+}
+
+QModelIndex ConversationList::indexAt(const QPoint &point) const
+{
+    const int row = rowAt(point.y());
+    if (row < 0 || row >= count() || point.x() < 0 || point.x() >= viewport()->width())
+        return QModelIndex();
+    return indexOfRow(row);
+}
+
+void ConversationList::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    if (!index.isValid())
+        return;
+    updateScrollBar();
+    const int row = index.row();
+    const int page = rowsPerPage();
+    const int top = std::max(0, rowAt(0));
+    int first = top;  // the row to show at the top
+    switch (hint) {
+        case EnsureVisible:
+            if (row < top)
+                first = row;
+            else if (row >= top + page)
+                first = row - page + 1;
+            break;
+        case PositionAtTop:
+            first = row;
+            break;
+        case PositionAtBottom:
+            first = row - page + 1;
+            break;
+        case PositionAtCenter:
+            first = row - page / 2;
+            break;
+    }
+    first = std::max(first, 0);
+    verticalScrollBar()->setValue(verticalScrollMode() == ScrollPerItem ? first
+                                                                        : first * rowHeight());
+}
+
+void ConversationList::doItemsLayout()
+{
+    // Nothing to lay out: only the scroll bar follows the number of rows.
+    QAbstractItemView::doItemsLayout();
+}
+
+void ConversationList::reset()
+{
+    m_rowHeight = 0;
+    QListView::reset();
 }
 
 void ConversationList::rowsInserted(const QModelIndex &parent, int start, int end)
 {
-    const bool appended = !parent.isValid() && end == count() - 1 && uniformItemSizes();
-    if (!appended) {
-        QListWidget::rowsInserted(parent, start, end);
-        return;
-    }
-    // The rows above keep the places they have; QListView would forget them all and lay every
-    // row out again on the next turn of the event loop.
     QAbstractItemView::rowsInserted(parent, start, end);
-    if (!m_appendedLayout->isActive()) {
-        const qint64 waitNs = std::max<qint64>(0, m_nextLayoutNs - m_clock.nsecsElapsed());
-        m_appendedLayout->start(int((waitNs + 999'999) / 1'000'000));
+    if (start == 0)
+        m_rowHeight = 0;
+    // The scroll bar follows once a frame: updating and redrawing it for each of many quick
+    // entries would cost far more than the entries themselves.
+    if (!m_scrollBarUpdate->isActive())
+        m_scrollBarUpdate->start();
+    const QRect added = rowsRect(start, end) & viewport()->rect();
+    if (!added.isEmpty())
+        viewport()->update(added);
+}
+
+void ConversationList::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_rowHeight = 0;
+    QListView::changeEvent(event);
+}
+
+void ConversationList::updateGeometries()
+{
+    updateScrollBar();
+    QAbstractItemView::updateGeometries();
+}
+
+void ConversationList::scrollToBottom()
+{
+    updateScrollBar();
+    QListView::scrollToBottom();
+}
+
+void ConversationList::updateScrollBar()
+{
+    m_scrollBarUpdate->stop();
+    const int rows = count();
+    QScrollBar *bar = verticalScrollBar();
+    if (verticalScrollMode() == ScrollPerItem) {
+        bar->setRange(0, std::max(0, rows - rowsPerPage()));
+        bar->setSingleStep(1);
+        bar->setPageStep(rowsPerPage());
+    } else {
+        bar->setRange(0, std::max(0, rows * rowHeight() - viewport()->height()));
+        bar->setSingleStep(rowHeight());
+        bar->setPageStep(viewport()->height());
     }
 }
 
-void ConversationList::layOutAppendedRows()
+void ConversationList::scrollContentsBy(int, int)
 {
-    const qint64 startNs = m_clock.nsecsElapsed();
-    doItemsLayout();
-    const qint64 endNs = m_clock.nsecsElapsed();
-    m_nextLayoutNs = endNs + std::max(FrameNs, LayoutShare * (endNs - startNs));
+    viewport()->update();
+}
+
+void ConversationList::paintEvent(QPaintEvent *event)
+{
+    const int first = std::max(0, rowAt(event->rect().top()));
+    const int last = std::min(count() - 1, rowAt(event->rect().bottom()));
+    if (first > last)
+        return;
+    QPainter painter(viewport());
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QStyle::State state = option.state;
+    const QModelIndex current = currentIndex();
+    const bool focus = (hasFocus() || viewport()->hasFocus()) && current.isValid();
+    if (state & QStyle::State_Enabled)
+        option.palette.setCurrentColorGroup(QPalette::Normal);
+    for (int row = first; row <= last; ++row) {
+        const QModelIndex index = indexOfRow(row);
+        option.rect = rowsRect(row, row);
+        option.state = state;
+        if (selectionModel()->isSelected(index))
+            option.state |= QStyle::State_Selected;
+        if (focus && index == current)
+            option.state |= QStyle::State_HasFocus;
+        itemDelegate()->paint(&painter, option, index);
+    }
+}
+
+QModelIndex ConversationList::moveCursor(CursorAction action, Qt::KeyboardModifiers)
+{
+    const int rows = count();
+    if (rows == 0)
+        return QModelIndex();
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return indexOfRow(0);
+    int row = current.row();
+    switch (action) {
+        case MoveUp:
+        case MovePrevious:
+            --row;
+            break;
+        case MoveDown:
+        case MoveNext:
+            ++row;
+            break;
+        case MovePageUp:
+            row -= rowsPerPage();
+            break;
+        case MovePageDown:
+            row += rowsPerPage();
+            break;
+        case MoveHome:
+            row = 0;
+            break;
+        case MoveEnd:
+            row = rows - 1;
+            break;
+        case MoveLeft:
+        case MoveRight:
+            break;
+    }
+    return indexOfRow(std::clamp(row, 0, rows - 1));
+}
+
+void ConversationList::setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command)
+{
+    const QRect area = rect.normalized();
+    const int first = std::max(0, rowAt(area.top()));
+    const int last = std::min(count() - 1, rowAt(area.bottom()));
+    QItemSelection selection;
+    if (first <= last && area.right() >= 0 && area.left() < viewport()->width())
+        selection.select(indexOfRow(first), indexOfRow(last));
+    selectionModel()->select(selection, command);
+}
+
+QRegion ConversationList::visualRegionForSelection(const QItemSelection &selection) const
+{
+    QRegion region;
+    for (const QItemSelectionRange &range : selection) {
+        if (range.isValid() && range.model() == m_entries)
+            region += rowsRect(range.top(), range.bottom()) & viewport()->rect();
+    }
+    return region;
 }

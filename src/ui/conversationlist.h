@@ -1,30 +1,61 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QElapsedTimer>
-#include <QListWidget>
+#include <QListView>
 
+class ConversationModel;
 class QTimer;
 
-// The conversation list. Entries are only ever added at the end, often many in a short time
-// when a partner sends a lot. A QListView lays out every row again after each insertion, which
-// costs more the longer the conversation grows; here rows added at the end are laid out
-// together, at most once a frame, and the list never spends more than a fifth of its time
-// laying itself out. Each entry is drawn on one line by ConversationLineDelegate.
-class ConversationList : public QListWidget
+// The conversation list. Entries are only ever added at the end, often many in a short time when
+// a partner sends a lot, and a conversation can grow to hundreds of thousands of them. QListView
+// lays out every row again after each insertion, which costs more the longer the list grows.
+// Here every row is one line of the same height, so a row's place is a multiplication, and an
+// entry added costs the same at any length: the geometry is computed, never laid out. Entries
+// are drawn by ConversationLineDelegate; rows too long for the list end in an ellipsis rather
+// than scrolling sideways.
+class ConversationList : public QListView
 {
     Q_OBJECT
 
 public:
     explicit ConversationList(QWidget *parent = nullptr);
 
+    void append(const QString &entry);
+    void clear();
+    int count() const;
+    const QString &entry(int row) const;
+
+    QRect visualRect(const QModelIndex &index) const override;
+    QModelIndex indexAt(const QPoint &point) const override;
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+    // The scroll bar's range catches up with new rows once a frame; this brings it up to date.
+    void scrollToBottom();
+    void doItemsLayout() override;
+    void reset() override;
+
 protected:
     void rowsInserted(const QModelIndex &parent, int start, int end) override;
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
+    int horizontalOffset() const override { return 0; }
+    int verticalOffset() const override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
+    QRegion visualRegionForSelection(const QItemSelection &selection) const override;
 
 private:
-    void layOutAppendedRows();
+    void updateScrollBar();
+    int rowHeight() const;
+    // Whole rows the viewport shows.
+    int rowsPerPage() const;
+    // The row at a viewport y, which may lie outside 0 .. count() - 1.
+    int rowAt(int y) const;
+    QRect rowsRect(int first, int last) const;
+    QModelIndex indexOfRow(int row) const;
 
-    QTimer *m_appendedLayout = nullptr;
-    QElapsedTimer m_clock;
-    qint64 m_nextLayoutNs = 0;
+    ConversationModel *m_entries = nullptr;
+    QTimer *m_scrollBarUpdate = nullptr;
+    mutable int m_rowHeight = 0;
 };

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -103,7 +102,6 @@ void frmMain::createControls()
     // Created in tab order; labels never take the focus.
     List1 = new ConversationList(client);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setUniformItemSizes(true);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     txtRemotePort = textBox(client, "txtRemotePort", QStringLiteral("1981"));
     RemotePort = caption(client, "RemotePort", QStringLiteral("Remote Port"), CaptionColour,
@@ -237,7 +235,7 @@ void frmMain::setBoxText(Box which, const QString &text)
 
 void frmMain::appendLine(const QString &line)
 {
-    List1->addItem(line);
+    List1->append(line);
 }
 
 void frmMain::focusDisplayName()

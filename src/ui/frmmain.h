@@ -11,7 +11,7 @@
 class QAction;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class ConversationList;
 class QMenu;
 class QPushButton;
 class Winsock;
@@ -39,7 +39,7 @@ public:
     void showError(const QString &text) override;
     bool askYesNo(const QString &title, const QString &question) override;
 
-    QListWidget *List1 = nullptr;
+    ConversationList *List1 = nullptr;
     QLineEdit *txtRemotePort = nullptr;
     QLabel *RemotePort = nullptr;
     QLabel *LocalPort = nullptr;
