@@ -130,6 +130,7 @@ void ListBench::watch(frmMain &window)
 
 bool ListBench::waitUntilLastRowDrawn(frmMain &window)
 {
+    m_paintsWithLastRow = 0;
     // A row below the part of the list on screen needs no drawing: once the events it caused
     // have run, it is done.
     QCoreApplication::processEvents();
@@ -137,7 +138,6 @@ bool ListBench::waitUntilLastRowDrawn(frmMain &window)
     if (!list->visualRect(list->model()->index(list->model()->rowCount() - 1, 0))
              .intersects(list->viewport()->rect()))
         return true;
-    m_paintsWithLastRow = 0;
     // Sleeps between events rather than spinning, so that waiting costs no processor time; the
     // guard wakes the loop should nothing else be due.
     QTimer guard;
