@@ -70,7 +70,7 @@ public:
     void setConnectTimeout(int milliseconds) { m_connectTimeoutMs = milliseconds; }
 
     // Largest slice of received bytes decoded and handed over in one turn of the event loop.
-    static constexpr qint64 ReadSliceBytes = 256 * 1024;
+    static constexpr qint64 ReadSliceBytes = 1024 * 1024;
 
 Q_SIGNALS:
     void ConnectionRequest(int requestId);
