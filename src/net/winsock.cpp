@@ -179,13 +179,8 @@ bool Winsock::Accept(int requestId)
     m_failed = false;
     // Text the caller sent while the user was deciding is handed over from a fresh turn of the
     // event loop, after the caller of Accept() has finished its own work.
-    if (socket->bytesAvailable() > 0 || socket->state() != QAbstractSocket::ConnectedState) {
-        m_readScheduled = true;
-        QTimer::singleShot(0, this, [this] {
-            m_readScheduled = false;
-            readArrivedData();
-        });
-    }
+    if (socket->bytesAvailable() > 0 || socket->state() != QAbstractSocket::ConnectedState)
+        readInNextTurn();
     return true;
 }
 
@@ -290,14 +285,19 @@ void Winsock::readArrivedData()
         return;
     if (socket->bytesAvailable() > 0) {
         // More than one slice waits: hand it over in the next turn, so the window stays live.
-        m_readScheduled = true;
-        QTimer::singleShot(0, this, [this] {
-            m_readScheduled = false;
-            readArrivedData();
-        });
+        readInNextTurn();
     } else if (ended) {
         finishConnection();
     }
+}
+
+void Winsock::readInNextTurn()
+{
+    m_readScheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        m_readScheduled = false;
+        readArrivedData();
+    });
 }
 
 void Winsock::finishConnection()

@@ -81,6 +81,7 @@ private:
     void takeIncomingConnections();
     void adoptConnection(QTcpSocket *socket);
     void readArrivedData();
+    void readInNextTurn();
     void finishConnection();
     void reportLater(const QString &description);
     void reportSocketError(QTcpSocket *socket);

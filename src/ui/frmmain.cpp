@@ -4,11 +4,11 @@
 #include "conversationlist.h"
 #include "frmabout.h"
 #include "messageboxprompter.h"
+#include "twipslayout.h"
 #include "winsock.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include "twipslayout.h"
 
 #include <QLabel>
 #include <QLayout>
