@@ -68,7 +68,7 @@ std::unique_ptr<frmMain> openWindow()
 {
     auto window = std::make_unique<frmMain>(std::make_unique<YesPrompter>());
     auto *lifecycle = new Lifecycle(*window, 0, [] {});
-    lifecycle->Form_Load();
+    lifecycle->load();
     window->show();
     QElapsedTimer waited;
     waited.start();
@@ -199,7 +199,7 @@ void ListBench::longConversation()
     report("long.paints_first", paintsFirst);
     report("long.paints_last", m_paints);
     report("long.repaint_top_ms", medianRepaint(*window, 15));
-    window->List1->scrollToBottom();
+    window->List1->scrollTo(window->List1->model()->index(window->List1->count() - 1, 0));
     report("long.repaint_bottom_ms", medianRepaint(*window, 15));
 }
 

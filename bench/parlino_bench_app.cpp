@@ -46,7 +46,7 @@ int main(int argc, char *argv[])
 
     frmMain window(std::make_unique<YesPrompter>());
     Lifecycle lifecycle(window, parser.value(port).toInt());
-    lifecycle.Form_Load();
+    lifecycle.load();
 
     auto *ready = new ReadyProbe(*window.List1->viewport());
     auto report = [](bool ok) {

@@ -6,6 +6,7 @@
 #include "winsock.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 #include "conversationlist.h"
 
@@ -40,7 +41,7 @@ void WindowPingPong::call(const QString &host, int port)
 {
     m_window.txtRemoteIP->setText(host);
     m_window.txtRemotePort->setText(QString::number(port));
-    m_window.commands().CommConnect();
+    m_window.cmdConnect->click();
     m_waitConnected->start();
 }
 
@@ -67,7 +68,7 @@ void WindowPingPong::send(int number)
     m_window.txtMessage->setText(m_log.line(number).mid(4));
     m_log.sent(number, BenchClock::nowNs());
     m_sending = true;
-    m_window.commands().CommSend();
+    m_window.cmdSend->click();
     m_sending = false;
     if (m_log.sentLast(number))
         finish(true);

@@ -30,11 +30,11 @@ struct ChatWindow
         prompter = scripted.get();
         window = std::make_unique<frmMain>(std::move(scripted));
         auto *lifecycle = new Lifecycle(*window, listenPort, [this] { ++exits; });
-        lifecycle->Form_Load();
+        lifecycle->load();
     }
 
     int port() const { return window->socket().LocalPort(); }
-    int state() const { return window->socket().State(); }
+    Winsock::SocketState state() const { return window->socket().State(); }
     bool connected() const { return state() == Winsock::sckConnected; }
 
     QStringList lines() const

@@ -76,7 +76,7 @@ void tst_Conversation::answerNo_deniesAndStopsListening()
     aimAt(a, b);
     a.window->cmdConnect->click();
     QTRY_COMPARE(b.lines(), (QStringList{StartLine, QStringLiteral("Connection Denied")}));
-    QCOMPARE(b.state(), int(Winsock::sckClosed));
+    QCOMPARE(b.state(), Winsock::sckClosed);
     QTRY_VERIFY(a.state() != Winsock::sckConnected && a.state() != Winsock::sckConnecting);
     QCOMPARE(a.lines(), (QStringList{StartLine, SentLine}));
 
@@ -87,7 +87,7 @@ void tst_Conversation::answerNo_deniesAndStopsListening()
     b.window->cmdDissconnect->click();
     QCOMPARE(b.prompter->errors.last(),
              QStringLiteral("You are already disconnected, cannot disconnect again."));
-    QCOMPARE(b.state(), int(Winsock::sckClosed));
+    QCOMPARE(b.state(), Winsock::sckClosed);
     QCOMPARE(b.prompter->questions.size(), 1);
 
     b.window->cmdListen->click();
@@ -180,7 +180,7 @@ void tst_Conversation::disconnect_appendsTwoLines_partnerShowsNothing()
     const QStringList aBefore = a.lines(), bBefore = b.lines();
     viaMenu ? a.window->mnuCommunicationsDisconnect->trigger() : a.window->cmdDissconnect->click();
     QCOMPARE(a.lines(), (aBefore + QStringList{QStringLiteral("Disconnected"), ListenLine}));
-    QCOMPARE(a.state(), int(Winsock::sckListening));
+    QCOMPARE(a.state(), Winsock::sckListening);
     QTRY_VERIFY(!b.connected());
     QCOMPARE(b.lines(), bBefore);
     say(b, QStringLiteral("Bob"), QStringLiteral("still there?"));
@@ -196,7 +196,7 @@ void tst_Conversation::listen_closesAndReopens_quotingTheBoxText()
     a.window->cmdListen->click();
     a.window->mnuCommunicationsListen->trigger();
     QCOMPARE(a.lines(), (QStringList{StartLine, ListenLine, ListenLine}));
-    QCOMPARE(a.state(), int(Winsock::sckListening));
+    QCOMPARE(a.state(), Winsock::sckListening);
 
     // The box's text is quoted, but the socket keeps the port it was given at start-up; and
     // Listen while connected drops the partner without a "Disconnected" line.
@@ -207,7 +207,7 @@ void tst_Conversation::listen_closesAndReopens_quotingTheBoxText()
     QCOMPARE(a.lines().mid(before),
              QStringList{QStringLiteral("Listening to port 5555 for new connection requests.")});
     QCOMPARE(a.port(), port);
-    QCOMPARE(a.state(), int(Winsock::sckListening));
+    QCOMPARE(a.state(), Winsock::sckListening);
     QTRY_VERIFY(!b.connected());
 }
 
@@ -228,7 +228,7 @@ void tst_Conversation::closingOrExiting_whileConnected()
     const QStringList bBefore = b.lines();
     if (viaExit) {
         // Exit runs no unload step: the connection lasts until the program is gone.
-        QSignalSpy unloading(a->window.get(), &frmMain::Unloading);
+        QSignalSpy unloading(a->window.get(), &frmMain::unloading);
         a->window->mnuFileExit->trigger();
         QCOMPARE(a->exits, 1);
         QCOMPARE(unloading.count(), 0);
@@ -238,7 +238,7 @@ void tst_Conversation::closingOrExiting_whileConnected()
         a->window->show();
         QVERIFY(QTest::qWaitForWindowExposed(a->window.get()));
         QVERIFY(a->window->close());
-        QCOMPARE(a->state(), int(Winsock::sckClosed));
+        QCOMPARE(a->state(), Winsock::sckClosed);
     }
     QTRY_VERIFY(!b.connected());
     QCOMPARE(b.lines(), bBefore);
@@ -259,7 +259,7 @@ void tst_Conversation::connectFailures_areReported()
              QStringList{QStringLiteral("The remote port \"70000\" is not a number from 1 to "
                                         "65535.")});
     QCOMPARE(a.lines(), QStringList{StartLine});
-    QCOMPARE(a.state(), int(Winsock::sckListening));
+    QCOMPARE(a.state(), Winsock::sckListening);
 
     // A refusal comes later: the command's line is written at once, the Error box follows.
     quint16 closedPort = 0;

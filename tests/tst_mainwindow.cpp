@@ -32,7 +32,7 @@ void tst_MainWindow::freshStart_showsOneLineAndListens()
     QVERIFY(!QHostAddress(w.txtLocalIP->text()).isNull());
     QVERIFY(chat.prompter->errors.isEmpty());
 
-    QCOMPARE(chat.state(), int(Winsock::sckListening));
+    QCOMPARE(chat.state(), Winsock::sckListening);
     auto peer = call(chat);
     QTRY_COMPARE(chat.prompter->questions.size(), 1);
 }
@@ -96,7 +96,7 @@ void tst_MainWindow::keyboard_focusTabOrderAndEnter()
     QCOMPARE(chat.lines().size(), 1);
     QVERIFY(chat.prompter->errors.isEmpty());
     QCOMPARE(w.txtMessage->text(), QStringLiteral("hello"));
-    QCOMPARE(chat.state(), int(Winsock::sckListening));
+    QCOMPARE(chat.state(), Winsock::sckListening);
 }
 
 void tst_MainWindow::startOnTakenPort_reportsAndStaysUsable()
@@ -110,7 +110,7 @@ void tst_MainWindow::startOnTakenPort_reportsAndStaysUsable()
                                             "connection requests can be received. You can still "
                                             "connect to a partner.")
                                  .arg(occupant.serverPort())});
-    QCOMPARE(second.state(), int(Winsock::sckClosed));
+    QCOMPARE(second.state(), Winsock::sckClosed);
 
     ChatWindow first;
     QVERIFY(connectPair(second, first));

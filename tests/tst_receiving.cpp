@@ -68,21 +68,21 @@ void tst_Receiving::listen_onPortZeroThenAgain_orOnATakenPort()
     Winsock socket;
     socket.setLocalPort(0);
     QVERIFY(socket.Listen());
-    QCOMPARE(socket.State(), int(Winsock::sckListening));
+    QCOMPARE(socket.State(), Winsock::sckListening);
     const int port = socket.LocalPort();
     QVERIFY(port > 0);
     socket.Close();
-    QCOMPARE(socket.State(), int(Winsock::sckClosed));
+    QCOMPARE(socket.State(), Winsock::sckClosed);
     QVERIFY(socket.Listen());
     QCOMPARE(socket.LocalPort(), port);
 
     Winsock second;
     second.setLocalPort(port);
     QVERIFY(!second.Listen());
-    QCOMPARE(second.ErrorText(), QStringLiteral("Port %1 is already in use by another program, so "
+    QCOMPARE(second.errorText(), QStringLiteral("Port %1 is already in use by another program, so "
                                                 "no connection requests can be received.")
                                      .arg(port));
-    QCOMPARE(second.State(), int(Winsock::sckClosed));
+    QCOMPARE(second.State(), Winsock::sckClosed);
 }
 
 void tst_Receiving::connect_badPortText_failsAtOnce_data()
@@ -97,11 +97,11 @@ void tst_Receiving::connect_badPortText_failsAtOnce()
 {
     QFETCH(QString, port);
     Winsock socket;
-    QSignalSpy errors(&socket, &Winsock::Error);
+    QSignalSpy errors(&socket, &Winsock::errorOccurred);
     QVERIFY(!socket.Connect(QStringLiteral("127.0.0.1"), port));
-    QCOMPARE(socket.ErrorText(),
+    QCOMPARE(socket.errorText(),
              QStringLiteral("The remote port \"%1\" is not a number from 1 to 65535.").arg(port));
-    QCOMPARE(socket.State(), int(Winsock::sckClosed));
+    QCOMPARE(socket.State(), Winsock::sckClosed);
     QVERIFY(!errors.wait(20));
 }
 
@@ -114,13 +114,13 @@ void tst_Receiving::connect_refusedOrUnanswered_isReportedLater()
         closedPort = probe.serverPort();
     }
     Winsock socket;
-    QSignalSpy errors(&socket, &Winsock::Error);
+    QSignalSpy errors(&socket, &Winsock::errorOccurred);
     QVERIFY(socket.Connect(QStringLiteral("127.0.0.1"), QString::number(closedPort)));
     QVERIFY(errors.wait(5000));
     QCOMPARE(errors.takeFirst().at(0).toString(),
              QStringLiteral("The connection was refused: nothing is listening at that address "
                             "and port."));
-    QCOMPARE(socket.State(), int(Winsock::sckError));
+    QCOMPARE(socket.State(), Winsock::sckError);
 
 #ifdef Q_OS_LINUX
     // A listener whose queue is full drops the next handshake, as an unroutable address does on
@@ -141,11 +141,11 @@ void tst_Receiving::connect_refusedOrUnanswered_isReportedLater()
 
     socket.setConnectTimeout(300);
     QVERIFY(socket.Connect(QStringLiteral("127.0.0.1"), QString::number(ntohs(address.sin_port))));
-    QCOMPARE(socket.State(), int(Winsock::sckConnecting));
+    QCOMPARE(socket.State(), Winsock::sckConnecting);
     QVERIFY(errors.wait(5000));
     QCOMPARE(errors.takeFirst().at(0).toString(),
              QStringLiteral("The connection attempt timed out: the remote host did not answer."));
-    QCOMPARE(socket.State(), int(Winsock::sckError));
+    QCOMPARE(socket.State(), Winsock::sckError);
     ::close(listener);
 #endif
 }

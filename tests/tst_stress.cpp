@@ -233,8 +233,6 @@ void tst_Stress::thousandCalls_descriptorsAndMemoryStayFlat()
         a.window->cmdDissconnect->click();
         const bool down = waitUntil([&] { return b.state() == Winsock::sckClosed; });
         b.window->cmdListen->click();
-        a.window->List1->clear();
-        b.window->List1->clear();
         return up && down;
     };
     for (int i = 0; i < 50; ++i)  // warm up Qt's caches before measuring
@@ -304,7 +302,7 @@ void tst_Stress::faults_resetGiveUpSilenceAndHopelessTargets()
     for (int i = 0; i < 32; ++i) say(b, QStringLiteral("Bob"), QString(256 * 1024, u'x'));
     b.window->cmdDissconnect->click();
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(b.state(), int(Winsock::sckListening));
+    QCOMPARE(b.state(), Winsock::sckListening);
     peer = call(b);
     QVERIFY(waitUntil([&] { return b.connected(); }));
     ::close(silent);

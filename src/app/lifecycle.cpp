@@ -13,11 +13,11 @@ Lifecycle::Lifecycle(frmMain &window, std::optional<int> listenPort, ExitFunctio
       m_listenPort(listenPort),
       m_exitNow(exitNow ? std::move(exitNow) : [] { QCoreApplication::exit(0); })
 {
-    connect(&window, &frmMain::Unloading, this, &Lifecycle::Form_Unload);
-    connect(&window, &frmMain::ExitChosen, this, &Lifecycle::mnuFileExit_Click);
+    connect(&window, &frmMain::unloading, this, &Lifecycle::unload);
+    connect(&window, &frmMain::exitChosen, this, &Lifecycle::exit);
 }
 
-void Lifecycle::Form_Load()
+void Lifecycle::load()
 {
     using Box = ChatView::Box;
     Winsock &socket = m_window.socket();
@@ -29,17 +29,17 @@ void Lifecycle::Form_Load()
     if (!socket.Listen()) {
         // Say so once the window is on screen, so the box has the window to stand over.
         const QString error =
-            socket.ErrorText() + QStringLiteral(" You can still connect to a partner.");
+            socket.errorText() + QStringLiteral(" You can still connect to a partner.");
         QTimer::singleShot(0, this, [this, error] { m_window.showError(error); });
     }
 }
 
-void Lifecycle::Form_Unload()
+void Lifecycle::unload()
 {
     m_window.socket().Close();
 }
 
-void Lifecycle::mnuFileExit_Click()
+void Lifecycle::exit()
 {
     // Ends the program without the unload step; the socket goes with the window.
     m_exitNow();

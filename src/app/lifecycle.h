@@ -21,11 +21,11 @@ public:
                        ExitFunction exitNow = {});
 
     // Runs once, before the window is first shown.
-    void Form_Load();
+    void load();
 
 private:
-    void Form_Unload();
-    void mnuFileExit_Click();
+    void unload();
+    void exit();
 
     frmMain &m_window;
     std::optional<int> m_listenPort;

@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
 
     frmMain window;
     Lifecycle lifecycle(window);
-    lifecycle.Form_Load();
+    lifecycle.load();
     window.show();
     return app.exec();
 }

@@ -20,7 +20,7 @@ void Commfunctions::appendListeningLine()
 // A failure the socket raised at once: the command stops where it is, and the user is told why.
 void Commfunctions::reportFailure()
 {
-    m_view.showError(m_socket.ErrorText());
+    m_view.showError(m_socket.errorText());
 }
 
 void Commfunctions::CommConnect()
@@ -38,7 +38,7 @@ void Commfunctions::CommConnect()
     }
     // A port text that is no port is refused before listening stops.
     const QString remotePort = m_view.boxText(Box::RemotePort);
-    if (!m_socket.CheckRemote(remoteIP, remotePort))
+    if (!m_socket.checkRemote(remoteIP, remotePort))
         return reportFailure();
     m_socket.Close();
     if (!m_socket.Connect(remoteIP, remotePort))
@@ -110,7 +110,7 @@ void Commfunctions::DataArrival(qint64 bytesTotal)
         m_view.appendLine(strIncoming);
 }
 
-void Commfunctions::SocketError(const QString &description)
+void Commfunctions::reportSocketError(const QString &description)
 {
     m_view.showError(description);
 }

@@ -21,7 +21,7 @@ public:
 
     void ConnectionRequest(int requestId);
     void DataArrival(qint64 bytesTotal);
-    void SocketError(const QString &description);
+    void reportSocketError(const QString &description);
 
 private:
     bool connected() const;

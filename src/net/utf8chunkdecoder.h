@@ -20,7 +20,6 @@ public:
     // The end of the stream: a character still unfinished becomes U+FFFD.
     QString finish();
     void reset() { m_held.clear(); }
-    bool holdsBytes() const { return !m_held.isEmpty(); }
 
 private:
     QByteArray m_held;

@@ -87,7 +87,7 @@ QString Winsock::LocalIP()
     return QHostAddress(QHostAddress::LocalHost).toString();
 }
 
-int Winsock::State() const
+Winsock::SocketState Winsock::State() const
 {
     if (m_server->isListening())
         return sckListening;
@@ -109,8 +109,8 @@ int Winsock::State() const
 
 bool Winsock::Listen()
 {
-    if (State() != sckClosed && State() != sckError)
-        return fail(QStringLiteral("The socket is busy; close it before listening."));
+    if (failIfBusy(QStringLiteral("listening")))
+        return false;
     if (m_localPort < 0 || m_localPort > 65535)
         return fail(
             QStringLiteral("Port %1 is not a port number from 1 to 65535.").arg(m_localPort));
@@ -131,9 +131,7 @@ bool Winsock::Listen()
 
 bool Winsock::Connect(const QString &host, const QString &port)
 {
-    if (State() != sckClosed && State() != sckError)
-        return fail(QStringLiteral("The socket is busy; close it before connecting."));
-    if (!CheckRemote(host, port))
+    if (failIfBusy(QStringLiteral("connecting")) || !checkRemote(host, port))
         return false;
 
     finishConnection();  // a connection that failed earlier
@@ -149,7 +147,7 @@ bool Winsock::Connect(const QString &host, const QString &port)
     return true;
 }
 
-bool Winsock::CheckRemote(const QString &host, const QString &port)
+bool Winsock::checkRemote(const QString &host, const QString &port)
 {
     if (parsePort(port) == 0)
         return fail(
@@ -164,10 +162,9 @@ bool Winsock::Accept(int requestId)
     QTcpSocket *socket = m_pending.take(requestId);
     if (!socket)
         return fail(QStringLiteral("There is no connection request %1 to accept.").arg(requestId));
-    if (State() != sckClosed && State() != sckError) {
-        socket->abort();
-        socket->deleteLater();
-        return fail(QStringLiteral("The socket is busy; close it before accepting a request."));
+    if (failIfBusy(QStringLiteral("accepting a request"))) {
+        discard(socket);
+        return false;
     }
     if (socket->state() != QAbstractSocket::ConnectedState && socket->bytesAvailable() == 0) {
         socket->deleteLater();
@@ -216,10 +213,7 @@ void Winsock::Close()
     socket->disconnect(this);
     // Let text already handed to the socket reach the partner, then let the socket go.
     connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    QTimer::singleShot(LingerMilliseconds, socket, [socket] {
-        socket->abort();
-        socket->deleteLater();
-    });
+    QTimer::singleShot(LingerMilliseconds, socket, [socket] { discard(socket); });
     socket->disconnectFromHost();
     if (socket->state() == QAbstractSocket::UnconnectedState)
         socket->deleteLater();
@@ -232,8 +226,7 @@ void Winsock::takeIncomingConnections()
         socket->setParent(this);
         // One request is decided at a time, and only while nothing else is going on.
         if (m_deciding || m_socket) {
-            socket->abort();
-            socket->deleteLater();
+            discard(socket);
             continue;
         }
         socket->setReadBufferSize(PendingReadBufferBytes);
@@ -244,10 +237,8 @@ void Winsock::takeIncomingConnections()
         Q_EMIT ConnectionRequest(requestId);
         m_deciding = false;
 
-        if (QTcpSocket *refused = m_pending.take(requestId)) {
-            refused->abort();
-            refused->deleteLater();
-        }
+        if (QTcpSocket *refused = m_pending.take(requestId))
+            discard(refused);
     }
 }
 
@@ -325,7 +316,7 @@ void Winsock::reportSocketError(QTcpSocket *socket)
 void Winsock::reportLater(const QString &description)
 {
     m_errorText = description;
-    QTimer::singleShot(0, this, [this, description] { Q_EMIT Error(description); });
+    QTimer::singleShot(0, this, [this, description] { Q_EMIT errorOccurred(description); });
 }
 
 bool Winsock::fail(const QString &description)
@@ -334,11 +325,24 @@ bool Winsock::fail(const QString &description)
     return false;
 }
 
+// True, with the reason in errorText(), when the socket is doing something else already.
+bool Winsock::failIfBusy(const QString &action)
+{
+    const SocketState state = State();
+    if (state == sckClosed || state == sckError)
+        return false;
+    return !fail(QStringLiteral("The socket is busy; close it before %1.").arg(action));
+}
+
+// Drops a connection at once and lets the socket go once its signals have been delivered.
+void Winsock::discard(QTcpSocket *socket)
+{
+    socket->abort();
+    socket->deleteLater();
+}
+
 void Winsock::dropPendingRequests()
 {
-    for (QTcpSocket *socket : std::as_const(m_pending)) {
-        socket->abort();
-        socket->deleteLater();
-    }
+    for (QTcpSocket *socket : std::as_const(m_pending)) discard(socket);
     m_pending.clear();
 }

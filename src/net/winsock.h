@@ -29,15 +29,15 @@ class QTimer;
 // while the socket is not listening, are closed at once. A request that has not been accepted
 // when the ConnectionRequest handlers return is closed, so the caller sees its connection end.
 //
-// Failures: methods that fail at once return false and leave a sentence in ErrorText(); failures
-// that come later (refused, host not found, timed out, network errors) are reported by the Error
-// signal, emitted from a fresh turn of the event loop.
+// Failures: methods that fail at once return false and leave a sentence in errorText(); failures
+// that come later (refused, host not found, timed out, network errors) are reported by the
+// errorOccurred signal, emitted from a fresh turn of the event loop.
 class Winsock : public QObject
 {
     Q_OBJECT
 
 public:
-    enum StateValue {
+    enum SocketState {
         sckClosed = 0,
         sckListening = 2,
         sckResolvingHost = 4,
@@ -53,18 +53,18 @@ public:
     void setLocalPort(int port);
     int LocalPort() const { return m_localPort; }
     static QString LocalIP();
-    int State() const;
+    SocketState State() const;
 
     bool Listen();
     bool Connect(const QString &host, const QString &port);
     // Whether Connect() would accept these texts; checks them without touching the socket.
-    bool CheckRemote(const QString &host, const QString &port);
+    bool checkRemote(const QString &host, const QString &port);
     bool Accept(int requestId);
     bool SendData(const QString &text);
     void GetData(QString &data);
     void Close();
 
-    QString ErrorText() const { return m_errorText; }
+    QString errorText() const { return m_errorText; }
 
     // How long an outgoing connection may take before it is given up.
     void setConnectTimeout(int milliseconds) { m_connectTimeoutMs = milliseconds; }
@@ -75,7 +75,7 @@ public:
 Q_SIGNALS:
     void ConnectionRequest(int requestId);
     void DataArrival(qint64 bytesTotal);
-    void Error(const QString &description);
+    void errorOccurred(const QString &description);
 
 private:
     void takeIncomingConnections();
@@ -86,6 +86,8 @@ private:
     void reportLater(const QString &description);
     void reportSocketError(QTcpSocket *socket);
     bool fail(const QString &description);
+    bool failIfBusy(const QString &action);
+    static void discard(QTcpSocket *socket);
     void dropPendingRequests();
 
     QTcpServer *m_server = nullptr;

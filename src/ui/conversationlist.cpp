@@ -17,14 +17,15 @@ constexpr int FrameMilliseconds = 16;
 }  // namespace
 
 ConversationList::ConversationList(QWidget *parent)
-    : QListView(parent), m_entries(new ConversationModel(this)), m_scrollBarUpdate(new QTimer(this))
+    : QAbstractItemView(parent),
+      m_entries(new ConversationModel(this)),
+      m_scrollBarUpdate(new QTimer(this))
 {
     m_scrollBarUpdate->setSingleShot(true);
     m_scrollBarUpdate->setInterval(FrameMilliseconds);
     connect(m_scrollBarUpdate, &QTimer::timeout, this, &ConversationList::updateScrollBar);
     setModel(m_entries);
     setItemDelegate(new ConversationLineDelegate(this));
-    setUniformItemSizes(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setEditTriggers(NoEditTriggers);
 }
@@ -32,11 +33,6 @@ ConversationList::ConversationList(QWidget *parent)
 void ConversationList::append(const QString &entry)
 {
     m_entries->append(entry);
-}
-
-void ConversationList::clear()
-{
-    m_entries->clear();
 }
 
 int ConversationList::count() const
@@ -135,16 +131,10 @@ void ConversationList::scrollTo(const QModelIndex &index, ScrollHint hint)
                                                                         : first * rowHeight());
 }
 
-void ConversationList::doItemsLayout()
-{
-    // Nothing to lay out: only the scroll bar follows the number of rows.
-    QAbstractItemView::doItemsLayout();
-}
-
 void ConversationList::reset()
 {
     m_rowHeight = 0;
-    QListView::reset();
+    QAbstractItemView::reset();
 }
 
 void ConversationList::rowsInserted(const QModelIndex &parent, int start, int end)
@@ -165,19 +155,13 @@ void ConversationList::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         m_rowHeight = 0;
-    QListView::changeEvent(event);
+    QAbstractItemView::changeEvent(event);
 }
 
 void ConversationList::updateGeometries()
 {
     updateScrollBar();
     QAbstractItemView::updateGeometries();
-}
-
-void ConversationList::scrollToBottom()
-{
-    updateScrollBar();
-    QListView::scrollToBottom();
 }
 
 void ConversationList::updateScrollBar()

@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QListView>
+#include <QAbstractItemView>
 
 class ConversationModel;
 class QTimer;
 
-// The conversation list. Entries are only ever added at the end, often many in a short time when
-// a partner sends a lot, and a conversation can grow to hundreds of thousands of them. QListView
-// lays out every row again after each insertion, which costs more the longer the list grows.
-// Here every row is one line of the same height, so a row's place is a multiplication, and an
-// entry added costs the same at any length: the geometry is computed, never laid out. Entries
-// are drawn by ConversationLineDelegate; rows too long for the list end in an ellipsis rather
-// than scrolling sideways.
-class ConversationList : public QListView
+// The conversation list: a single column of one-line rows, only ever added to at the end.
+//
+// Why not QListView: entries often arrive many in a short time when a partner sends a lot, and a
+// conversation can grow to hundreds of thousands of them. QListView lays out every row again
+// after insertions, which costs more the longer the list grows. Here every row is one line of the
+// same height, so a row's place is a multiplication and an entry added costs the same at any
+// length: the geometry is computed, never laid out. Entries are drawn by
+// ConversationLineDelegate; rows too long for the list end in an ellipsis rather than scrolling
+// sideways.
+class ConversationList : public QAbstractItemView
 {
     Q_OBJECT
 
@@ -21,16 +23,12 @@ public:
     explicit ConversationList(QWidget *parent = nullptr);
 
     void append(const QString &entry);
-    void clear();
     int count() const;
     const QString &entry(int row) const;
 
     QRect visualRect(const QModelIndex &index) const override;
     QModelIndex indexAt(const QPoint &point) const override;
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
-    // The scroll bar's range catches up with new rows once a frame; this brings it up to date.
-    void scrollToBottom();
-    void doItemsLayout() override;
     void reset() override;
 
 protected:
@@ -41,6 +39,7 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     int horizontalOffset() const override { return 0; }
     int verticalOffset() const override;
+    bool isIndexHidden(const QModelIndex &) const override { return false; }
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
     QRegion visualRegionForSelection(const QItemSelection &selection) const override;

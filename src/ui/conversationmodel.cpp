@@ -22,10 +22,3 @@ void ConversationModel::append(const QString &entry)
     m_entries.append(entry);
     endInsertRows();
 }
-
-void ConversationModel::clear()
-{
-    beginResetModel();
-    m_entries.clear();
-    endResetModel();
-}

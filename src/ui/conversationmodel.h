@@ -17,7 +17,6 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
     void append(const QString &entry);
-    void clear();
     const QString &entry(int row) const { return m_entries.at(row); }
 
 private:

@@ -50,7 +50,7 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
 
     createControls();
     connect(cmdClose, &QPushButton::clicked, this, &frmAbout::cmdClose_Click);
-    Form_Load();
+    showVersion();
 }
 
 void frmAbout::createControls()
@@ -84,7 +84,7 @@ void frmAbout::createControls()
     cmdClose->setFocus();
 }
 
-void frmAbout::Form_Load()
+void frmAbout::showVersion()
 {
     lblVersion->setText(QStringLiteral("Version %1.%2.%3")
                             .arg(Version::Major)

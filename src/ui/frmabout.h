@@ -30,6 +30,6 @@ protected:
 
 private:
     void createControls();
-    void Form_Load();
+    void showVersion();
     void cmdClose_Click() { close(); }
 };

@@ -16,8 +16,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "parlino-32.xpm"
-
 namespace {
 
 constexpr QSize ClientSize = TwipsLayout::size(6975, 4140);
@@ -77,7 +75,6 @@ frmMain::frmMain(std::unique_ptr<ModalPrompter> prompter, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Parlino"));
-    setWindowIcon(QIcon(QPixmap(parlino_32_xpm)));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     TwipsLayout::useControlFont(this);
@@ -189,12 +186,13 @@ void frmMain::wireEvents()
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
     connect(Winsock1, &Winsock::ConnectionRequest, this, &frmMain::Winsock1_ConnectionRequest);
     connect(Winsock1, &Winsock::DataArrival, this, &frmMain::Winsock1_DataArrival);
-    connect(Winsock1, &Winsock::Error, this, &frmMain::Winsock1_Error);
+    connect(Winsock1, &Winsock::errorOccurred, this,
+            [this](const QString &description) { m_commands.reportSocketError(description); });
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    Q_EMIT Unloading();
+    Q_EMIT unloading();
     QMainWindow::closeEvent(event);
 }
 

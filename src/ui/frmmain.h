@@ -28,7 +28,6 @@ public:
     ~frmMain() override;
 
     Winsock &socket() { return *Winsock1; }
-    Commfunctions &commands() { return m_commands; }
 
     // ChatView
     QString boxText(Box box) const override;
@@ -68,9 +67,9 @@ public:
 
 Q_SIGNALS:
     // The window is being closed (close box, system menu, session end).
-    void Unloading();
+    void unloading();
     // File ▸ Exit was chosen.
-    void ExitChosen();
+    void exitChosen();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -90,10 +89,9 @@ private:
     void mnuCommunicationsDisconnect_Click() { m_commands.CommDisconnect(); }
     void mnuCommunicationsListen_Click() { m_commands.CommListen(); }
     void mnuHelpAbout_Click() { cmdAbout_Click(); }
-    void mnuFileExit_Click() { Q_EMIT ExitChosen(); }
+    void mnuFileExit_Click() { Q_EMIT exitChosen(); }
     void Winsock1_ConnectionRequest(int requestId) { m_commands.ConnectionRequest(requestId); }
     void Winsock1_DataArrival(qint64 bytesTotal) { m_commands.DataArrival(bytesTotal); }
-    void Winsock1_Error(const QString &description) { m_commands.SocketError(description); }
 
     std::unique_ptr<ModalPrompter> m_prompter;
     Winsock *Winsock1 = nullptr;
