@@ -7,11 +7,13 @@
 // used in turn, over and over, to cut the rest into arrivals; a size of 0 is an arrival that
 // brings no bytes, as the one that reports the end of the connection.
 //
-// Checked: the entries run together equal the whole input decoded at once, the component never
+// Checked: the entries run together equal the whole input decoded at once (every character kept,
+// U+FEFF included, invalid bytes as U+FFFD), every entry is valid UTF-8, the component never
 // announces an arrival that has no text, and nothing crashes.
 #include "incomingtext.h"
 
-#include <QStringList>
+#include <QByteArrayList>
+#include <QStringDecoder>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -36,12 +38,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArrayView stream = input.sliced(1 + sizeCount);
 
     IncomingText incoming;
-    QStringList entries;
+    QByteArrayList entries;
+    QByteArray strIncoming;
     // What DataArrival does: take the text into strIncoming and add it as one entry.
     const auto dataArrival = [&] {
-        const QString strIncoming = incoming.take();
+        incoming.take(strIncoming);
         if (strIncoming.isEmpty())
             failure("an arrival was announced without any text");
+        if (!QByteArrayView(strIncoming).isValidUtf8())
+            failure("an entry is not valid UTF-8");
         entries.append(strIncoming);
     };
 
@@ -60,7 +65,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!incoming.isEmpty())
         failure("text was left behind after it was taken");
 
-    if (entries.join(QString()) != QString::fromUtf8(stream))
+    // The oracle: the whole stream decoded in one go, keeping a leading byte-order mark.
+    QStringDecoder wholeStream(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                         QStringDecoder::Flag::ConvertInitialBom);
+    const QString expected = wholeStream.decode(stream);
+    if (entries.join() != expected.toUtf8())
         failure("the entries differ from the stream decoded at once");
     return 0;
 }

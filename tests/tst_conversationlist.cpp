@@ -2,8 +2,8 @@
 // The conversation list: every entry keeps its whole text but is drawn on one line, long ones
 // as their beginning; entries added in quick succession are laid out together.
 #include "chatwindow.h"
-#include "conversationlinedelegate.h"
 #include "conversationlist.h"
+#include "conversationmodel.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -76,16 +76,19 @@ void tst_ConversationList::entries_keepTheirTextButDrawOnOneLine()
     QTest::keySequence(&list, QKeySequence::Copy);
     QCOMPARE(QGuiApplication::clipboard()->text(), huge);
 
-    QCOMPARE(ConversationLineDelegate::visibleText(controls),
-             QStringLiteral("netcat line   para nul:\u2400bell:\u2407 del:\u2421"));
+    const auto shown = [&](int row) {
+        return list.model()->index(row, 0).data().toString();
+    };
+    QCOMPARE(shown(1), QStringLiteral("netcat line   para nul:^@bell:^G del:^?"));
     // A long entry shows its beginning, never half of a two-unit character.
-    for (qsizetype at = ConversationLineDelegate::DrawnCharacters - 2;
-         at <= ConversationLineDelegate::DrawnCharacters; ++at) {
-        const QString text = QString(at, u'a') + QStringLiteral("🙂🙂") + QString(99, u'b');
-        const QString shown = ConversationLineDelegate::visibleText(text).chopped(1);
-        QVERIFY(text.startsWith(shown) && !shown.back().isHighSurrogate());
-        QVERIFY(shown.size() >= ConversationLineDelegate::DrawnCharacters - 1);
-        QCOMPARE(ConversationLineDelegate::visibleText(text).back(), QChar(0x2026));
+    for (qsizetype at = ConversationModel::ShownCharacters - 2;
+         at <= ConversationModel::ShownCharacters; ++at) {
+        chat.window->appendLine(QString(at, u'a') + QStringLiteral("🙂🙂") + QString(99, u'b'));
+        const QString row = shown(list.count() - 1);
+        QCOMPARE(row.back(), QChar(0x2026));
+        QVERIFY(chat.lines().constLast().startsWith(row.chopped(1)));
+        QVERIFY(!row.chopped(1).back().isHighSurrogate());
+        QVERIFY(row.size() >= ConversationModel::ShownCharacters);
     }
     QStyleOptionViewItem option;
     option.initFrom(&list);

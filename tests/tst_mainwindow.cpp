@@ -104,7 +104,7 @@ void tst_MainWindow::startOnTakenPort_reportsAndStaysUsable()
     QTcpServer occupant;
     QVERIFY(occupant.listen(QHostAddress::Any));
     ChatWindow second(occupant.serverPort());
-    QCOMPARE(second.lines(), QStringList{StartLine});
+    QVERIFY(second.lines().isEmpty());  // it is not listening, so it does not say it is
     QTRY_COMPARE(second.prompter->errors,
                  QStringList{QStringLiteral("Port %1 is already in use by another program, so no "
                                             "connection requests can be received. You can still "

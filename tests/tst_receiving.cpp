@@ -5,6 +5,7 @@
 #include "winsock.h"
 
 #include <QSignalSpy>
+#include <QStringDecoder>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -45,6 +46,7 @@ void tst_Receiving::decoder_anyThreePieces_matchOneShot_data()
         "a\0b\x1B[m\r\n",
         11);
     QTest::newRow("ends unfinished") << QByteArray("ok \xF0\x9F\x98");
+    QTest::newRow("byte-order marks") << QByteArray("\xEF\xBB\xBFw\xEF\xBB\xBFv\xEF\xBB");
 }
 
 void tst_Receiving::decoder_anyThreePieces_matchOneShot()
@@ -54,11 +56,16 @@ void tst_Receiving::decoder_anyThreePieces_matchOneShot()
     for (qsizetype first = 0; first <= all.size(); ++first) {
         for (qsizetype second = first; second <= all.size(); ++second) {
             Utf8ChunkDecoder decoder;
-            QString text = decoder.decode(all.first(first));
-            text += decoder.decode(all.sliced(first, second - first));
-            text += decoder.decode(all.sliced(second));
-            text += decoder.finish();
-            QCOMPARE(text, QString::fromUtf8(bytes));
+            QByteArray text;
+            decoder.decode(all.first(first), text);
+            decoder.decode(all.sliced(first, second - first), text);
+            decoder.decode(all.sliced(second), text);
+            decoder.finish(text);
+            QStringDecoder oneShot(
+                QStringDecoder::Utf8,
+                QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+            QCOMPARE(Utf8ChunkDecoder::toString(text), QString(oneShot.decode(bytes)));
+            QVERIFY(QByteArrayView(text).isValidUtf8());
         }
     }
 }

@@ -283,7 +283,9 @@ void tst_Stress::faults_resetGiveUpSilenceAndHopelessTargets()
     peer = call(b);
     QVERIFY(waitUntil([&] { return !b.prompter->errors.isEmpty(); }));
     QCOMPARE(b.prompter->errors,
-             QStringList{QStringLiteral("The caller gave up before the request was accepted.")});
+             QStringList{QStringLiteral("The caller gave up before the request was accepted. "
+                                        "Parlino is not listening now; Listen waits for another "
+                                        "request.")});
     QCOMPARE(b.lines().size(), before);
     b.prompter->whileAsking = nullptr;
 

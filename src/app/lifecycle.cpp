@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <cstdio>
+#include <utility>
 
 Lifecycle::Lifecycle(frmMain &window, std::optional<int> listenPort, ExitFunction exitNow)
     : QObject(&window),
@@ -24,23 +26,45 @@ void Lifecycle::load()
     const QString localPort = m_window.boxText(Box::LocalPort);
     socket.setLocalPort(m_listenPort.value_or(localPort.toInt()));
     m_window.setBoxText(Box::LocalIP, Winsock::LocalIP());
-    m_window.appendLine(QStringLiteral("Listening to Port ") + localPort +
-                        QStringLiteral(" for new connection requests."));
-    if (!socket.Listen()) {
-        // Say so once the window is on screen, so the box has the window to stand over.
-        const QString error =
-            socket.errorText() + QStringLiteral(" You can still connect to a partner.");
-        QTimer::singleShot(0, this, [this, error] { m_window.showError(error); });
+    if (socket.Listen()) {
+        m_window.appendLine(QStringLiteral("Listening to Port ") + localPort +
+                            QStringLiteral(" for new connection requests."));
+        return;
     }
+    // Say so once the window is on screen, so the box has the window to stand over.
+    const QString error =
+        socket.errorText() + QStringLiteral(" You can still connect to a partner.");
+    QTimer::singleShot(0, this, [this, error] { m_window.showError(error); });
 }
 
 void Lifecycle::unload()
 {
     m_window.socket().Close();
+    endWhenDelivered();
 }
 
 void Lifecycle::exit()
 {
-    // Ends the program without the unload step; the socket goes with the window.
-    m_exitNow();
+    // Ends the program without the unload step. The window goes at once; the connection
+    // delivers what was sent first.
+    m_window.hide();
+    m_window.socket().Close();
+    endWhenDelivered();
+}
+
+void Lifecycle::endWhenDelivered()
+{
+    if (std::exchange(m_ending, true))
+        return;
+    Winsock &socket = m_window.socket();
+    if (!socket.isDelivering())
+        return m_exitNow();
+    connect(&socket, &Winsock::undelivered, this, [](qint64 bytes) {
+        // The window is gone, so there is nowhere else to say it.
+        std::fprintf(stderr,
+                     "parlino: %lld bytes sent to the partner were not delivered: the partner "
+                     "stopped taking text.\n",
+                     static_cast<long long>(bytes));
+    });
+    connect(&socket, &Winsock::deliveryFinished, this, [this] { m_exitNow(); });
 }

@@ -16,18 +16,22 @@ public:
     using ExitFunction = std::function<void()>;
 
     // listenPort replaces the Local Port box's number for the socket only (tests listen on 0).
-    // exitNow ends the program; by default it leaves the application's event loop at once.
+    // exitNow ends the program; by default it leaves the application's event loop.
     explicit Lifecycle(frmMain &window, std::optional<int> listenPort = std::nullopt,
                        ExitFunction exitNow = {});
 
     // Runs once, before the window is first shown.
     void load();
+    // Ends the program as File ▸ Exit does; also what a request to terminate does.
+    void exit();
 
 private:
     void unload();
-    void exit();
+    // The window is gone or hidden: the program ends once the partner has taken what was sent.
+    void endWhenDelivered();
 
     frmMain &m_window;
     std::optional<int> m_listenPort;
     ExitFunction m_exitNow;
+    bool m_ending = false;
 };

@@ -2,6 +2,7 @@
 #include "frmmain.h"
 #include "generated/version.h"
 #include "lifecycle.h"
+#include "terminationsignals.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -9,6 +10,7 @@
 #include <QPixmap>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "parlino-32.xpm"
 
@@ -52,9 +54,21 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.parlino.Parlino"));
     QApplication::setWindowIcon(QIcon(QPixmap(parlino_32_xpm)));
 
-    frmMain window;
-    Lifecycle lifecycle(window);
-    lifecycle.load();
-    window.show();
-    return app.exec();
+    // The program ends when the partner has taken what was sent, not when the window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+    int status = 0;
+    {
+        frmMain window;
+        Lifecycle lifecycle(window);
+        TerminationSignals termination;
+        QObject::connect(&termination, &TerminationSignals::received, &lifecycle, &Lifecycle::exit);
+        lifecycle.load();
+        window.show();
+        status = app.exec();
+    }
+    // Ends here rather than in the destructors of Qt's global objects: a host-name lookup that
+    // hangs would keep the process alive until the name server gives up, long after the window
+    // has gone. Everything the program holds has been closed above.
+    std::fflush(nullptr);
+    std::_Exit(status);
 }

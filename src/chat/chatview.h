@@ -3,6 +3,7 @@
 // behind showError() and askYesNo() are where tests give their answers.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class ChatView
@@ -14,9 +15,14 @@ public:
     virtual void setBoxText(Box box, const QString &text) = 0;
     // Adds one entry at the end of the conversation list, without scrolling or selecting.
     virtual void appendLine(const QString &line) = 0;
+    // Adds received text, valid UTF-8, as one entry; false, adding nothing, when the
+    // conversation cannot hold any more text.
+    virtual bool appendReceived(const QByteArray &text) = 0;
+    // How much text a conversation holds at most, in bytes of UTF-8.
+    virtual qint64 textLimit() const = 0;
     virtual void focusDisplayName() = 0;
     // The received-text variable the DataArrival handler fills.
-    virtual QString &strIncoming() = 0;
+    virtual QByteArray &strIncoming() = 0;
 
     // The Error box: information icon, one OK button, title "Error", text shown as plain text.
     virtual void showError(const QString &text) = 0;

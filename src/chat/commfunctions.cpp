@@ -25,6 +25,8 @@ void Commfunctions::reportFailure()
 
 void Commfunctions::CommConnect()
 {
+    if (asking())
+        return;
     if (connected()) {
         m_view.showError(QStringLiteral("You are already connected to: ") +
                          m_view.boxText(Box::RemoteIP) +
@@ -48,6 +50,8 @@ void Commfunctions::CommConnect()
 
 void Commfunctions::CommDisconnect()
 {
+    if (asking())
+        return;
     if (!connected()) {
         m_view.showError(QStringLiteral("You are already disconnected, cannot disconnect again."));
         return;
@@ -62,6 +66,8 @@ void Commfunctions::CommDisconnect()
 
 void Commfunctions::CommListen()
 {
+    if (asking())
+        return;
     m_socket.Close();
     if (!m_socket.Listen())
         return reportFailure();
@@ -70,6 +76,8 @@ void Commfunctions::CommListen()
 
 void Commfunctions::CommSend()
 {
+    if (asking())
+        return;
     if (!connected()) {
         m_view.showError(QStringLiteral("You must first be connected to another computer."));
         return;
@@ -90,24 +98,47 @@ void Commfunctions::CommSend()
 void Commfunctions::ConnectionRequest(int requestId)
 {
     m_socket.Close();
-    if (!m_view.askYesNo(QStringLiteral("Connection Request"),
-                         QStringLiteral("Incoming Connection Request, do you wish to allow it?"))) {
+    // The caller's address on a line of its own, so the user can tell who is calling.
+    const QString question =
+        QStringLiteral("Incoming Connection Request, do you wish to allow it?") +
+        QStringLiteral("\nFrom ") + m_socket.requestAddress(requestId);
+    m_asking = true;
+    const bool allowed = m_view.askYesNo(QStringLiteral("Connection Request"), question);
+    m_asking = false;
+    if (!allowed) {
         m_view.appendLine(QStringLiteral("Connection Denied"));
         return;
     }
-    if (!m_socket.Accept(requestId))
-        return reportFailure();
+    if (!m_socket.Accept(requestId)) {
+        m_view.showError(m_socket.errorText() +
+                         QStringLiteral(" Parlino is not listening now; Listen waits for "
+                                        "another request."));
+        return;
+    }
     m_view.appendLine(QStringLiteral("Connection made"));
 }
 
 void Commfunctions::DataArrival(qint64 bytesTotal)
 {
     Q_UNUSED(bytesTotal)
-    QString &strIncoming = m_view.strIncoming();
+    QByteArray &strIncoming = m_view.strIncoming();
     m_socket.GetData(strIncoming);
     // A nested event loop may already have taken this arrival's text with an earlier one.
-    if (!strIncoming.isEmpty())
-        m_view.appendLine(strIncoming);
+    if (strIncoming.isEmpty() || m_view.appendReceived(strIncoming))
+        return;
+    // A partner that sends without end would take all the memory there is.
+    m_socket.Close();
+    m_view.showError(QStringLiteral("The partner has sent more text than one conversation can "
+                                    "hold (%1 MiB), so the connection was closed. Everything "
+                                    "shown before stays in the list.")
+                         .arg(m_view.textLimit() / (1024 * 1024)));
+}
+
+void Commfunctions::reportUndelivered(qint64 bytes)
+{
+    m_view.appendLine(QStringLiteral("%1 bytes sent to the partner were not delivered: the "
+                                     "partner stopped taking text before the connection ended.")
+                          .arg(bytes));
 }
 
 void Commfunctions::reportSocketError(const QString &description)

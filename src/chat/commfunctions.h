@@ -22,12 +22,17 @@ public:
     void ConnectionRequest(int requestId);
     void DataArrival(qint64 bytesTotal);
     void reportSocketError(const QString &description);
+    void reportUndelivered(qint64 bytes);
 
 private:
     bool connected() const;
+    // While the connection question is open no command runs: one that reaches the window
+    // anyway (an assistive technology can press a button behind a modal box) is ignored.
+    bool asking() const { return m_asking; }
     void appendListeningLine();
     void reportFailure();
 
     ChatView &m_view;
     Winsock &m_socket;
+    bool m_asking = false;
 };

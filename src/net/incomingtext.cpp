@@ -6,19 +6,20 @@
 bool IncomingText::add(QByteArrayView bytes)
 {
     if (!bytes.isEmpty())
-        m_text += m_decoder.decode(bytes);
+        m_decoder.decode(bytes, m_text);
     return !m_text.isEmpty();
 }
 
 bool IncomingText::end()
 {
-    m_text += m_decoder.finish();
+    m_decoder.finish(m_text);
     return !m_text.isEmpty();
 }
 
-QString IncomingText::take()
+void IncomingText::take(QByteArray &text)
 {
-    return std::exchange(m_text, QString());
+    std::swap(text, m_text);
+    m_text.resize(0);  // keeps the capacity when the buffer is not shared
 }
 
 void IncomingText::reset()

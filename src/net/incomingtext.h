@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
-#include <QString>
 
 #include "utf8chunkdecoder.h"
 
-// The text of one connection that has arrived and not been handed over yet. Each arrival's bytes
-// are decoded in turn and the text gathers until it is taken, so what is taken, run together,
-// is exactly the whole stream decoded at once. An arrival that completes no character adds no
-// text; the end of the connection turns a character cut short into U+FFFD.
+// The text of one connection that has arrived and not been handed over yet, as valid UTF-8.
+// Each arrival's bytes are checked in turn and the text gathers until it is taken, so what is
+// taken, run together, is exactly the whole stream decoded at once. An arrival that completes no
+// character adds no text; the end of the connection turns a character cut short into U+FFFD.
 class IncomingText
 {
 public:
@@ -17,12 +17,14 @@ public:
     bool add(QByteArrayView bytes);
     // No bytes will follow; true when there is text waiting to be taken.
     bool end();
-    QString take();
+    // Moves the waiting text into `text`. The two buffers trade places, so a conversation
+    // reuses the same two blocks of memory instead of allocating for every arrival.
+    void take(QByteArray &text);
     bool isEmpty() const { return m_text.isEmpty(); }
     // Forgets the text and any unfinished character, for a new connection.
     void reset();
 
 private:
     Utf8ChunkDecoder m_decoder;
-    QString m_text;
+    QByteArray m_text;
 };

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "utf8chunkdecoder.h"
 
+#include <QStringDecoder>
+#include <utility>
+
 namespace {
 
 bool isContinuation(uchar byte)
@@ -8,8 +11,8 @@ bool isContinuation(uchar byte)
     return (byte & 0xC0) == 0x80;
 }
 
-// Bytes a sequence needs in all, by its lead byte, as QString::fromUtf8 reads them; 0 for a byte
-// that starts no sequence of several bytes.
+// Bytes a sequence needs in all, by its lead byte, as Qt's UTF-8 decoder reads them; 0 for a
+// byte that starts no sequence of several bytes.
 int sequenceLength(uchar lead)
 {
     if (lead >= 0xC2 && lead <= 0xDF)
@@ -34,21 +37,38 @@ qsizetype unfinishedTail(QByteArrayView bytes)
     return 0;
 }
 
+// Appends complete bytes: unchanged when they are valid UTF-8, else with U+FFFD for what is not.
+void appendChecked(QByteArrayView bytes, QByteArray &text)
+{
+    if (bytes.isValidUtf8())
+        text.append(bytes);
+    else
+        text.append(Utf8ChunkDecoder::toString(bytes).toUtf8());
+}
+
 }  // namespace
 
-QString Utf8ChunkDecoder::decode(QByteArrayView bytes)
+void Utf8ChunkDecoder::decode(QByteArrayView bytes, QByteArray &text)
 {
     if (!m_held.isEmpty()) {
-        m_held.append(bytes.data(), bytes.size());
+        m_held.append(bytes);
         const QByteArray joined = std::exchange(m_held, QByteArray());
-        return decode(joined);
+        return decode(joined, text);
     }
     const qsizetype tail = unfinishedTail(bytes);
     m_held = bytes.last(tail).toByteArray();
-    return QString::fromUtf8(bytes.first(bytes.size() - tail));
+    appendChecked(bytes.first(bytes.size() - tail), text);
 }
 
-QString Utf8ChunkDecoder::finish()
+void Utf8ChunkDecoder::finish(QByteArray &text)
 {
-    return QString::fromUtf8(std::exchange(m_held, QByteArray()));
+    appendChecked(std::exchange(m_held, QByteArray()), text);
+}
+
+QString Utf8ChunkDecoder::toString(QByteArrayView utf8)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder.decode(utf8);
+    return text;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "winsock.h"
 
+#include "closingconnections.h"
+
 #include <QHostAddress>
 #include <QNetworkInterface>
 #include <QTcpServer>
@@ -13,8 +15,6 @@ namespace {
 constexpr qint64 PendingReadBufferBytes = 1024 * 1024;
 // Bytes read ahead from the kernel while connected, so a flood cannot outrun the window.
 constexpr qint64 ConnectedReadBufferBytes = 4 * 1024 * 1024;
-// How long a closed connection may take to deliver what was already sent before it is dropped.
-constexpr int LingerMilliseconds = 30000;
 
 // Parses decimal text, digits only, into a TCP port; 0 when the text is not one.
 quint16 parsePort(const QString &text)
@@ -27,6 +27,14 @@ quint16 parsePort(const QString &text)
     }
     const int port = text.toInt();
     return port <= 65535 ? quint16(port) : 0;
+}
+
+// A host as the Remote IP box may hold it: an IPv6 address may stand in brackets, "[::1]".
+QString hostOf(const QString &text)
+{
+    if (text.size() > 2 && text.startsWith(u'[') && text.endsWith(u']'))
+        return text.mid(1, text.size() - 2);
+    return text;
 }
 
 QString describe(QAbstractSocket::SocketError error, const QString &qtText)
@@ -53,17 +61,25 @@ QString describe(QAbstractSocket::SocketError error, const QString &qtText)
 }  // namespace
 
 Winsock::Winsock(QObject *parent)
-    : QObject(parent), m_server(new QTcpServer(this)), m_connectTimer(new QTimer(this))
+    : QObject(parent),
+      m_server(new QTcpServer(this)),
+      m_connectTimer(new QTimer(this)),
+      m_closing(new ClosingConnections(this))
 {
     m_connectTimer->setSingleShot(true);
     connect(m_server, &QTcpServer::newConnection, this, &Winsock::takeIncomingConnections);
     connect(m_connectTimer, &QTimer::timeout, this, [this] {
-        if (m_socket && m_socket->state() != QAbstractSocket::ConnectedState) {
-            m_socket->abort();
-            m_failed = true;
-            reportLater(describe(QAbstractSocket::SocketTimeoutError, {}));
-        }
+        if (!m_socket || m_socket->state() == QAbstractSocket::ConnectedState)
+            return;
+        const bool lookingUp = m_socket->state() == QAbstractSocket::HostLookupState;
+        m_socket->abort();
+        m_failed = true;
+        reportLater(lookingUp ? QStringLiteral("The name of the remote host could not be looked "
+                                               "up: the name server did not answer in time.")
+                              : describe(QAbstractSocket::SocketTimeoutError, {}));
     });
+    connect(m_closing, &ClosingConnections::undelivered, this, &Winsock::undelivered);
+    connect(m_closing, &ClosingConnections::allClosed, this, &Winsock::deliveryFinished);
 }
 
 Winsock::~Winsock()
@@ -135,15 +151,17 @@ bool Winsock::Connect(const QString &host, const QString &port)
         return false;
 
     finishConnection();  // a connection that failed earlier
+    m_wasConnected = false;
     auto *socket = new QTcpSocket(this);
     adoptConnection(socket);
     connect(socket, &QTcpSocket::connected, this, [this, socket] {
         m_connectTimer->stop();
+        m_wasConnected = true;
         socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
     });
     m_failed = false;
     m_connectTimer->start(m_connectTimeoutMs);
-    socket->connectToHost(host, parsePort(port));
+    socket->connectToHost(hostOf(host), parsePort(port));
     return true;
 }
 
@@ -152,7 +170,7 @@ bool Winsock::checkRemote(const QString &host, const QString &port)
     if (parsePort(port) == 0)
         return fail(
             QStringLiteral("The remote port \"%1\" is not a number from 1 to 65535.").arg(port));
-    if (host.isEmpty())
+    if (hostOf(host).isEmpty())
         return fail(QStringLiteral("No remote address was given."));
     return true;
 }
@@ -174,6 +192,7 @@ bool Winsock::Accept(int requestId)
     adoptConnection(socket);
     socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
     m_failed = false;
+    m_wasConnected = true;
     // Text the caller sent while the user was deciding is handed over from a fresh turn of the
     // event loop, after the caller of Accept() has finished its own work.
     if (socket->bytesAvailable() > 0 || socket->state() != QAbstractSocket::ConnectedState)
@@ -194,9 +213,32 @@ bool Winsock::SendData(const QString &text)
     return true;
 }
 
-void Winsock::GetData(QString &data)
+void Winsock::GetData(QByteArray &data)
 {
-    data = m_incoming.take();
+    m_incoming.take(data);
+}
+
+QString Winsock::requestAddress(int requestId) const
+{
+    const QTcpSocket *socket = m_pending.value(requestId);
+    if (!socket)
+        return {};
+    QHostAddress address = socket->peerAddress();
+    bool mapped = false;
+    const quint32 ipv4 = address.toIPv4Address(&mapped);
+    if (mapped)
+        address = QHostAddress(ipv4);  // an IPv4 caller on the dual-stack listener
+    return address.toString();
+}
+
+bool Winsock::isDelivering() const
+{
+    return !m_closing->isEmpty();
+}
+
+void Winsock::setLingerTime(int milliseconds)
+{
+    m_closing->setLingerTime(milliseconds);
 }
 
 void Winsock::Close()
@@ -206,17 +248,14 @@ void Winsock::Close()
     m_server->close();
     m_incoming.reset();
     m_failed = false;
+    m_wasConnected = false;
     if (!m_socket)
         return;
     QTcpSocket *socket = m_socket;
     m_socket = nullptr;
     socket->disconnect(this);
-    // Let text already handed to the socket reach the partner, then let the socket go.
-    connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    QTimer::singleShot(LingerMilliseconds, socket, [socket] { discard(socket); });
-    socket->disconnectFromHost();
-    if (socket->state() == QAbstractSocket::UnconnectedState)
-        socket->deleteLater();
+    // Text already written reaches the partner before the connection ends.
+    m_closing->add(socket);
 }
 
 void Winsock::takeIncomingConnections()
@@ -310,7 +349,12 @@ void Winsock::reportSocketError(QTcpSocket *socket)
     if (error == QAbstractSocket::RemoteHostClosedError)
         return;
     m_failed = true;
-    reportLater(describe(error, socket->errorString()));
+    if (m_wasConnected) {
+        reportLater(QStringLiteral("The connection to the partner was lost: %1.")
+                        .arg(socket->errorString()));
+    } else {
+        reportLater(describe(error, socket->errorString()));
+    }
 }
 
 void Winsock::reportLater(const QString &description)

@@ -11,6 +11,7 @@
 
 #include "incomingtext.h"
 
+class ClosingConnections;
 class QTcpServer;
 class QTcpSocket;
 class QTimer;
@@ -25,6 +26,9 @@ class QTimer;
 //   Close() and then Accept(id): Connected.
 // - Closed, then Connect(): ResolvingHost, Connecting, Connected.
 // - Connected, then the partner closes or resets, or Close(): Closed; Error after a failure.
+// Close() lets a connection deliver what was written to it: it stays open in the background
+// until the partner has acknowledged every byte, for the linger time at most; isDelivering()
+// says whether any is still open, and undelivered() reports the bytes of one that ran out.
 // Only one connection exists at a time. Callers that arrive while a request is being decided, or
 // while the socket is not listening, are closed at once. A request that has not been accepted
 // when the ConnectionRequest handlers return is closed, so the caller sees its connection end.
@@ -61,13 +65,19 @@ public:
     bool checkRemote(const QString &host, const QString &port);
     bool Accept(int requestId);
     bool SendData(const QString &text);
-    void GetData(QString &data);
+    // The received text not taken yet, as valid UTF-8.
+    void GetData(QByteArray &data);
     void Close();
 
     QString errorText() const { return m_errorText; }
+    // The address a pending connection request comes from.
+    QString requestAddress(int requestId) const;
+    bool isDelivering() const;
 
     // How long an outgoing connection may take before it is given up.
     void setConnectTimeout(int milliseconds) { m_connectTimeoutMs = milliseconds; }
+    // How long a closed connection may take to deliver what was written to it.
+    void setLingerTime(int milliseconds);
 
     // Largest slice of received bytes decoded and handed over in one turn of the event loop.
     static constexpr qint64 ReadSliceBytes = 1024 * 1024;
@@ -76,6 +86,10 @@ Q_SIGNALS:
     void ConnectionRequest(int requestId);
     void DataArrival(qint64 bytesTotal);
     void errorOccurred(const QString &description);
+    // A closed connection's linger time ran out with this many bytes not delivered.
+    void undelivered(qint64 bytes);
+    // Every closed connection has delivered its text or given up.
+    void deliveryFinished();
 
 private:
     void takeIncomingConnections();
@@ -93,6 +107,7 @@ private:
     QTcpServer *m_server = nullptr;
     QPointer<QTcpSocket> m_socket;
     QTimer *m_connectTimer = nullptr;
+    ClosingConnections *m_closing = nullptr;
     QHash<int, QTcpSocket *> m_pending;
     IncomingText m_incoming;
     QByteArray m_readBuffer;
@@ -102,5 +117,6 @@ private:
     int m_connectTimeoutMs = 30000;
     bool m_deciding = false;
     bool m_failed = false;
+    bool m_wasConnected = false;  // the current connection has been established
     bool m_readScheduled = false;
 };

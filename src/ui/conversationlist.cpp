@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "conversationlist.h"
 
-#include "conversationlinedelegate.h"
 #include "conversationmodel.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -25,7 +27,6 @@ ConversationList::ConversationList(QWidget *parent)
     m_scrollBarUpdate->setInterval(FrameMilliseconds);
     connect(m_scrollBarUpdate, &QTimer::timeout, this, &ConversationList::updateScrollBar);
     setModel(m_entries);
-    setItemDelegate(new ConversationLineDelegate(this));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setEditTriggers(NoEditTriggers);
 }
@@ -35,12 +36,27 @@ void ConversationList::append(const QString &entry)
     m_entries->append(entry);
 }
 
+bool ConversationList::appendUtf8(QByteArrayView entry)
+{
+    return m_entries->appendUtf8(entry);
+}
+
+qint64 ConversationList::textLimit() const
+{
+    return m_entries->textLimit();
+}
+
+void ConversationList::setTextLimit(qint64 bytes)
+{
+    m_entries->setTextLimit(bytes);
+}
+
 int ConversationList::count() const
 {
     return m_entries->rowCount();
 }
 
-const QString &ConversationList::entry(int row) const
+QString ConversationList::entry(int row) const
 {
     return m_entries->entry(row);
 }
@@ -209,6 +225,17 @@ void ConversationList::paintEvent(QPaintEvent *event)
             option.state |= QStyle::State_HasFocus;
         itemDelegate()->paint(&painter, option, index);
     }
+}
+
+void ConversationList::keyPressEvent(QKeyEvent *event)
+{
+    // The row shows only the beginning of its entry; the copy is the whole of it.
+    if (event->matches(QKeySequence::Copy) && currentIndex().isValid()) {
+        QGuiApplication::clipboard()->setText(entry(currentIndex().row()));
+        event->accept();
+        return;
+    }
+    QAbstractItemView::keyPressEvent(event);
 }
 
 QModelIndex ConversationList::moveCursor(CursorAction action, Qt::KeyboardModifiers)

@@ -12,9 +12,9 @@ class QTimer;
 // conversation can grow to hundreds of thousands of them. QListView lays out every row again
 // after insertions, which costs more the longer the list grows. Here every row is one line of the
 // same height, so a row's place is a multiplication and an entry added costs the same at any
-// length: the geometry is computed, never laid out. Entries are drawn by
-// ConversationLineDelegate; rows too long for the list end in an ellipsis rather than scrolling
-// sideways.
+// length: the geometry is computed, never laid out. Each row shows the beginning of its entry
+// on one line, ending in an ellipsis when the entry goes on; copying (Ctrl+C) takes the whole
+// entry, exactly as it was added.
 class ConversationList : public QAbstractItemView
 {
     Q_OBJECT
@@ -23,8 +23,12 @@ public:
     explicit ConversationList(QWidget *parent = nullptr);
 
     void append(const QString &entry);
+    // Adds received text, valid UTF-8; false, adding nothing, when the conversation is full.
+    bool appendUtf8(QByteArrayView entry);
     int count() const;
-    const QString &entry(int row) const;
+    QString entry(int row) const;
+    qint64 textLimit() const;
+    void setTextLimit(qint64 bytes);
 
     QRect visualRect(const QModelIndex &index) const override;
     QModelIndex indexAt(const QPoint &point) const override;
@@ -34,6 +38,7 @@ public:
 protected:
     void rowsInserted(const QModelIndex &parent, int start, int end) override;
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
     void updateGeometries() override;
     void scrollContentsBy(int dx, int dy) override;

@@ -188,6 +188,8 @@ void frmMain::wireEvents()
     connect(Winsock1, &Winsock::DataArrival, this, &frmMain::Winsock1_DataArrival);
     connect(Winsock1, &Winsock::errorOccurred, this,
             [this](const QString &description) { m_commands.reportSocketError(description); });
+    connect(Winsock1, &Winsock::undelivered, this,
+            [this](qint64 bytes) { m_commands.reportUndelivered(bytes); });
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
@@ -234,6 +236,16 @@ void frmMain::setBoxText(Box which, const QString &text)
 void frmMain::appendLine(const QString &line)
 {
     List1->append(line);
+}
+
+bool frmMain::appendReceived(const QByteArray &text)
+{
+    return List1->appendUtf8(text);
+}
+
+qint64 frmMain::textLimit() const
+{
+    return List1->textLimit();
 }
 
 void frmMain::focusDisplayName()

@@ -33,8 +33,10 @@ public:
     QString boxText(Box box) const override;
     void setBoxText(Box box, const QString &text) override;
     void appendLine(const QString &line) override;
+    bool appendReceived(const QByteArray &text) override;
+    qint64 textLimit() const override;
     void focusDisplayName() override;
-    QString &strIncoming() override { return m_strIncoming; }
+    QByteArray &strIncoming() override { return m_strIncoming; }
     void showError(const QString &text) override;
     bool askYesNo(const QString &title, const QString &question) override;
 
@@ -96,5 +98,5 @@ private:
     std::unique_ptr<ModalPrompter> m_prompter;
     Winsock *Winsock1 = nullptr;
     Commfunctions m_commands;
-    QString m_strIncoming;
+    QByteArray m_strIncoming;
 };

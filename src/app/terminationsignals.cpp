@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "terminationsignals.h"
+
+#include <QSocketNotifier>
+#include <utility>
+
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#include <unistd.h>
+#include <csignal>
+
+namespace {
+
+// The one place the handler may write to: a pipe the event loop watches.
+int signalSocket[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(signalSocket[0], &byte, 1);
+}
+
+}  // namespace
+
+TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalSocket) != 0)
+        return;
+    m_notifier = new QSocketNotifier(signalSocket[1], QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, [this] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t got = ::read(signalSocket[1], &byte, 1);
+        Q_EMIT received();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+}
+
+TerminationSignals::~TerminationSignals()
+{
+    ::signal(SIGTERM, SIG_DFL);
+    ::signal(SIGINT, SIG_DFL);
+    delete m_notifier;
+    for (int &fd : signalSocket) {
+        if (fd != -1)
+            ::close(std::exchange(fd, -1));
+    }
+}
+#else
+TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent) {}
+TerminationSignals::~TerminationSignals() = default;
+#endif
