@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "conversationlist.h"
 
+#include "conversationlistaccessible.h"
 #include "conversationmodel.h"
 
 #include <QClipboard>
@@ -26,6 +27,11 @@ ConversationList::ConversationList(QWidget *parent)
     m_scrollBarUpdate->setSingleShot(true);
     m_scrollBarUpdate->setInterval(FrameMilliseconds);
     connect(m_scrollBarUpdate, &QTimer::timeout, this, &ConversationList::updateScrollBar);
+    static const bool accessible = [] {
+        QAccessible::installFactory(ConversationListAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(accessible)
     setModel(m_entries);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setEditTriggers(NoEditTriggers);

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <limits>
 
 namespace {
 
@@ -35,6 +36,8 @@ QLineEdit *textBox(QWidget *parent, const char *name, const QString &text)
 {
     auto *edit = new QLineEdit(text, parent);
     edit->setObjectName(QLatin1String(name));
+    // No silent cut at QLineEdit's default of 32,767 characters: a pasted text goes whole.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     return edit;
 }
 

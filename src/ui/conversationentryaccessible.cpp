@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#include "conversationentryaccessible.h"
+
+#include "conversationlist.h"
+
+#include <QItemSelectionModel>
+#include <QWidget>
+
+bool ConversationEntryAccessible::isValid() const
+{
+    return m_list && m_row < m_list->count();
+}
+
+QWindow *ConversationEntryAccessible::window() const
+{
+    return m_list ? m_list->window()->windowHandle() : nullptr;
+}
+
+QAccessibleInterface *ConversationEntryAccessible::parent() const
+{
+    return QAccessible::queryAccessibleInterface(m_list.data());
+}
+
+QString ConversationEntryAccessible::text(QAccessible::Text type) const
+{
+    if (type != QAccessible::Name || !isValid())
+        return {};
+    return m_list->model()->index(m_row, 0).data(Qt::AccessibleTextRole).toString();
+}
+
+QRect ConversationEntryAccessible::rect() const
+{
+    if (!isValid())
+        return {};
+    const QRect inView = m_list->visualRect(m_list->model()->index(m_row, 0));
+    return QRect(m_list->viewport()->mapToGlobal(inView.topLeft()), inView.size());
+}
+
+QAccessible::State ConversationEntryAccessible::state() const
+{
+    QAccessible::State state;
+    if (!isValid())
+        return state;
+    state.selectable = true;
+    state.focusable = true;
+    state.selected = isSelected();
+    state.invisible = !m_list->viewport()->rect().intersects(
+        m_list->visualRect(m_list->model()->index(m_row, 0)));
+    return state;
+}
+
+void *ConversationEntryAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TableCellInterface)
+        return static_cast<QAccessibleTableCellInterface *>(this);
+    return nullptr;
+}
+
+bool ConversationEntryAccessible::isSelected() const
+{
+    return isValid() && m_list->selectionModel()->isRowSelected(m_row, {});
+}

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QAccessibleWidget>
+#include <QHash>
+
+class ConversationList;
+
+// What assistive technologies see of the conversation list: a list of one-column rows, each
+// entry a cell whose text is the whole entry, with its control characters shown as the list
+// shows them. Qt gives its own item views such an interface; ConversationList draws its rows
+// itself, so it brings its own. New entries are announced by the table-model events that every
+// item view sends.
+class ConversationListAccessible : public QAccessibleWidget, public QAccessibleTableInterface
+{
+public:
+    explicit ConversationListAccessible(ConversationList *list);
+    ~ConversationListAccessible() override;
+
+    // For QAccessible::installFactory().
+    static QAccessibleInterface *create(const QString &className, QObject *object);
+
+    QAccessible::Role role() const override { return QAccessible::List; }
+    int childCount() const override { return rowCount(); }
+    QAccessibleInterface *child(int index) const override { return cellAt(index, 0); }
+    int indexOfChild(const QAccessibleInterface *child) const override;
+    QAccessibleInterface *childAt(int x, int y) const override;
+    void *interface_cast(QAccessible::InterfaceType type) override;
+
+    QAccessibleInterface *caption() const override { return nullptr; }
+    QAccessibleInterface *summary() const override { return nullptr; }
+    QAccessibleInterface *cellAt(int row, int column) const override;
+    int columnCount() const override { return 1; }
+    int rowCount() const override;
+    int selectedCellCount() const override { return int(selectedRows().size()); }
+    QList<QAccessibleInterface *> selectedCells() const override;
+    QString columnDescription(int) const override { return {}; }
+    QString rowDescription(int) const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return int(selectedRows().size()); }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override;
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int row) const override;
+    bool selectRow(int row) override;
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int row) override;
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent *) override {}
+
+private:
+    ConversationList *list() const;
+
+    // Entries are never removed, so a row's cell stays the same for the whole conversation.
+    mutable QHash<int, QAccessible::Id> m_cells;
+};
