@@ -19,8 +19,6 @@
 
 inline const QString StartLine =
     QStringLiteral("Listening to Port 1981 for new connection requests.");
-inline const QString ListenLine =
-    QStringLiteral("Listening to port 1981 for new connection requests.");
 
 struct ChatWindow
 {
@@ -43,6 +41,12 @@ struct ChatWindow
         for (int row = 0; row < window->List1->count(); ++row)
             result.append(window->List1->entry(row));
         return result;
+    }
+
+    // What Disconnect and Listen write: the port the socket listens on.
+    QString listenLine() const
+    {
+        return QStringLiteral("Listening to port %1 for new connection requests.").arg(port());
     }
 
     // The entries after the first `skip`, run together: what a peer's text became.

@@ -38,7 +38,7 @@ private Q_SLOTS:
     void refusals_showTextAndChangeNothing();
     void disconnect_appendsTwoLines_partnerShowsNothing_data() { addButtonAndMenuRows(); }
     void disconnect_appendsTwoLines_partnerShowsNothing();
-    void listen_closesAndReopens_quotingTheBoxText();
+    void listen_closesAndReopens_quotingItsPort();
     void closingOrExiting_whileConnected_data();
     void closingOrExiting_whileConnected();
     void connectFailures_areReported();
@@ -92,7 +92,7 @@ void tst_Conversation::answerNo_deniesAndStopsListening()
     QCOMPARE(b.prompter->questions.size(), 1);
 
     b.window->cmdListen->click();
-    QCOMPARE(b.lines().last(), ListenLine);
+    QCOMPARE(b.lines().last(), b.listenLine());
     QVERIFY(connectPair(a, b));
 }
 
@@ -180,7 +180,7 @@ void tst_Conversation::disconnect_appendsTwoLines_partnerShowsNothing()
     QVERIFY(connectPair(a, b));
     const QStringList aBefore = a.lines(), bBefore = b.lines();
     viaMenu ? a.window->mnuCommunicationsDisconnect->trigger() : a.window->cmdDissconnect->click();
-    QCOMPARE(a.lines(), (aBefore + QStringList{QStringLiteral("Disconnected"), ListenLine}));
+    QCOMPARE(a.lines(), (aBefore + QStringList{QStringLiteral("Disconnected"), a.listenLine()}));
     QCOMPARE(a.state(), Winsock::sckListening);
     QTRY_VERIFY(!b.connected());
     QCOMPARE(b.lines(), bBefore);
@@ -190,23 +190,22 @@ void tst_Conversation::disconnect_appendsTwoLines_partnerShowsNothing()
     QVERIFY(connectPair(b, a));
 }
 
-void tst_Conversation::listen_closesAndReopens_quotingTheBoxText()
+void tst_Conversation::listen_closesAndReopens_quotingItsPort()
 {
     ChatWindow a, b;
     const int port = a.port();
     a.window->cmdListen->click();
     a.window->mnuCommunicationsListen->trigger();
-    QCOMPARE(a.lines(), (QStringList{StartLine, ListenLine, ListenLine}));
+    QCOMPARE(a.lines(), (QStringList{StartLine, a.listenLine(), a.listenLine()}));
     QCOMPARE(a.state(), Winsock::sckListening);
 
-    // The box's text is quoted, but the socket keeps the port it was given at start-up; and
-    // Listen while connected drops the partner without a "Disconnected" line.
+    // The socket keeps the port it was given at start-up, and the line says that one, not the
+    // edited box; Listen while connected drops the partner without a "Disconnected" line.
     a.window->txtLocalPort->setText(QStringLiteral("5555"));
     QVERIFY(connectPair(b, a));
     const int before = a.lines().size();
     a.window->cmdListen->click();
-    QCOMPARE(a.lines().mid(before),
-             QStringList{QStringLiteral("Listening to port 5555 for new connection requests.")});
+    QCOMPARE(a.lines().mid(before), QStringList{a.listenLine()});
     QCOMPARE(a.port(), port);
     QCOMPARE(a.state(), Winsock::sckListening);
     QTRY_VERIFY(!b.connected());

@@ -13,7 +13,9 @@ bool Commfunctions::connected() const
 
 void Commfunctions::appendListeningLine()
 {
-    m_view.appendLine(QStringLiteral("Listening to port ") + m_view.boxText(Box::LocalPort) +
+    // The port the socket listens on: the Local Port box is applied only at start-up, so after
+    // an edit its text may say something else.
+    m_view.appendLine(QStringLiteral("Listening to port ") + QString::number(m_socket.LocalPort()) +
                       QStringLiteral(" for new connection requests."));
 }
 

@@ -2,9 +2,9 @@
 #include "winsock.h"
 
 #include "closingconnections.h"
+#include "localaddress.h"
 
 #include <QHostAddress>
-#include <QNetworkInterface>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -95,12 +95,7 @@ void Winsock::setLocalPort(int port)
 
 QString Winsock::LocalIP()
 {
-    const QList<QHostAddress> addresses = QNetworkInterface::allAddresses();
-    for (const QHostAddress &address : addresses) {
-        if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
-            return address.toString();
-    }
-    return QHostAddress(QHostAddress::LocalHost).toString();
+    return LocalAddress::choose(LocalAddress::ofThisMachine());
 }
 
 Winsock::SocketState Winsock::State() const

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -242,6 +243,20 @@ void ConversationList::keyPressEvent(QKeyEvent *event)
         return;
     }
     QAbstractItemView::keyPressEvent(event);
+}
+
+void ConversationList::contextMenuEvent(QContextMenuEvent *event)
+{
+    const QModelIndex index = indexAt(viewport()->mapFromGlobal(event->globalPos()));
+    if (!index.isValid())
+        return;
+    setCurrentIndex(index);
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const int row = index.row();
+    menu->addAction(QStringLiteral("Copy"), this,
+                    [this, row] { QGuiApplication::clipboard()->setText(entry(row)); });
+    menu->popup(event->globalPos());
 }
 
 QModelIndex ConversationList::moveCursor(CursorAction action, Qt::KeyboardModifiers)

@@ -39,6 +39,8 @@ protected:
     void rowsInserted(const QModelIndex &parent, int start, int end) override;
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // Offers Copy for the entry under the pointer.
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void changeEvent(QEvent *event) override;
     void updateGeometries() override;
     void scrollContentsBy(int dx, int dy) override;

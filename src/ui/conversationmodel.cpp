@@ -68,6 +68,14 @@ QVariant ConversationModel::data(const QModelIndex &index, int role) const
                 shown += QChar(0x2026);  // …
             return shown;
         }
+        case Qt::ToolTipRole: {
+            // Wrapped, which a tooltip does only for rich text: the entry's own markup is escaped.
+            bool cut = false;
+            QString tip = VisibleText::of(beginning(bytesOf(index.row()), ToolTipCharacters, &cut));
+            if (cut)
+                tip += QChar(0x2026);
+            return QStringLiteral("<p>%1</p>").arg(tip.toHtmlEscaped());
+        }
         case Qt::AccessibleTextRole:
             return VisibleText::of(entry(index.row()));
         case EntryTextRole:

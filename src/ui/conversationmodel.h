@@ -24,6 +24,8 @@ public:
     // Characters of an entry a row shows at most: more than the list's width holds, few enough
     // to lay out in well under a millisecond.
     static constexpr qsizetype ShownCharacters = 512;
+    // Characters of an entry its tooltip shows at most.
+    static constexpr qsizetype ToolTipCharacters = 4000;
 
     explicit ConversationModel(QObject *parent = nullptr);
     ~ConversationModel() override;

@@ -7,7 +7,7 @@
 #include "twipslayout.h"
 
 #include <QLabel>
-#include <QPushButton>
+#include "pushbutton.h"
 
 #include "parlino-16.xpm"
 
@@ -59,10 +59,8 @@ void frmAbout::createControls()
     Label1 = label(this, "Label1", QStringLiteral("Parlino"));
     Label2 = label(this, "Label2", QStringLiteral("Simple Direct IP Chat Application"));
     lblVersion = label(this, "lblVersion", QString());
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new PushButton(QStringLiteral("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setAutoDefault(false);
-    cmdClose->setDefault(false);
     Label3 = label(this, "Label3", QStringLiteral("By ") + Maker);
     Label4 = label(this, "Label4", QStringLiteral("AIM: ") + ScreenName);
     Label5 = label(this, "Label5", QStringLiteral("E-Mail: ") + MailAddress);

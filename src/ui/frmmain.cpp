@@ -4,10 +4,12 @@
 #include "conversationlist.h"
 #include "frmabout.h"
 #include "messageboxprompter.h"
+#include "pushbutton.h"
 #include "twipslayout.h"
 #include "winsock.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 
 #include <QLabel>
@@ -24,27 +26,33 @@ constexpr QColor WindowColour(0, 192, 0);
 constexpr QColor CaptionColour(255, 255, 128);
 constexpr QColor DisplayNameColour(255, 255, 0);
 
+// A fixed background comes with a fixed text colour, so that a dark desktop theme's light text
+// does not end up on it.
 void fill(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, Qt::black);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
 
-QLineEdit *textBox(QWidget *parent, const char *name, const QString &text)
+QLineEdit *textBox(QWidget *parent, const char *name, const QString &text,
+                   const QString &accessibleName)
 {
     auto *edit = new QLineEdit(text, parent);
     edit->setObjectName(QLatin1String(name));
+    edit->setAccessibleName(accessibleName);
     // No silent cut at QLineEdit's default of 32,767 characters: a pasted text goes whole.
     edit->setMaxLength(std::numeric_limits<int>::max());
     return edit;
 }
 
 QLabel *caption(QWidget *parent, const char *name, const QString &text, const QColor &colour,
-                Qt::Alignment alignment)
+                Qt::Alignment alignment, QWidget *buddy)
 {
     auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment | Qt::AlignTop);
@@ -54,10 +62,8 @@ QLabel *caption(QWidget *parent, const char *name, const QString &text, const QC
 
 QPushButton *button(QWidget *parent, const char *name, const QString &text)
 {
-    auto *pushButton = new QPushButton(text, parent);
+    auto *pushButton = new PushButton(text, parent);
     pushButton->setObjectName(QLatin1String(name));
-    pushButton->setAutoDefault(false);
-    pushButton->setDefault(false);
     return pushButton;
 }
 
@@ -102,28 +108,32 @@ void frmMain::createControls()
     // Created in tab order; labels never take the focus.
     List1 = new ConversationList(client);
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(QStringLiteral("Conversation"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    txtRemotePort = textBox(client, "txtRemotePort", QStringLiteral("1981"));
+    // Each caption names its box for assistive technologies.
+    txtRemotePort =
+        textBox(client, "txtRemotePort", QStringLiteral("1981"), QStringLiteral("Remote Port"));
     RemotePort = caption(client, "RemotePort", QStringLiteral("Remote Port"), CaptionColour,
-                         Qt::AlignHCenter);
-    LocalPort =
-        caption(client, "LocalPort", QStringLiteral("Local Port"), CaptionColour, Qt::AlignHCenter);
-    txtLocalPort = textBox(client, "txtLocalPort", QStringLiteral("1981"));
-    txtRemoteIP = textBox(client, "txtRemoteIP", QString());
+                         Qt::AlignHCenter, txtRemotePort);
+    txtLocalPort =
+        textBox(client, "txtLocalPort", QStringLiteral("1981"), QStringLiteral("Local Port"));
+    LocalPort = caption(client, "LocalPort", QStringLiteral("Local Port"), CaptionColour,
+                        Qt::AlignHCenter, txtLocalPort);
+    txtRemoteIP = textBox(client, "txtRemoteIP", QString(), QStringLiteral("Remote IP Address"));
     RemoteIP = caption(client, "RemoteIP", QStringLiteral("Remote IP Address"), CaptionColour,
-                       Qt::AlignHCenter);
-    txtLocalIP = textBox(client, "txtLocalIP", QString());
+                       Qt::AlignHCenter, txtRemoteIP);
+    txtLocalIP = textBox(client, "txtLocalIP", QString(), QStringLiteral("Local IP Address"));
     LocalIP = caption(client, "LocalIP", QStringLiteral("Local IP Address"), CaptionColour,
-                      Qt::AlignHCenter);
-    txtMessage = textBox(client, "txtMessage", QString());
+                      Qt::AlignHCenter, txtLocalIP);
+    txtMessage = textBox(client, "txtMessage", QString(), QStringLiteral("Message"));
     cmdSend = button(client, "cmdSend", QStringLiteral("Send Message"));
     cmdConnect = button(client, "cmdConnect", QStringLiteral("Connect"));
     cmdDissconnect = button(client, "cmdDissconnect", QStringLiteral("Disconnect"));
     cmdListen = button(client, "cmdListen", QStringLiteral("Listen"));
     cmdAbout = button(client, "cmdAbout", QStringLiteral("About"));
+    txtDisplayName = textBox(client, "txtDisplayName", QString(), QStringLiteral("Display Name"));
     DisplayName = caption(client, "DisplayName", QStringLiteral("Display Name:"), DisplayNameColour,
-                          Qt::AlignLeft);
-    txtDisplayName = textBox(client, "txtDisplayName", QString());
+                          Qt::AlignLeft, txtDisplayName);
 
     TwipsLayout::place(List1, 120, 960, 5175, 2400);
     TwipsLayout::place(txtRemotePort, 5400, 840, 1455, 285);
@@ -243,7 +253,15 @@ void frmMain::appendLine(const QString &line)
 
 bool frmMain::appendReceived(const QByteArray &text)
 {
+    requestAttention();
     return List1->appendUtf8(text);
+}
+
+void frmMain::requestAttention()
+{
+    // The task bar entry flashes (on X11 the urgency hint is set) until the window is activated.
+    if (!isActiveWindow())
+        QApplication::alert(this);
 }
 
 qint64 frmMain::textLimit() const
@@ -263,5 +281,6 @@ void frmMain::showError(const QString &text)
 
 bool frmMain::askYesNo(const QString &title, const QString &question)
 {
+    requestAttention();
     return m_prompter->askYesNo(this, title, question);
 }

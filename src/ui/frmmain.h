@@ -81,6 +81,8 @@ private:
     void createMenus();
     void wireEvents();
     QLineEdit *box(Box box) const;
+    // Asks the desktop to draw the user's eye to the window, when it is not the active one.
+    void requestAttention();
 
     void cmdConnect_Click() { m_commands.CommConnect(); }
     void cmdDissconnect_Click() { m_commands.CommDisconnect(); }
