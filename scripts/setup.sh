@@ -15,7 +15,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
           fonts-liberation2 fonts-comic-neue dpkg-dev file)
 case "$purpose" in
-    test) packages+=(xauth xvfb clang libclang-rt-14-dev desktop-file-utils appstream) ;;
+    test) packages+=(qt6-base-private-dev xauth xvfb clang libclang-rt-14-dev desktop-file-utils
+                     appstream) ;;
     bench) packages+=(xauth xvfb gnuplot-nox) ;;
 esac
 

@@ -162,6 +162,7 @@ void ConversationList::reset()
 
 void ConversationList::rowsInserted(const QModelIndex &parent, int start, int end)
 {
+    // The base announces the new rows to assistive technologies.
     QAbstractItemView::rowsInserted(parent, start, end);
     if (start == 0)
         m_rowHeight = 0;
