@@ -89,6 +89,7 @@ frmMain::frmMain(std::unique_ptr<ModalPrompter> prompter, QWidget *parent)
     TwipsLayout::useControlFont(this);
 
     createControls();
+    placeControls();
     createMenus();
     wireEvents();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -134,7 +135,10 @@ void frmMain::createControls()
     txtDisplayName = textBox(client, "txtDisplayName", QString(), QStringLiteral("Display Name"));
     DisplayName = caption(client, "DisplayName", QStringLiteral("Display Name:"), DisplayNameColour,
                           Qt::AlignLeft, txtDisplayName);
+}
 
+void frmMain::placeControls()
+{
     TwipsLayout::place(List1, 120, 960, 5175, 2400);
     TwipsLayout::place(txtRemotePort, 5400, 840, 1455, 285);
     TwipsLayout::place(RemotePort, 5400, 600, 1455, 495);

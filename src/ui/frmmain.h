@@ -78,6 +78,8 @@ protected:
 
 private:
     void createControls();
+    // Geometry from the twips layout, stacking and tab order.
+    void placeControls();
     void createMenus();
     void wireEvents();
     QLineEdit *box(Box box) const;
