@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SIGTERM and SIGINT end Parlino the orderly way, as File > Exit does: exit status 0 within a
+# second, not the signal's default death. Runs the real program in a network namespace of its
+# own, where port 1981 is free.
+#   terminate.sh PARLINO
+set -u
+parlino=$1
+if ! unshare -n true 2>/dev/null; then
+    echo "SKIPPED: cannot make a network namespace here"
+    exit 0
+fi
+exec unshare -n bash -s "$parlino" <<'INNER'
+set -u
+ip link set lo up
+for signal in TERM INT; do
+    QT_QPA_PLATFORM=offscreen "$1" &
+    pid=$!
+    for _ in $(seq 200); do  # until it listens: at most 10 s
+        ss -ltn | grep -q ':1981 ' && break
+        sleep 0.05
+    done
+    ss -ltn | grep -q ':1981 ' || { echo "FAIL: parlino never listened"; kill -9 $pid; exit 1; }
+    started=$(date +%s%N)
+    kill -s "$signal" "$pid"
+    wait "$pid"
+    status=$?
+    elapsed=$(( ($(date +%s%N) - started) / 1000000 ))
+    echo "SIG$signal: exit status $status after $elapsed ms"
+    [ "$status" -eq 0 ] && [ "$elapsed" -lt 1000 ] || { echo "FAIL"; exit 1; }
+done
+INNER
