@@ -7,12 +7,9 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QPixmap>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
-
-#include "parlino-32.xpm"
 
 namespace {
 
@@ -40,6 +37,16 @@ bool displayAvailable(int argc, char *argv[])
 #endif
 }
 
+// Every size of the icon, compiled in, so that it is sharp at any scale.
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int px : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/org.parlino.Parlino.png").arg(px),
+                     QSize(px, px));
+    return icon;
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -52,7 +59,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QString::fromLatin1(Version::Full));
     QApplication::setOrganizationDomain(QStringLiteral("parlino.invalid"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.parlino.Parlino"));
-    QApplication::setWindowIcon(QIcon(QPixmap(parlino_32_xpm)));
+    QApplication::setWindowIcon(applicationIcon());
 
     // The program ends when the partner has taken what was sent, not when the window closes.
     QApplication::setQuitOnLastWindowClosed(false);

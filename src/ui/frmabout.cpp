@@ -9,8 +9,6 @@
 #include <QLabel>
 #include "pushbutton.h"
 
-#include "parlino-16.xpm"
-
 namespace {
 
 constexpr QSize ClientSize = TwipsLayout::size(4680, 3210);
@@ -39,7 +37,6 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About"));
-    setWindowIcon(QIcon(QPixmap(parlino_16_xpm)));
     // A fixed dialog: a title bar with a close box only, no minimise, maximise or help button.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
