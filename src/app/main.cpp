@@ -5,13 +5,79 @@
 #include "terminationsignals.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
 namespace {
+
+constexpr int UsageError = 2;
+
+// Options that QGuiApplication and QApplication take for themselves. They are let through here,
+// hidden from --help, and Qt acts on them when it starts.
+constexpr char QtOptionsWithValue[] =
+    "platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon qwindowtitle "
+    "session display geometry title icon name visual style stylesheet qmljsdebugger dialogs "
+    "fontengine";
+constexpr char QtFlags[] = "reverse widgetcount nograb dograb sync";
+
+void describeApplication()
+{
+    QCoreApplication::setApplicationName(QString::fromLatin1(Version::ProductName));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(Version::Full));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("parlino.invalid"));
+}
+
+// --help and --version answer without a display, a window or a port; any argument that neither
+// Parlino nor Qt knows is an error. Returns the exit status, or nothing when the window is to
+// open.
+std::optional<int> answerCommandLine(int argc, char *argv[])
+{
+    if (argc < 2)
+        return std::nullopt;
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "A text chat between two computers over one direct TCP connection, with no server in "
+        "between. Parlino listens on TCP port 1981 and asks its user before it accepts a "
+        "connection request; either side can connect to the other's address. Qt's own options "
+        "(-platform, -style, -display, ...) are accepted too."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    for (const QString &name : QString::fromLatin1(QtOptionsWithValue).split(u' ')) {
+        QCommandLineOption option(name, QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const QString &name : QString::fromLatin1(QtFlags).split(u' ')) {
+        QCommandLineOption option(name);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+        const QString error = parser.errorText().isEmpty()
+                                  ? QStringLiteral("Unexpected argument '%1'.")
+                                        .arg(parser.positionalArguments().constFirst())
+                                  : parser.errorText();
+        std::fprintf(stderr, "parlino: %s Try 'parlino --help'.\n", qUtf8Printable(error));
+        return UsageError;
+    }
+    if (!parser.isSet(help) && !parser.isSet(version) && !parser.isSet(QStringLiteral("help-all")))
+        return std::nullopt;
+    // Printing the help needs an application object, but not a graphical one.
+    QCoreApplication app(argc, argv);
+    parser.process(app);  // prints and exits
+    return EXIT_SUCCESS;
+}
 
 // Qt's own message for a missing display is long and cryptic; say it plainly instead.
 bool displayAvailable(int argc, char *argv[])
@@ -51,13 +117,14 @@ QIcon applicationIcon()
 
 int main(int argc, char *argv[])
 {
+    describeApplication();
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
     if (!displayAvailable(argc, argv))
         return EXIT_FAILURE;
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(Version::ProductName));
-    QApplication::setApplicationVersion(QString::fromLatin1(Version::Full));
-    QApplication::setOrganizationDomain(QStringLiteral("parlino.invalid"));
+    // Ties the window to org.parlino.Parlino.desktop, on Wayland through the app id.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.parlino.Parlino"));
     QApplication::setWindowIcon(applicationIcon());
 
