@@ -12,11 +12,15 @@ set -euo pipefail
 purpose=${1:-run}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+# dpkg-dev: the hardening flags and the package's dependencies; help2man: the manual page.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
-          fonts-liberation2 fonts-comic-neue dpkg-dev file)
+          fonts-liberation2 fonts-comic-neue dpkg-dev file help2man)
+# The checkers of the installed tree and the package: desktop-file-utils, appstream and
+# appstream-compose for desktops and software centres, lintian, and devscripts for
+# hardening-check.
 case "$purpose" in
     test) packages+=(qt6-base-private-dev xauth xvfb clang libclang-rt-14-dev desktop-file-utils
-                     appstream) ;;
+                     appstream appstream-compose lintian devscripts) ;;
     bench) packages+=(xauth xvfb gnuplot-nox) ;;
 esac
 
