@@ -28,8 +28,9 @@ if(UNIX AND NOT APPLE)
     # to open a window at all.
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
     # The windows are drawn in Liberation Sans, and the product name in the About box in Comic
-    # Neue where Comic Sans MS is missing.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-comic-neue")
+    # Neue where Comic Sans MS is missing. Qt's own buttons (Yes, No, OK) follow the user's
+    # language with Qt's translations.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-comic-neue, qt6-translations-l10n")
 endif()
 
 include(CPack)

@@ -12,9 +12,12 @@ set -euo pipefail
 purpose=${1:-run}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# dpkg-dev: the hardening flags and the package's dependencies; help2man: the manual page.
+# dpkg-dev: the hardening flags and the package's dependencies; help2man: the manual page;
+# qt6-tools-dev and qt6-l10n-tools: lupdate and lrelease; qt6-translations-l10n: Qt's own texts
+# (Yes, No, OK) in the user's language.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
-          fonts-liberation2 fonts-comic-neue dpkg-dev file help2man)
+          fonts-liberation2 fonts-comic-neue dpkg-dev file help2man
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # The checkers of the installed tree and the package: desktop-file-utils, appstream and
 # appstream-compose for desktops and software centres, lintian, and devscripts for
 # hardening-check.

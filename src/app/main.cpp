@@ -3,12 +3,14 @@
 #include "generated/version.h"
 #include "lifecycle.h"
 #include "terminationsignals.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLocale>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -127,6 +129,7 @@ int main(int argc, char *argv[])
     // Ties the window to org.parlino.Parlino.desktop, on Wayland through the app id.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.parlino.Parlino"));
     QApplication::setWindowIcon(applicationIcon());
+    installTranslations(QLocale());
 
     // The program ends when the partner has taken what was sent, not when the window closes.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#include "translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+bool installTranslations(const QLocale &locale)
+{
+    // Compiled in from translations/parlino_<language>.ts.
+    auto *own = new QTranslator(QCoreApplication::instance());
+    if (!own->load(locale, QStringLiteral("parlino"), QStringLiteral("_"),
+                   QStringLiteral(":/i18n"))) {
+        delete own;
+        return false;
+    }
+    QCoreApplication::installTranslator(own);
+    auto *qt = new QTranslator(QCoreApplication::instance());
+    if (qt->load(QStringLiteral("qtbase_") + own->language(),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
+    return true;
+}
