@@ -27,13 +27,11 @@ void Lifecycle::load()
     socket.setLocalPort(m_listenPort.value_or(localPort.toInt()));
     m_window.setBoxText(Box::LocalIP, Winsock::LocalIP());
     if (socket.Listen()) {
-        m_window.appendLine(QStringLiteral("Listening to Port ") + localPort +
-                            QStringLiteral(" for new connection requests."));
+        m_window.appendLine(tr("Listening to Port %1 for new connection requests.").arg(localPort));
         return;
     }
     // Say so once the window is on screen, so the box has the window to stand over.
-    const QString error =
-        socket.errorText() + QStringLiteral(" You can still connect to a partner.");
+    const QString error = tr("%1 You can still connect to a partner.").arg(socket.errorText());
     QTimer::singleShot(0, this, [this, error] { m_window.showError(error); });
 }
 

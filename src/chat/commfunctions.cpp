@@ -15,8 +15,8 @@ void Commfunctions::appendListeningLine()
 {
     // The port the socket listens on: the Local Port box is applied only at start-up, so after
     // an edit its text may say something else.
-    m_view.appendLine(QStringLiteral("Listening to port ") + QString::number(m_socket.LocalPort()) +
-                      QStringLiteral(" for new connection requests."));
+    m_view.appendLine(
+        tr("Listening to port %1 for new connection requests.").arg(m_socket.LocalPort()));
 }
 
 // A failure the socket raised at once: the command stops where it is, and the user is told why.
@@ -30,14 +30,14 @@ void Commfunctions::CommConnect()
     if (asking())
         return;
     if (connected()) {
-        m_view.showError(QStringLiteral("You are already connected to: ") +
-                         m_view.boxText(Box::RemoteIP) +
-                         QStringLiteral("You must disconnect before proceeding."));
+        m_view.showError(
+            tr("You are already connected to: %1You must disconnect before proceeding.")
+                .arg(m_view.boxText(Box::RemoteIP)));
         return;
     }
     const QString remoteIP = m_view.boxText(Box::RemoteIP);
     if (remoteIP.isEmpty()) {
-        m_view.showError(QStringLiteral("You must give me a Remote IP Address to connect to."));
+        m_view.showError(tr("You must give me a Remote IP Address to connect to."));
         return;
     }
     // A port text that is no port is refused before listening stops.
@@ -47,7 +47,7 @@ void Commfunctions::CommConnect()
     m_socket.Close();
     if (!m_socket.Connect(remoteIP, remotePort))
         return reportFailure();
-    m_view.appendLine(QStringLiteral("Connection request has been sent to: ") + remoteIP);
+    m_view.appendLine(tr("Connection request has been sent to: %1").arg(remoteIP));
 }
 
 void Commfunctions::CommDisconnect()
@@ -55,12 +55,12 @@ void Commfunctions::CommDisconnect()
     if (asking())
         return;
     if (!connected()) {
-        m_view.showError(QStringLiteral("You are already disconnected, cannot disconnect again."));
+        m_view.showError(tr("You are already disconnected, cannot disconnect again."));
         return;
     }
     m_socket.Close();
     const bool listening = m_socket.Listen();
-    m_view.appendLine(QStringLiteral("Disconnected"));
+    m_view.appendLine(tr("Disconnected"));
     if (!listening)
         return reportFailure();
     appendListeningLine();
@@ -81,12 +81,12 @@ void Commfunctions::CommSend()
     if (asking())
         return;
     if (!connected()) {
-        m_view.showError(QStringLiteral("You must first be connected to another computer."));
+        m_view.showError(tr("You must first be connected to another computer."));
         return;
     }
     const QString displayName = m_view.boxText(Box::DisplayName);
     if (displayName.isEmpty()) {
-        m_view.showError(QStringLiteral("Please enter a display name."));
+        m_view.showError(tr("Please enter a display name."));
         m_view.focusDisplayName();
         return;
     }
@@ -101,23 +101,21 @@ void Commfunctions::ConnectionRequest(int requestId)
 {
     m_socket.Close();
     // The caller's address on a line of its own, so the user can tell who is calling.
-    const QString question =
-        QStringLiteral("Incoming Connection Request, do you wish to allow it?") +
-        QStringLiteral("\nFrom ") + m_socket.requestAddress(requestId);
+    const QString question = tr("Incoming Connection Request, do you wish to allow it?\nFrom %1")
+                                 .arg(m_socket.requestAddress(requestId));
     m_asking = true;
-    const bool allowed = m_view.askYesNo(QStringLiteral("Connection Request"), question);
+    const bool allowed = m_view.askYesNo(tr("Connection Request"), question);
     m_asking = false;
     if (!allowed) {
-        m_view.appendLine(QStringLiteral("Connection Denied"));
+        m_view.appendLine(tr("Connection Denied"));
         return;
     }
     if (!m_socket.Accept(requestId)) {
-        m_view.showError(m_socket.errorText() +
-                         QStringLiteral(" Parlino is not listening now; Listen waits for "
-                                        "another request."));
+        m_view.showError(tr("%1 Parlino is not listening now; Listen waits for another request.")
+                             .arg(m_socket.errorText()));
         return;
     }
-    m_view.appendLine(QStringLiteral("Connection made"));
+    m_view.appendLine(tr("Connection made"));
 }
 
 void Commfunctions::DataArrival(qint64 bytesTotal)
@@ -130,16 +128,16 @@ void Commfunctions::DataArrival(qint64 bytesTotal)
         return;
     // A partner that sends without end would take all the memory there is.
     m_socket.Close();
-    m_view.showError(QStringLiteral("The partner has sent more text than one conversation can "
-                                    "hold (%1 MiB), so the connection was closed. Everything "
-                                    "shown before stays in the list.")
+    m_view.showError(tr("The partner has sent more text than one conversation can hold (%1 "
+                        "MiB), so the connection was closed. Everything shown before stays in "
+                        "the list.")
                          .arg(m_view.textLimit() / (1024 * 1024)));
 }
 
 void Commfunctions::reportUndelivered(qint64 bytes)
 {
-    m_view.appendLine(QStringLiteral("%1 bytes sent to the partner were not delivered: the "
-                                     "partner stopped taking text before the connection ended.")
+    m_view.appendLine(tr("%1 bytes sent to the partner were not delivered: the partner "
+                         "stopped taking text before the connection ended.")
                           .arg(bytes));
 }
 

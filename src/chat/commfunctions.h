@@ -3,6 +3,7 @@
 // owns it, reading the boxes' texts at the moment it runs.
 #pragma once
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 class ChatView;
@@ -11,6 +12,8 @@ class Winsock;
 
 class Commfunctions
 {
+    Q_DECLARE_TR_FUNCTIONS(Commfunctions)
+
 public:
     Commfunctions(ChatView &view, Winsock &socket) : m_view(view), m_socket(socket) {}
 

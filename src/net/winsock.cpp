@@ -41,20 +41,19 @@ QString describe(QAbstractSocket::SocketError error, const QString &qtText)
 {
     switch (error) {
         case QAbstractSocket::ConnectionRefusedError:
-            return QStringLiteral(
+            return Winsock::tr(
                 "The connection was refused: nothing is listening at that address "
                 "and port.");
         case QAbstractSocket::HostNotFoundError:
-            return QStringLiteral("The remote host could not be found.");
+            return Winsock::tr("The remote host could not be found.");
         case QAbstractSocket::SocketTimeoutError:
-            return QStringLiteral(
-                "The connection attempt timed out: the remote host did not answer.");
+            return Winsock::tr("The connection attempt timed out: the remote host did not answer.");
         case QAbstractSocket::NetworkError:
-            return QStringLiteral("The network reported an error: %1.").arg(qtText);
+            return Winsock::tr("The network reported an error: %1.").arg(qtText);
         case QAbstractSocket::RemoteHostClosedError:
-            return QStringLiteral("The partner closed the connection.");
+            return Winsock::tr("The partner closed the connection.");
         default:
-            return QStringLiteral("The connection failed: %1.").arg(qtText);
+            return Winsock::tr("The connection failed: %1.").arg(qtText);
     }
 }
 
@@ -74,8 +73,8 @@ Winsock::Winsock(QObject *parent)
         const bool lookingUp = m_socket->state() == QAbstractSocket::HostLookupState;
         m_socket->abort();
         m_failed = true;
-        reportLater(lookingUp ? QStringLiteral("The name of the remote host could not be looked "
-                                               "up: the name server did not answer in time.")
+        reportLater(lookingUp ? tr("The name of the remote host could not be looked "
+                                   "up: the name server did not answer in time.")
                               : describe(QAbstractSocket::SocketTimeoutError, {}));
     });
     connect(m_closing, &ClosingConnections::undelivered, this, &Winsock::undelivered);
@@ -120,19 +119,18 @@ Winsock::SocketState Winsock::State() const
 
 bool Winsock::Listen()
 {
-    if (failIfBusy(QStringLiteral("listening")))
+    //: Ends "The socket is busy; close it before %1."
+    if (failIfBusy(tr("listening")))
         return false;
     if (m_localPort < 0 || m_localPort > 65535)
-        return fail(
-            QStringLiteral("Port %1 is not a port number from 1 to 65535.").arg(m_localPort));
+        return fail(tr("Port %1 is not a port number from 1 to 65535.").arg(m_localPort));
     if (!m_server->listen(QHostAddress::Any, quint16(m_localPort))) {
         if (m_server->serverError() == QAbstractSocket::AddressInUseError)
-            return fail(QStringLiteral("Port %1 is already in use by another program, so no "
-                                       "connection requests can be received.")
+            return fail(tr("Port %1 is already in use by another program, so no "
+                           "connection requests can be received.")
                             .arg(m_localPort));
-        return fail(QStringLiteral("Cannot listen on port %1: %2.")
-                        .arg(m_localPort)
-                        .arg(m_server->errorString()));
+        return fail(
+            tr("Cannot listen on port %1: %2.").arg(m_localPort).arg(m_server->errorString()));
     }
     // Listening on port 0 picks a free port; later Listen() calls reuse it.
     m_localPort = m_server->serverPort();
@@ -142,7 +140,8 @@ bool Winsock::Listen()
 
 bool Winsock::Connect(const QString &host, const QString &port)
 {
-    if (failIfBusy(QStringLiteral("connecting")) || !checkRemote(host, port))
+    //: Ends "The socket is busy; close it before %1."
+    if (failIfBusy(tr("connecting")) || !checkRemote(host, port))
         return false;
 
     finishConnection();  // a connection that failed earlier
@@ -163,10 +162,9 @@ bool Winsock::Connect(const QString &host, const QString &port)
 bool Winsock::checkRemote(const QString &host, const QString &port)
 {
     if (parsePort(port) == 0)
-        return fail(
-            QStringLiteral("The remote port \"%1\" is not a number from 1 to 65535.").arg(port));
+        return fail(tr("The remote port \"%1\" is not a number from 1 to 65535.").arg(port));
     if (hostOf(host).isEmpty())
-        return fail(QStringLiteral("No remote address was given."));
+        return fail(tr("No remote address was given."));
     return true;
 }
 
@@ -174,14 +172,15 @@ bool Winsock::Accept(int requestId)
 {
     QTcpSocket *socket = m_pending.take(requestId);
     if (!socket)
-        return fail(QStringLiteral("There is no connection request %1 to accept.").arg(requestId));
-    if (failIfBusy(QStringLiteral("accepting a request"))) {
+        return fail(tr("There is no connection request %1 to accept.").arg(requestId));
+    //: Ends "The socket is busy; close it before %1."
+    if (failIfBusy(tr("accepting a request"))) {
         discard(socket);
         return false;
     }
     if (socket->state() != QAbstractSocket::ConnectedState && socket->bytesAvailable() == 0) {
         socket->deleteLater();
-        return fail(QStringLiteral("The caller gave up before the request was accepted."));
+        return fail(tr("The caller gave up before the request was accepted."));
     }
     finishConnection();  // a connection that failed earlier
     adoptConnection(socket);
@@ -198,10 +197,10 @@ bool Winsock::Accept(int requestId)
 bool Winsock::SendData(const QString &text)
 {
     if (State() != sckConnected)
-        return fail(QStringLiteral("The text could not be sent: there is no connection."));
+        return fail(tr("The text could not be sent: there is no connection."));
     const QByteArray bytes = text.toUtf8();
     if (m_socket->write(bytes) != bytes.size())
-        return fail(QStringLiteral("The text could not be sent: %1.").arg(m_socket->errorString()));
+        return fail(tr("The text could not be sent: %1.").arg(m_socket->errorString()));
     // Hand the text to the network now rather than on a later turn of the event loop, after
     // the window has been redrawn.
     m_socket->flush();
@@ -345,8 +344,7 @@ void Winsock::reportSocketError(QTcpSocket *socket)
         return;
     m_failed = true;
     if (m_wasConnected) {
-        reportLater(QStringLiteral("The connection to the partner was lost: %1.")
-                        .arg(socket->errorString()));
+        reportLater(tr("The connection to the partner was lost: %1.").arg(socket->errorString()));
     } else {
         reportLater(describe(error, socket->errorString()));
     }
@@ -370,7 +368,7 @@ bool Winsock::failIfBusy(const QString &action)
     const SocketState state = State();
     if (state == sckClosed || state == sckError)
         return false;
-    return !fail(QStringLiteral("The socket is busy; close it before %1.").arg(action));
+    return !fail(tr("The socket is busy; close it before %1.").arg(action));
 }
 
 // Drops a connection at once and lets the socket go once its signals have been delivered.

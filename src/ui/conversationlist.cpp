@@ -255,7 +255,7 @@ void ConversationList::contextMenuEvent(QContextMenuEvent *event)
     auto *menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const int row = index.row();
-    menu->addAction(QStringLiteral("Copy"), this,
+    menu->addAction(tr("Copy"), this,
                     [this, row] { QGuiApplication::clipboard()->setText(entry(row)); });
     menu->popup(event->globalPos());
 }

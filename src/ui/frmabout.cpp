@@ -18,7 +18,6 @@ const QStringList TitleFamilies = {QStringLiteral("Comic Sans MS"), QStringLiter
                                    QStringLiteral("Comic Relief")};
 constexpr qreal TitlePointSize = 21.75;
 
-const QString Maker = QStringLiteral("the Parlino developers");
 const QString ScreenName = QStringLiteral("ParlinoChat");
 const QString MailAddress = QStringLiteral("parlino@parlino.invalid");
 
@@ -36,7 +35,7 @@ QLabel *label(QWidget *parent, const char *name, const QString &text)
 frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     // A fixed dialog: a title bar with a close box only, no minimise, maximise or help button.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -54,13 +53,13 @@ void frmAbout::createControls()
 {
     // Created in tab order.
     Label1 = label(this, "Label1", QStringLiteral("Parlino"));
-    Label2 = label(this, "Label2", QStringLiteral("Simple Direct IP Chat Application"));
+    Label2 = label(this, "Label2", tr("Simple Direct IP Chat Application"));
     lblVersion = label(this, "lblVersion", QString());
-    cmdClose = new PushButton(QStringLiteral("Close"), this);
+    cmdClose = new PushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    Label3 = label(this, "Label3", QStringLiteral("By ") + Maker);
-    Label4 = label(this, "Label4", QStringLiteral("AIM: ") + ScreenName);
-    Label5 = label(this, "Label5", QStringLiteral("E-Mail: ") + MailAddress);
+    Label3 = label(this, "Label3", tr("By the Parlino developers"));
+    Label4 = label(this, "Label4", tr("AIM: %1").arg(ScreenName));
+    Label5 = label(this, "Label5", tr("E-Mail: %1").arg(MailAddress));
 
     QFont titleFont = font();
     titleFont.setFamilies(TitleFamilies + QStringList{font().family()});
@@ -81,10 +80,8 @@ void frmAbout::createControls()
 
 void frmAbout::showVersion()
 {
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                            .arg(Version::Major)
-                            .arg(Version::Minor)
-                            .arg(Version::Revision));
+    lblVersion->setText(
+        tr("Version %1.%2.%3").arg(Version::Major).arg(Version::Minor).arg(Version::Revision));
 }
 
 void frmAbout::keyPressEvent(QKeyEvent *event)

@@ -109,31 +109,29 @@ void frmMain::createControls()
     // Created in tab order; labels never take the focus.
     List1 = new ConversationList(client);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(QStringLiteral("Conversation"));
+    List1->setAccessibleName(tr("Conversation"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     // Each caption names its box for assistive technologies.
-    txtRemotePort =
-        textBox(client, "txtRemotePort", QStringLiteral("1981"), QStringLiteral("Remote Port"));
-    RemotePort = caption(client, "RemotePort", QStringLiteral("Remote Port"), CaptionColour,
-                         Qt::AlignHCenter, txtRemotePort);
-    txtLocalPort =
-        textBox(client, "txtLocalPort", QStringLiteral("1981"), QStringLiteral("Local Port"));
-    LocalPort = caption(client, "LocalPort", QStringLiteral("Local Port"), CaptionColour,
-                        Qt::AlignHCenter, txtLocalPort);
-    txtRemoteIP = textBox(client, "txtRemoteIP", QString(), QStringLiteral("Remote IP Address"));
-    RemoteIP = caption(client, "RemoteIP", QStringLiteral("Remote IP Address"), CaptionColour,
-                       Qt::AlignHCenter, txtRemoteIP);
-    txtLocalIP = textBox(client, "txtLocalIP", QString(), QStringLiteral("Local IP Address"));
-    LocalIP = caption(client, "LocalIP", QStringLiteral("Local IP Address"), CaptionColour,
-                      Qt::AlignHCenter, txtLocalIP);
-    txtMessage = textBox(client, "txtMessage", QString(), QStringLiteral("Message"));
-    cmdSend = button(client, "cmdSend", QStringLiteral("Send Message"));
-    cmdConnect = button(client, "cmdConnect", QStringLiteral("Connect"));
-    cmdDissconnect = button(client, "cmdDissconnect", QStringLiteral("Disconnect"));
-    cmdListen = button(client, "cmdListen", QStringLiteral("Listen"));
-    cmdAbout = button(client, "cmdAbout", QStringLiteral("About"));
-    txtDisplayName = textBox(client, "txtDisplayName", QString(), QStringLiteral("Display Name"));
-    DisplayName = caption(client, "DisplayName", QStringLiteral("Display Name:"), DisplayNameColour,
+    txtRemotePort = textBox(client, "txtRemotePort", QStringLiteral("1981"), tr("Remote Port"));
+    RemotePort = caption(client, "RemotePort", tr("Remote Port"), CaptionColour, Qt::AlignHCenter,
+                         txtRemotePort);
+    txtLocalPort = textBox(client, "txtLocalPort", QStringLiteral("1981"), tr("Local Port"));
+    LocalPort = caption(client, "LocalPort", tr("Local Port"), CaptionColour, Qt::AlignHCenter,
+                        txtLocalPort);
+    txtRemoteIP = textBox(client, "txtRemoteIP", QString(), tr("Remote IP Address"));
+    RemoteIP = caption(client, "RemoteIP", tr("Remote IP Address"), CaptionColour, Qt::AlignHCenter,
+                       txtRemoteIP);
+    txtLocalIP = textBox(client, "txtLocalIP", QString(), tr("Local IP Address"));
+    LocalIP = caption(client, "LocalIP", tr("Local IP Address"), CaptionColour, Qt::AlignHCenter,
+                      txtLocalIP);
+    txtMessage = textBox(client, "txtMessage", QString(), tr("Message"));
+    cmdSend = button(client, "cmdSend", tr("Send Message"));
+    cmdConnect = button(client, "cmdConnect", tr("Connect"));
+    cmdDissconnect = button(client, "cmdDissconnect", tr("Disconnect"));
+    cmdListen = button(client, "cmdListen", tr("Listen"));
+    cmdAbout = button(client, "cmdAbout", tr("About"));
+    txtDisplayName = textBox(client, "txtDisplayName", QString(), tr("Display Name"));
+    DisplayName = caption(client, "DisplayName", tr("Display Name:"), DisplayNameColour,
                           Qt::AlignLeft, txtDisplayName);
 }
 
@@ -168,22 +166,21 @@ void frmMain::placeControls()
 void frmMain::createMenus()
 {
     // No access keys and no shortcuts.
-    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile = menuBar()->addMenu(tr("File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileExit = menuItem(mnuFile, "mnuFileExit", QStringLiteral("Exit"));
+    mnuFileExit = menuItem(mnuFile, "mnuFileExit", tr("Exit"));
 
-    mnuCommunications = menuBar()->addMenu(QStringLiteral("Communications"));
+    mnuCommunications = menuBar()->addMenu(tr("Communications"));
     mnuCommunications->setObjectName(QStringLiteral("mnuCommunications"));
     mnuCommunicationsConnect =
-        menuItem(mnuCommunications, "mnuCommunicationsConnect", QStringLiteral("Connect"));
+        menuItem(mnuCommunications, "mnuCommunicationsConnect", tr("Connect"));
     mnuCommunicationsDisconnect =
-        menuItem(mnuCommunications, "mnuCommunicationsDisconnect", QStringLiteral("Disconnect"));
-    mnuCommunicationsListen =
-        menuItem(mnuCommunications, "mnuCommunicationsListen", QStringLiteral("Listen"));
+        menuItem(mnuCommunications, "mnuCommunicationsDisconnect", tr("Disconnect"));
+    mnuCommunicationsListen = menuItem(mnuCommunications, "mnuCommunicationsListen", tr("Listen"));
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuHelp = menuBar()->addMenu(tr("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpAbout = menuItem(mnuHelp, "mnuHelpAbout", QStringLiteral("About"));
+    mnuHelpAbout = menuItem(mnuHelp, "mnuHelpAbout", tr("About"));
 }
 
 void frmMain::wireEvents()

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "messageboxprompter.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QMessageBox>
 
 void MessageBoxPrompter::showError(QWidget *owner, const QString &text)
 {
     QMessageBox box(owner);
-    box.setWindowTitle(QStringLiteral("Error"));
+    box.setWindowTitle(QCoreApplication::translate("MessageBoxPrompter", "Error"));
     box.setIcon(QMessageBox::Information);
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
