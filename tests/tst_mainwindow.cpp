@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The main window as it opens: what it shows, how it is drawn, how the keyboard moves in it,
-// and a start on a port that is already taken.
+// a start on a port that is already taken, and its texts in the user's language.
 #include "chatwindow.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QTcpServer>
+#include <QTranslator>
 
 class tst_MainWindow : public QObject
 {
@@ -17,6 +19,8 @@ private Q_SLOTS:
     void drawing_followsTheTwipsLayoutAndColours();
     void keyboard_focusTabOrderAndEnter();
     void startOnTakenPort_reportsAndStaysUsable();
+    void userLanguage_translatedOnlyWhereParlinoIs_data();
+    void userLanguage_translatedOnlyWhereParlinoIs();
 };
 
 void tst_MainWindow::freshStart_showsOneLineAndListens()
@@ -114,6 +118,47 @@ void tst_MainWindow::startOnTakenPort_reportsAndStaysUsable()
 
     ChatWindow first;
     QVERIFY(connectPair(second, first));
+}
+
+void tst_MainWindow::userLanguage_translatedOnlyWhereParlinoIs_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QStringList>("texts");
+    const QStringList english = {
+        QStringLiteral("Connect"), QStringLiteral("Display Name:"), StartLine,
+        QStringLiteral("You must first be connected to another computer."), QStringLiteral("&Yes")};
+    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany)
+                            << QStringList{QStringLiteral("Verbinden"),
+                                           QStringLiteral("Anzeigename:"),
+                                           QStringLiteral("Warte an Port 1981 auf neue "
+                                                          "Verbindungsanfragen."),
+                                           QStringLiteral("Sie müssen zuerst mit einem anderen "
+                                                          "Computer verbunden sein."),
+                                           QStringLiteral("&Ja")};
+    QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << english;
+    // Qt speaks French, Parlino does not: Qt's buttons stay English to match the rest.
+    QTest::newRow("French") << QLocale(QLocale::French, QLocale::France) << english;
+}
+
+void tst_MainWindow::userLanguage_translatedOnlyWhereParlinoIs()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QStringList, texts);
+    const bool installed = installTranslations(locale);
+    QStringList shown;
+    {
+        ChatWindow chat;
+        chat.window->cmdSend->click();
+        shown = {chat.window->cmdConnect->text(), chat.window->DisplayName->text(),
+                 chat.lines().value(0), chat.prompter->errors.value(0),
+                 QCoreApplication::translate("QPlatformTheme", "&Yes")};
+    }
+    for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    QCOMPARE(installed, locale.language() == QLocale::German);
+    QCOMPARE(shown, texts);
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -1,4 +1,286 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
+<context>
+    <name>Commfunctions</name>
+    <message>
+        <source>Listening to port %1 for new connection requests.</source>
+        <translation>Warte an Port %1 auf neue Verbindungsanfragen.</translation>
+    </message>
+    <message>
+        <source>You are already connected to: %1You must disconnect before proceeding.</source>
+        <translation>Sie sind bereits verbunden mit: %1. Trennen Sie zuerst die Verbindung.</translation>
+    </message>
+    <message>
+        <source>You must give me a Remote IP Address to connect to.</source>
+        <translation>Geben Sie die IP-Adresse des Partners an, mit dem Sie sich verbinden möchten.</translation>
+    </message>
+    <message>
+        <source>Connection request has been sent to: %1</source>
+        <translation>Verbindungsanfrage gesendet an: %1</translation>
+    </message>
+    <message>
+        <source>You are already disconnected, cannot disconnect again.</source>
+        <translation>Die Verbindung ist bereits getrennt und kann nicht noch einmal getrennt werden.</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>You must first be connected to another computer.</source>
+        <translation>Sie müssen zuerst mit einem anderen Computer verbunden sein.</translation>
+    </message>
+    <message>
+        <source>Please enter a display name.</source>
+        <translation>Bitte geben Sie einen Anzeigenamen ein.</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1</source>
+        <translation>Eingehende Verbindungsanfrage. Möchten Sie sie zulassen?
+Von %1</translation>
+    </message>
+    <message>
+        <source>Connection Request</source>
+        <translation>Verbindungsanfrage</translation>
+    </message>
+    <message>
+        <source>Connection Denied</source>
+        <translation>Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>%1 Parlino is not listening now; Listen waits for another request.</source>
+        <translation>%1 Parlino wartet jetzt auf keine Verbindungen; mit „Warten“ wartet es auf eine neue Anfrage.</translation>
+    </message>
+    <message>
+        <source>Connection made</source>
+        <translation>Verbindung hergestellt</translation>
+    </message>
+    <message>
+        <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
+        <translation>Der Partner hat mehr Text gesendet, als ein Gespräch fassen kann (%1 MiB), daher wurde die Verbindung getrennt. Alles bisher Angezeigte bleibt in der Liste.</translation>
+    </message>
+    <message>
+        <source>%1 bytes sent to the partner were not delivered: the partner stopped taking text before the connection ended.</source>
+        <translation>%1 an den Partner gesendete Bytes wurden nicht zugestellt: Der Partner hat vor dem Ende der Verbindung keinen Text mehr angenommen.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversationList</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>Lifecycle</name>
+    <message>
+        <source>Listening to Port %1 for new connection requests.</source>
+        <translation>Warte an Port %1 auf neue Verbindungsanfragen.</translation>
+    </message>
+    <message>
+        <source>%1 You can still connect to a partner.</source>
+        <translation>%1 Sie können sich trotzdem mit einem Partner verbinden.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxPrompter</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>Winsock</name>
+    <message>
+        <source>The connection was refused: nothing is listening at that address and port.</source>
+        <translation>Die Verbindung wurde abgelehnt: An dieser Adresse und diesem Port wartet niemand auf Verbindungen.</translation>
+    </message>
+    <message>
+        <source>The remote host could not be found.</source>
+        <translation>Der entfernte Rechner wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The connection attempt timed out: the remote host did not answer.</source>
+        <translation>Zeitüberschreitung beim Verbindungsaufbau: Der entfernte Rechner hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>The network reported an error: %1.</source>
+        <translation>Das Netzwerk hat einen Fehler gemeldet: %1.</translation>
+    </message>
+    <message>
+        <source>The partner closed the connection.</source>
+        <translation>Der Partner hat die Verbindung getrennt.</translation>
+    </message>
+    <message>
+        <source>The connection failed: %1.</source>
+        <translation>Die Verbindung ist fehlgeschlagen: %1.</translation>
+    </message>
+    <message>
+        <source>The name of the remote host could not be looked up: the name server did not answer in time.</source>
+        <translation>Der Name des entfernten Rechners konnte nicht aufgelöst werden: Der Nameserver hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>listening</source>
+        <extracomment>Ends &quot;The socket is busy; close it before %1.&quot;</extracomment>
+        <translation>dem Warten auf Verbindungen</translation>
+    </message>
+    <message>
+        <source>Port %1 is not a port number from 1 to 65535.</source>
+        <translation>Port %1 ist keine Portnummer von 1 bis 65535.</translation>
+    </message>
+    <message>
+        <source>Port %1 is already in use by another program, so no connection requests can be received.</source>
+        <translation>Port %1 wird bereits von einem anderen Programm verwendet, daher können keine Verbindungsanfragen empfangen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2.</source>
+        <translation>An Port %1 kann nicht auf Verbindungen gewartet werden: %2.</translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <extracomment>Ends &quot;The socket is busy; close it before %1.&quot;</extracomment>
+        <translation>dem Verbinden</translation>
+    </message>
+    <message>
+        <source>The remote port &quot;%1&quot; is not a number from 1 to 65535.</source>
+        <translation>Der Partner-Port „%1“ ist keine Zahl von 1 bis 65535.</translation>
+    </message>
+    <message>
+        <source>No remote address was given.</source>
+        <translation>Es wurde keine Adresse des Partners angegeben.</translation>
+    </message>
+    <message>
+        <source>There is no connection request %1 to accept.</source>
+        <translation>Es gibt keine Verbindungsanfrage %1, die angenommen werden könnte.</translation>
+    </message>
+    <message>
+        <source>accepting a request</source>
+        <extracomment>Ends &quot;The socket is busy; close it before %1.&quot;</extracomment>
+        <translation>dem Annehmen einer Anfrage</translation>
+    </message>
+    <message>
+        <source>The caller gave up before the request was accepted.</source>
+        <translation>Der Anrufer hat aufgegeben, bevor die Anfrage angenommen wurde.</translation>
+    </message>
+    <message>
+        <source>The text could not be sent: there is no connection.</source>
+        <translation>Der Text konnte nicht gesendet werden: Es besteht keine Verbindung.</translation>
+    </message>
+    <message>
+        <source>The text could not be sent: %1.</source>
+        <translation>Der Text konnte nicht gesendet werden: %1.</translation>
+    </message>
+    <message>
+        <source>The connection to the partner was lost: %1.</source>
+        <translation>Die Verbindung zum Partner ist abgebrochen: %1.</translation>
+    </message>
+    <message>
+        <source>The socket is busy; close it before %1.</source>
+        <translation>Der Socket ist belegt; schließen Sie ihn vor %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Simple Direct IP Chat Application</source>
+        <translation>Einfacher Chat über eine direkte IP-Verbindung</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>By the Parlino developers</source>
+        <translation>Von den Parlino-Entwicklern</translation>
+    </message>
+    <message>
+        <source>AIM: %1</source>
+        <translation>AIM: %1</translation>
+    </message>
+    <message>
+        <source>E-Mail: %1</source>
+        <translation>E-Mail: %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Conversation</source>
+        <translation>Gespräch</translation>
+    </message>
+    <message>
+        <source>Remote Port</source>
+        <translation>Partner-Port</translation>
+    </message>
+    <message>
+        <source>Local Port</source>
+        <translation>Eigener Port</translation>
+    </message>
+    <message>
+        <source>Remote IP Address</source>
+        <translation>Partner-IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Local IP Address</source>
+        <translation>Eigene IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Nachricht</translation>
+    </message>
+    <message>
+        <source>Send Message</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Listen</source>
+        <translation>Warten</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Display Name</source>
+        <translation>Anzeigename</translation>
+    </message>
+    <message>
+        <source>Display Name:</source>
+        <translation>Anzeigename:</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Communications</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
 </TS>
