@@ -1,49 +1,135 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the benchmarks and runs them all, printing one table (see docs/PERFORMANCE.md).
+# Measures Parlino against its baselines and prints the rows of the README's Performance table.
 #
-#   scripts/bench.sh [--runs N] [--flood-mib N] [--lines N] [--only startup,memory,...]
+#   scripts/bench.sh [--runs N] [--flood-mib N]        5 runs and 200 MiB unless told
 #
-# Start-up is measured both headless (offscreen) and on an X server (Xvfb). The results also go
-# to build-bench/bench-results.tsv and, when gnuplot is there, build-bench/bench-results.png.
+# It runs in a network namespace of its own, so that port 1981 is free and no other traffic
+# shares the loopback, with an Xvfb server. Each run measures, baseline beside Parlino:
+# - start-up until listening and shown, offscreen and on Xvfb, of the real `parlino` against a
+#   window with one line of text that listens (`parlino_bench --bare-window`), and their memory
+#   once idle;
+# - the figures measured inside one process, by the Qt Test benchmark `parlino_bench`.
+# A row gives the median over the runs and, in brackets, the lowest and the highest run.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build="$root/build-bench"
+build=$root/build-bench
+runs=5 flood=200
+while [ $# -gt 0 ]; do
+    case $1 in
+        --runs) runs=$2 ;;
+        --flood-mib) flood=$2 ;;
+        *) echo "usage: $0 [--runs N] [--flood-mib N]" >&2 && exit 2 ;;
+    esac
+    shift 2
+done
 
-"$root/scripts/setup.sh" bench
-
-tsv="$build/bench-results.tsv"
-harness=("$build/bench/parlino_bench" --bindir "$build" --tsv "$tsv" "$@")
-if command -v xvfb-run >/dev/null; then
-    xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-        "${harness[@]}" --platforms offscreen,xcb
-else
-    echo "(no Xvfb: start-up is measured offscreen only)"
-    "${harness[@]}" --platforms offscreen
+if [ "${PARLINO_BENCH_NAMESPACE:-}" != 1 ]; then
+    "$root/scripts/setup.sh" bench
+    export PARLINO_BENCH_NAMESPACE=1
+    exec unshare -rn sh -c 'ip link set lo up && exec "$@"' sh xvfb-run -a \
+        -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" --runs "$runs" --flood-mib "$flood"
 fi
 
-if command -v gnuplot >/dev/null && [ -s "$tsv" ]; then
-    # Each figure as a share of its target: below the line at 1 is within the target.
-    awk -F'\t' 'NR > 1 && $7 != "-" && $3 > 0 {
-            if ($7 == "<=") { v = $3 / $8; lo = $4 / $8; hi = $5 / $8 }
-            else { v = $8 / $3; lo = $8 / $5; hi = $8 / $4 }
-            printf "%d\t\"%s %s\"\t%g\t%g\t%g\n", NR - 1, $1, $2, v, lo, hi }' "$tsv" \
-        >"$build/bench-plot.dat"
-    gnuplot <<GNUPLOT
-set terminal pngcairo size 1100,650 font ",9"
-set output "$build/bench-results.png"
-set title "Parlino benchmarks: median and spread as a share of the target (below 1 is met)"
-set style fill solid 0.6
-set boxwidth 0.6
-set yrange [0:*]
-set xtics rotate by 35 right
-set key off
-set lmargin 16
-set bmargin 14
-set grid ytics
-plot "$build/bench-plot.dat" using 1:3:xtic(2) with boxes lc rgb "#4a90d9", \
-     "" using 1:3:4:5 with yerrorbars lc rgb "black" pt 0, \
-     1 with lines lc rgb "red" lw 2
-GNUPLOT
-    echo "plot: $build/bench-results.png"
-fi
+bench=$build/bench/parlino_bench
+results=$build/bench-results.txt
+exec {nap}<> <(:)  # `read -t` on this waits without starting a process
+now() { echo "${EPOCHREALTIME/./}"; }  # microseconds
+
+# Microseconds from launching a program until it listens on 1981 and its event loop has taken a
+# caller. Both programs stop listening then (Parlino to ask its user), so a refused second caller
+# tells. Gives up after 10 s.
+startup() {
+    local start caller="" probe us=fail
+    start=$(now)
+    "$@" >/dev/null 2>&1 &
+    while [ "$us" = fail ] && [ "$(now)" -lt $((start + 10000000)) ]; do
+        if [ -z "$caller" ]; then
+            { exec {caller}<>/dev/tcp/127.0.0.1/1981; } 2>/dev/null || caller=""
+        elif { exec {probe}<>/dev/tcp/127.0.0.1/1981; } 2>/dev/null; then
+            exec {probe}>&-
+        else
+            us=$(($(now) - start))
+        fi
+        read -t 0.0005 -u "$nap" || :
+    done
+    [ -z "$caller" ] || exec {caller}>&-
+    kill $! && wait $! 2>/dev/null || :
+    echo "$us"
+}
+
+# Resident KiB of a program half a second after it began to listen on 1981.
+idle_kib() {
+    "$@" >/dev/null 2>&1 &
+    for _ in $(seq 200); do
+        grep -q ':07AD [0-9A-F]*:0000 0A' /proc/net/tcp /proc/net/tcp6 && break
+        read -t 0.05 -u "$nap" || :
+    done
+    read -t 0.5 -u "$nap" || :
+    echo $(($(cut -d' ' -f2 "/proc/$!/statm") * $(getconf PAGESIZE) / 1024))
+    kill $! && wait $! 2>/dev/null || :
+}
+
+echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)" >&2
+: >"$results"
+for run in $(seq "$runs"); do
+    echo "run $run of $runs" >&2
+    order=(baseline parlino)
+    [ $((run % 2)) = 1 ] || order=(parlino baseline)  # neither always goes first
+    for who in "${order[@]}"; do
+        program=("$bench" --bare-window)
+        [ "$who" = baseline ] || program=("$build/src/app/parlino")
+        for platform in offscreen xcb; do
+            echo "$run startup-$platform-$who $(QT_QPA_PLATFORM=$platform startup "${program[@]}")"
+        done
+        echo "$run memory-$who $(QT_QPA_PLATFORM=offscreen idle_kib "${program[@]}")"
+    done >>"$results"
+    PARLINO_BENCH_FLOOD_MIB=$flood QT_QPA_PLATFORM=offscreen "$bench" -csv >"$results.csv" ||
+        echo "run $run: $? benchmark(s) failed" >&2
+    awk -F, -v run="$run" '/^"/ { gsub(/"/, ""); gsub(/ /, "_", $2); print run, $1 "-" $2, $4 }' \
+        "$results.csv" >>"$results"
+done
+echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)" >&2
+
+# figure | what | baseline | its key | Parlino's key | ratio, value or excess | scale | unit | target
+awk 'function f(x) { return sprintf(x >= 100 ? "%.0f" : x >= 10 ? "%.1f" : "%.2f", x) }
+    function median(a, n,   i, j, t) {
+        for (i = 2; i <= n; i++)
+            for (j = i; j > 1 && a[j - 1] > a[j]; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
+        return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+    }
+    FNR == NR { if ($3 ~ /^[0-9]/) value[$2 "@" $1] = $3; runs = $1 > runs ? $1 : runs; next }
+    {
+        split($0, s, "|"); nb = np = 0; delete b; delete p
+        for (r = 1; r <= runs; r++) {
+            base = value[s[4] "@" r]; ours = value[s[5] "@" r]
+            if (base != "") b[++nb] = base * s[7]
+            if (ours == "" || (s[6] != "value" && base == "")) continue
+            p[++np] = s[6] == "ratio" ? ours / base : (ours - (s[6] == "excess" ? base : 0)) * s[7]
+        }
+        unit = s[6] == "ratio" ? "×" : " " s[8]
+        baseline = s[3] (nb ? " " f(median(b, nb)) " " s[8] : "")
+        if (!np) { printf "| %s | %s | %s | not measured | | |\n", s[1], s[2], baseline; next }
+        m = median(p, np); goal = substr(s[9], 3)
+        printf "| %s | %s | %s | %s%s%s [%s – %s] | %s | %s |\n", s[1], s[2], baseline,
+            s[6] == "excess" ? "+" : "", f(m), unit, f(p[1]), f(p[np]),
+            goal == "" ? "–" : (s[9] ~ /^</ ? "≤ " : "≥ ") goal unit,
+            goal == "" ? "–" : (s[9] ~ /^</ ? m <= goal + 0 : m >= goal + 0) ? "met" : "missed"
+    }' "$results" - <<TABLE
+1|Start-up to listening and shown, offscreen|window with a label|startup-offscreen-baseline|startup-offscreen-parlino|ratio|0.001|ms|<=1.15
+1|Start-up, Xvfb|window with a label|startup-xcb-baseline|startup-xcb-parlino|ratio|0.001|ms|<=1.15
+2|Latency, Send Message to the partner's list, p50|raw sockets|latency-raw_p50|latency-parlino_p50|ratio|1000|µs|<=2
+2|Latency p99|raw sockets|latency-raw_p99|latency-parlino_p99|value|1|ms|<=2
+3|Receiving $flood MiB into the list, byte-exact|raw read-and-discard|flood-discard|flood-parlino|ratio|9.5367431640625e-07|MiB/s|>=0.5
+3|Receiving $flood MiB, against keeping the bytes|raw read-and-keep|flood-keep|flood-parlino|ratio|9.5367431640625e-07|MiB/s|
+4|Longest event-loop gap during that flood|raw read-and-discard|flood-discard_gap|flood-parlino_gap|value|1|ms|<=50
+5|Idle memory above the baseline|window with a label|memory-baseline|memory-parlino|excess|0.0009765625|MiB|<=3
+5|Memory per MiB of ASCII received|raw read-and-keep|flood-keep_memory|flood-parlino_memory|value|9.5367431640625e-07|MiB|<=2.5
+6|100,000 entries: last 1,000 appends ÷ first 1,000|first 1,000|longConversation-first_1000|longConversation-last_1000|ratio|1|ms|<=1.5
+6|100,000 entries: repaint|–||repaintLongConversation-|value|1|ms|<=16
+7|1 MiB line: append|short line|appendEntry-short_line|appendEntry-1_MiB_line|value|1|ms|<=20
+7|1 MiB line: repaint|short line|repaintEntry-short_line|repaintEntry-1_MiB_line|value|1|ms|<=16
+7|64 KiB arrival: append|short line|appendEntry-short_line|appendEntry-64_KiB_arrival|value|1|ms|<=20
+7|64 KiB arrival: repaint|short line|repaintEntry-short_line|repaintEntry-64_KiB_arrival|value|1|ms|<=16
+7|Every visible row a 64 KiB arrival: repaint|short line|repaintEntry-short_line|repaintEntry-64_KiB_in_every_row|value|1|ms|
+TABLE

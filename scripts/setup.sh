@@ -5,7 +5,7 @@
 #
 #   scripts/setup.sh run    packages to build and run, then a Release build in build/
 #   scripts/setup.sh test   also the tools the test suite uses, then a build in build-tests/
-#   scripts/setup.sh bench  also Xvfb and gnuplot, then a Release build of the benchmarks in
+#   scripts/setup.sh bench  also Xvfb and ip, then a Release build of the benchmarks in
 #                           build-bench/
 set -euo pipefail
 
@@ -24,7 +24,7 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
 case "$purpose" in
     test) packages+=(qt6-base-private-dev xauth xvfb clang libclang-rt-14-dev desktop-file-utils
                      appstream appstream-compose lintian devscripts) ;;
-    bench) packages+=(xauth xvfb gnuplot-nox) ;;
+    bench) packages+=(xauth xvfb iproute2) ;;
 esac
 
 missing=()

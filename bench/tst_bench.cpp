@@ -1,0 +1,580 @@
+// SPDX-License-Identifier: MIT
+// Parlino's benchmarks that run inside one process. Each figure has its baseline rows ("raw",
+// "discard", "keep", "first 1,000", "short line") next to the program's rows in the same run.
+// scripts/bench.sh runs this several times, measures what needs a fresh process (start-up and idle
+// memory) against `parlino_bench --bare-window`, and prints the table. Windows are offscreen,
+// traffic stays on 127.0.0.1, and every wait has a limit.
+#include "conversationlist.h"
+#include "frmmain.h"
+#include "lifecycle.h"
+#include "scriptedprompter.h"
+#include "winsock.h"
+
+#include <arpa/inet.h>
+#include <malloc.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <functional>
+#include <thread>
+
+namespace {
+
+constexpr int WaitLimitMs = 20000;
+constexpr int Lines = 2000;  // latency: lines timed
+constexpr int LongConversation = 100000;
+constexpr int Batch = 1000;
+constexpr int Rounds = 5;  // fresh windows per entry size
+constexpr double MiB = 1024 * 1024;
+
+double nowMs()
+{
+    using namespace std::chrono;
+    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
+// Processor time of this thread: what the work costs, whatever the waits and other processes.
+double threadCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+// The value that a share p of the values do not exceed; p = 0.5 gives the median.
+double percentile(std::vector<double> values, double p)
+{
+    if (values.empty())
+        return 0;
+    const auto at = values.begin() + qsizetype(p * double(values.size() - 1) + 0.5);
+    std::nth_element(values.begin(), at, values.end());
+    return *at;
+}
+
+// What this process holds in memory, in MiB.
+double residentMiB()
+{
+    long pages = 0, resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return double(resident) * double(sysconf(_SC_PAGESIZE)) / MiB;
+}
+
+// Runs the event loop until done() holds; false when the limit passes first.
+bool waitUntil(const std::function<bool()> &done, int limitMs = WaitLimitMs)
+{
+    QTimer wake;  // so that the limit is noticed even when nothing happens
+    wake.start(50);
+    const double end = nowMs() + limitMs;
+    while (!done()) {
+        if (nowMs() > end)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+QString shortLine(int i)
+{
+    return QStringLiteral("Ann : message number %1, a line of ordinary length").arg(i);
+}
+
+QString asciiLine(int bytes)
+{
+    return QStringLiteral("Ann : ") +
+           QStringLiteral("the quick brown fox jumps over the lazy dog 0123456789 ")
+               .repeated(bytes / 32)
+               .left(bytes - 6);
+}
+
+// An arrival of about `bytes` UTF-8 bytes in several scripts.
+QString mixedScripts(int bytes)
+{
+    const QString phrase = QStringLiteral(
+        u"Grüße aus Köln, привет, 你好世界, こんにちは, مرحبا بالعالم, 🙂 "
+        u"ok. ");
+    return phrase.repeated(bytes / int(phrase.toUtf8().size()));
+}
+
+// Counts the paint events of a widget.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget) : QObject(widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// The program's window as the program starts it, listening on a free port, shown and drawn.
+struct Window
+{
+    Window()
+    {
+        (new Lifecycle(form, 0, [] {}))->load();
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            qWarning("the window was not shown");
+        QTest::qWait(30);  // the first layouts and paints
+    }
+    frmMain form{std::make_unique<ScriptedPrompter>()};
+    ConversationList *list = form.List1;
+    PaintCounter painted{list->viewport()};
+
+    // Appends and runs the event loop until the list has drawn the entry. An entry below the part
+    // on screen needs no drawing: it is done once its events have run.
+    bool appendDrawn(const QString &text)
+    {
+        const int paintsBefore = painted.paints;
+        list->append(text);
+        QCoreApplication::processEvents();
+        const QRect row = list->visualRect(list->model()->index(list->count() - 1, 0));
+        return !row.intersects(list->viewport()->rect()) ||
+               waitUntil([&] { return painted.paints > paintsBefore; });
+    }
+};
+
+// The flood's bytes: ASCII text in blocks that begin with their number, so that a lost, repeated
+// or reordered block shows.
+class FloodStream
+{
+public:
+    static constexpr qint64 BlockBytes = 64 * 1024;
+
+    const QByteArray &block(qint64 number)
+    {
+        const QByteArray stamp = '[' + QByteArray::number(number).rightJustified(10, '0') + "] ";
+        m_block.replace(0, stamp.size(), stamp);
+        return m_block;
+    }
+    // Whether `bytes` are the stream's next ones.
+    bool matchNext(QByteArrayView bytes)
+    {
+        for (qsizetype done = 0; done < bytes.size();) {
+            const qint64 offset = m_position % BlockBytes;
+            const qsizetype take = std::min(bytes.size() - done, qsizetype(BlockBytes - offset));
+            if (std::memcmp(bytes.data() + done,
+                            block(m_position / BlockBytes).constData() + offset, size_t(take)) != 0)
+                return false;
+            done += take;
+            m_position += take;
+        }
+        return true;
+    }
+    qint64 position() const { return m_position; }
+
+private:
+    QByteArray m_block =
+        QByteArray("Ann : the quick brown fox jumps over the lazy dog, 0123456789. ")
+            .repeated(BlockBytes / 32)
+            .left(BlockBytes);
+    qint64 m_position = 0;
+};
+
+// A bare-socket peer in a thread of its own: calls 127.0.0.1:port, does its job, and hangs up. A
+// send or receive that waits 10 s ends the job.
+std::thread rawPeer(quint16 port, std::function<void(int socket)> job)
+{
+    return std::thread([port, job] {
+        const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        const timeval limit{10, 0};
+        ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+        ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(port);
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0)
+            job(fd);
+        ::close(fd);
+    });
+}
+
+// Sends `bytes` of the stream as fast as they are taken.
+void feed(int fd, qint64 bytes)
+{
+    FloodStream stream;
+    for (qint64 sent = 0, n = 0; sent < bytes && n >= 0; sent += n) {
+        const qint64 offset = sent % FloodStream::BlockBytes;
+        n = ::send(fd, stream.block(sent / FloodStream::BlockBytes).constData() + offset,
+                   size_t(std::min(FloodStream::BlockBytes - offset, bytes - sent)), MSG_NOSIGNAL);
+    }
+}
+
+qint64 floodBytes()
+{
+    const int mib = qEnvironmentVariableIntValue("PARLINO_BENCH_FLOOD_MIB");
+    return qint64(mib > 0 ? mib : 200) * 1024 * 1024;
+}
+
+enum class Receiver { Discard, Keep, Parlino };
+
+struct Flood
+{
+    double bytesPerSecond = 0;
+    double longestGapMs = 0;
+    double memoryPerMiB = 0;  // MiB held per MiB received
+    bool exact = false;
+};
+
+// A flood of ASCII into a receiver in this thread: a bare socket that throws the bytes away or
+// keeps them, or the program's window.
+Flood receiveFlood(Receiver receiver)
+{
+    const qint64 bytes = floodBytes();
+    qint64 received = 0;
+    double end = 0;
+    const auto count = [&](qint64 size) {
+        if (received < bytes && (received += size) >= bytes)
+            end = nowMs();
+    };
+    QTcpServer server;
+    QList<QByteArray> kept;
+    QByteArray buffer(1024 * 1024, Qt::Uninitialized);
+    std::optional<Window> window;
+    int firstRow = -1;  // the peer's first entry, after the acceptance
+    if (receiver == Receiver::Parlino) {
+        window.emplace();
+        QObject::connect(window->list->model(), &QAbstractItemModel::rowsInserted,
+                         [&](const QModelIndex &, int first, int last) {
+                             for (int row = first; row <= last; ++row) {
+                                 if (firstRow >= 0)
+                                     count(window->list->entry(row).size());
+                                 else if (window->list->entry(row) == u"Connection made")
+                                     firstRow = row + 1;
+                             }
+                         });
+    } else {
+        server.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server, &QTcpServer::newConnection, [&] {
+            QTcpSocket *socket = server.nextPendingConnection();
+            QObject::connect(socket, &QTcpSocket::readyRead, [&, socket] {
+                if (receiver == Receiver::Keep) {
+                    kept.append(socket->readAll());
+                    count(kept.last().size());
+                } else {
+                    while (socket->bytesAvailable() > 0)
+                        count(socket->read(buffer.data(), buffer.size()));
+                }
+            });
+        });
+    }
+    // Memory that earlier work freed goes back first, so that the growth is this flood's.
+    malloc_trim(0);
+    const double memoryBefore = residentMiB();
+    double longestGap = 0, lastTick = nowMs();
+    QTimer ticker;  // the event loop's turns, once a millisecond when it is free
+    ticker.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ticker, &QTimer::timeout, &ticker, [&] {
+        longestGap = std::max(longestGap, nowMs() - lastTick);
+        lastTick = nowMs();
+    });
+    ticker.start(1);
+    const double start = nowMs();
+    const quint16 port = window ? quint16(window->form.socket().LocalPort()) : server.serverPort();
+    std::thread peer = rawPeer(port, [bytes](int fd) { feed(fd, bytes); });
+    const bool done = waitUntil([&] { return end > 0; }, 120000);
+    peer.join();
+    if (!done)
+        return {};
+    Flood result;
+    result.bytesPerSecond = double(bytes) / (end - start) * 1e3;
+    result.longestGapMs = std::max(longestGap, end - lastTick);
+    result.memoryPerMiB = (residentMiB() - memoryBefore) / (double(bytes) / MiB);
+    FloodStream expected;
+    bool exact = true;
+    for (const QByteArray &chunk : std::as_const(kept)) exact = exact && expected.matchNext(chunk);
+    for (int row = firstRow; window && row < window->list->count() && expected.position() < bytes;
+         ++row)
+        exact = exact && expected.matchNext(window->list->entry(row).toLatin1());
+    result.exact = receiver == Receiver::Discard || (exact && expected.position() == bytes);
+    return result;
+}
+
+// The partner for the latency figure, in a process of its own as a real partner is. It calls
+// 127.0.0.1:port with the program's window or with a bare socket, and answers each line with the
+// time it arrived.
+int partner(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const quint16 port = quint16(std::atoi(argv[3]));
+    std::optional<Window> window;
+    QTcpSocket socket;
+    const auto received = [&] {
+        const QString arrived = QString::number(nowMs(), 'f', 6);
+        QTimer::singleShot(0, &app, [&, arrived] {
+            if (!window) {
+                socket.write(arrived.toLatin1());
+                return;
+            }
+            window->form.txtMessage->setText(arrived);
+            window->form.cmdSend->click();
+        });
+    };
+    if (std::strcmp(argv[2], "raw") == 0) {
+        QObject::connect(&socket, &QTcpSocket::readyRead, &app, [&] {
+            socket.readAll();
+            received();
+        });
+        socket.connectToHost(QHostAddress::LocalHost, port);
+    } else {
+        window.emplace();
+        window->form.txtDisplayName->setText(QStringLiteral("Bob"));
+        window->form.txtRemoteIP->setText(QStringLiteral("127.0.0.1"));
+        window->form.txtRemotePort->setText(QString::number(port));
+        QObject::connect(window->list->model(), &QAbstractItemModel::rowsInserted, &app,
+                         [&](const QModelIndex &, int row) {
+                             if (window->list->entry(row).startsWith(u"Ann : "))
+                                 received();
+                         });
+        window->form.cmdConnect->click();
+    }
+    QTimer::singleShot(60000, &app, &QCoreApplication::quit);  // should it be left behind
+    return app.exec();
+}
+
+// Latencies of lines sent from here to a partner process: from sending until the partner has the
+// line, on the machine's one clock. A line goes a millisecond after the last answer, as no
+// conversation is faster: both ends have then finished with the last line.
+std::vector<double> latencies(bool withWindow)
+{
+    std::optional<Window> window;
+    QTcpServer server;
+    if (withWindow) {
+        window.emplace();
+        window->form.txtDisplayName->setText(QStringLiteral("Ann"));
+    } else {
+        server.listen(QHostAddress::LocalHost, 0);
+    }
+    const int port = window ? window->form.socket().LocalPort() : server.serverPort();
+    QProcess partner;
+    partner.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    partner.start(
+        QCoreApplication::applicationFilePath(),
+        {QStringLiteral("--partner"), withWindow ? QStringLiteral("window") : QStringLiteral("raw"),
+         QString::number(port)});
+    QString answer;  // when the partner had the line
+    std::function<void(const QString &, double &)> send;
+    if (window) {
+        if (!waitUntil([&] { return window->form.socket().State() == Winsock::sckConnected; }))
+            return {};
+        QObject::connect(window->list->model(), &QAbstractItemModel::rowsInserted, &window->form,
+                         [&](const QModelIndex &, int row) {
+                             if (window->list->entry(row).startsWith(u"Bob : "))
+                                 answer = window->list->entry(row).mid(6);
+                         });
+        send = [&](const QString &line, double &sent) {
+            window->form.txtMessage->setText(line);
+            sent = nowMs();
+            window->form.cmdSend->click();
+        };
+    } else {
+        if (!waitUntil([&] { return server.hasPendingConnections(); }))
+            return {};
+        QTcpSocket *socket = server.nextPendingConnection();
+        QObject::connect(socket, &QTcpSocket::readyRead, socket,
+                         [&, socket] { answer = QString::fromLatin1(socket->readAll()); });
+        send = [socket](const QString &line, double &sent) {
+            sent = nowMs();
+            socket->write(line.toUtf8());
+            socket->flush();
+        };
+    }
+    std::vector<double> times;
+    for (int i = -100; i < Lines; ++i) {  // the first 100 warm up
+        answer.clear();
+        double sent = 0;
+        send(shortLine(i).mid(6), sent);
+        if (!waitUntil([&] { return !answer.isEmpty(); }))
+            return {};
+        if (i >= 0)
+            times.push_back(answer.toDouble() - sent);
+        QTest::qWait(1);
+    }
+    partner.kill();
+    partner.waitForFinished();
+    return times;
+}
+
+// The floor for any program that must show text: a window with one line of text, listening on
+// Parlino's port. Like Parlino, it stops listening when it takes a caller, so that
+// scripts/bench.sh can tell that its event loop runs.
+int bareWindow(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QTcpServer server;
+    if (!server.listen(QHostAddress::Any, 1981))
+        return EXIT_FAILURE;
+    QObject::connect(&server, &QTcpServer::newConnection, &server, [&server] {
+        server.nextPendingConnection();
+        server.close();
+    });
+    QLabel label(QStringLiteral("Listening to port 1981 for new connection requests."));
+    label.show();
+    return app.exec();
+}
+
+}  // namespace
+
+class tst_Bench : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // 2: one-way latency of a line, in ms.
+    void latency_data()
+    {
+        QTest::addColumn<bool>("window");
+        QTest::addColumn<double>("share");
+        QTest::newRow("raw p50") << false << 0.5;
+        QTest::newRow("parlino p50") << true << 0.5;
+        QTest::newRow("raw p99") << false << 0.99;
+        QTest::newRow("parlino p99") << true << 0.99;
+    }
+    void latency()
+    {
+        QFETCH(bool, window);
+        QFETCH(double, share);
+        static std::vector<double> measured[2];  // the p50 and p99 rows share one measurement
+        std::vector<double> &times = measured[window];
+        if (times.empty())
+            times = latencies(window);
+        QCOMPARE(times.size(), size_t(Lines));
+        QTest::setBenchmarkResult(percentile(times, share), QTest::WalltimeMilliseconds);
+    }
+
+    // 3, 4, 5: a flood of ASCII, byte-exact. Its memory is reported as bytes held per MiB
+    // received.
+    void flood_data()
+    {
+        QTest::addColumn<Receiver>("receiver");
+        QTest::addColumn<int>("figure");
+        QTest::newRow("discard") << Receiver::Discard << int(QTest::BytesPerSecond);
+        QTest::newRow("keep") << Receiver::Keep << int(QTest::BytesPerSecond);
+        QTest::newRow("parlino") << Receiver::Parlino << int(QTest::BytesPerSecond);
+        QTest::newRow("discard gap") << Receiver::Discard << int(QTest::WalltimeMilliseconds);
+        QTest::newRow("parlino gap") << Receiver::Parlino << int(QTest::WalltimeMilliseconds);
+        QTest::newRow("keep memory") << Receiver::Keep << int(QTest::BytesAllocated);
+        QTest::newRow("parlino memory") << Receiver::Parlino << int(QTest::BytesAllocated);
+    }
+    void flood()
+    {
+        QFETCH(Receiver, receiver);
+        QFETCH(int, figure);
+        const Flood result = receiveFlood(receiver);
+        QVERIFY(result.exact);
+        const auto metric = QTest::QBenchmarkMetric(figure);
+        QTest::setBenchmarkResult(metric == QTest::BytesPerSecond ? result.bytesPerSecond
+                                  : metric == QTest::WalltimeMilliseconds
+                                      ? result.longestGapMs
+                                      : result.memoryPerMiB * MiB,
+                                  metric);
+    }
+
+    // 6: processor time of 1,000 appends, each until drawn, at the start of a conversation and
+    // after 99,000 entries.
+    void longConversation_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::newRow("first 1000") << 0;
+        QTest::newRow("last 1000") << LongConversation - Batch;
+    }
+    void longConversation()
+    {
+        QFETCH(int, before);
+        Window window;
+        for (int i = 0; i < before; ++i) window.list->append(shortLine(i));
+        QTest::qWait(30);
+        const double start = threadCpuMs();
+        for (int i = 0; i < Batch; ++i) QVERIFY(window.appendDrawn(shortLine(before + i)));
+        QTest::setBenchmarkResult(threadCpuMs() - start, QTest::WalltimeMilliseconds);
+    }
+    void repaintLongConversation()
+    {
+        Window window;
+        for (int i = 0; i < LongConversation; ++i) window.list->append(shortLine(i));
+        window.list->scrollTo(window.list->model()->index(window.list->count() - 1, 0));
+        QTest::qWait(30);
+        QBENCHMARK
+        {
+            window.list->viewport()->repaint();
+        }
+    }
+
+    // 7: one huge entry against a short one: the append until drawn (median of fresh windows),
+    // and a repaint with it on screen.
+    void appendEntry_data() { entries(); }
+    void appendEntry()
+    {
+        QFETCH(QString, text);
+        std::vector<double> times;
+        for (int round = 0; round < Rounds; ++round) {
+            Window window;
+            const double start = nowMs();
+            QVERIFY(window.appendDrawn(text));
+            times.push_back(nowMs() - start);
+            QCOMPARE(window.list->entry(window.list->count() - 1), text);
+        }
+        QTest::setBenchmarkResult(percentile(times, 0.5), QTest::WalltimeMilliseconds);
+    }
+    void repaintEntry_data()
+    {
+        entries();
+        QTest::newRow("64 KiB in every row") << mixedScripts(64 * 1024) << 20;
+    }
+    void repaintEntry()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, copies);
+        Window window;
+        for (int i = 0; i < copies; ++i) window.list->append(text);
+        QTest::qWait(30);
+        QBENCHMARK
+        {
+            window.list->viewport()->repaint();
+        }
+    }
+
+private:
+    static void entries()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("copies");
+        QTest::newRow("short line") << shortLine(0) << 1;
+        QTest::newRow("1 MiB line") << asciiLine(1024 * 1024) << 1;
+        QTest::newRow("64 KiB arrival") << mixedScripts(64 * 1024) << 1;
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    if (argc > 1 && std::strcmp(argv[1], "--bare-window") == 0)
+        return bareWindow(argc, argv);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc > 3 && std::strcmp(argv[1], "--partner") == 0)
+        return partner(argc, argv);
+    QApplication app(argc, argv);
+    tst_Bench bench;
+    return QTest::qExec(&bench, argc, argv);
+}
+
+#include "tst_bench.moc"
