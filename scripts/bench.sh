@@ -34,22 +34,20 @@ fi
 bench=$build/bench/parlino_bench
 results=$build/bench-results.txt
 exec {nap}<> <(:)  # `read -t` on this waits without starting a process
-now() { echo "${EPOCHREALTIME/./}"; }  # microseconds
 
 # Microseconds from launching a program until it listens on 1981 and its event loop has taken a
 # caller. Both programs stop listening then (Parlino to ask its user), so a refused second caller
 # tells. Gives up after 10 s.
 startup() {
-    local start caller="" probe us=fail
-    start=$(now)
+    local start=${EPOCHREALTIME/./} caller="" probe us=fail
     "$@" >/dev/null 2>&1 &
-    while [ "$us" = fail ] && [ "$(now)" -lt $((start + 10000000)) ]; do
+    while [ "$us" = fail ] && [ "${EPOCHREALTIME/./}" -lt $((start + 10000000)) ]; do
         if [ -z "$caller" ]; then
             { exec {caller}<>/dev/tcp/127.0.0.1/1981; } 2>/dev/null || caller=""
         elif { exec {probe}<>/dev/tcp/127.0.0.1/1981; } 2>/dev/null; then
             exec {probe}>&-
         else
-            us=$(($(now) - start))
+            us=$((${EPOCHREALTIME/./} - start))
         fi
         read -t 0.0005 -u "$nap" || :
     done
