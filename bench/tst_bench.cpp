@@ -13,6 +13,7 @@
 #include <arpa/inet.h>
 #include <malloc.h>
 #include <netinet/in.h>
+#include <sched.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QApplication>
@@ -20,11 +21,13 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstring>
 #include <ctime>
@@ -94,7 +97,8 @@ QString shortLine(int i)
 QString mixedScripts(int bytes)
 {
     const QString phrase = QStringLiteral(
-        u"Grüße aus Köln, привет, 你好世界, こんにちは, مرحبا بالعالم, 🙂 "
+        u"Grüße aus Köln, привет, 你好世界, こんにちは, مرحبا بالعالم, "
+        u"🙂 "
         u"ok. ");
     return phrase.repeated(bytes / int(phrase.toUtf8().size()));
 }
@@ -323,65 +327,74 @@ int partner(int argc, char *argv[])
     return app.exec();
 }
 
-// Latencies of lines sent from here to a partner process: from sending until the partner has the
-// line, on the machine's one clock. A line goes a millisecond after the last answer, as no
-// conversation is faster: both ends have then finished with the last line.
-std::vector<double> latencies(bool withWindow)
+// Keeps the calling thread, and the processes it starts, on one processor.
+void runOn(int processor)
 {
-    std::optional<Window> window;
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    CPU_SET(processor, &set);
+    sched_setaffinity(0, sizeof set, &set);
+}
+
+// Latencies of lines sent from here to two partner processes, a bare socket and the program's
+// window, taking turns so that the machine's moods reach both alike: from sending until the
+// partner has the line, on the machine's one clock. A line goes a millisecond after the last
+// answer, as no conversation is faster: both ends have then finished with the last line. Each
+// end has a processor of its own, as on two machines: the window drawing the line it sent must
+// not hold up its partner.
+std::array<std::vector<double>, 2> latencies()
+{
+    cpu_set_t processors;
+    sched_getaffinity(0, sizeof processors, &processors);
+    const auto restore = qScopeGuard([&] { sched_setaffinity(0, sizeof processors, &processors); });
+    runOn(0);
     QTcpServer server;
-    if (withWindow) {
-        window.emplace();
-        window->form.txtDisplayName->setText(QStringLiteral("Ann"));
-    } else {
-        server.listen(QHostAddress::LocalHost, 0);
+    server.listen(QHostAddress::LocalHost, 0);
+    Window window;
+    window.form.txtDisplayName->setText(QStringLiteral("Ann"));
+    QProcess partners[2];
+    for (const bool raw : {true, false}) {
+        partners[raw].setChildProcessModifier([] { runOn(1); });
+        partners[raw].start(
+            QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--partner"), QLatin1String(raw ? "raw" : "window"),
+             QString::number(raw ? server.serverPort() : window.form.socket().LocalPort())});
     }
-    const int port = window ? window->form.socket().LocalPort() : server.serverPort();
-    QProcess partner;
-    partner.start(
-        QCoreApplication::applicationFilePath(),
-        {QStringLiteral("--partner"), withWindow ? QStringLiteral("window") : QStringLiteral("raw"),
-         QString::number(port)});
-    QString answer;  // when the partner had the line
-    std::function<void(const QString &, double &)> send;
-    if (window) {
-        if (!waitUntil([&] { return window->form.socket().State() == Winsock::sckConnected; }))
-            return {};
-        QObject::connect(window->list->model(), &QAbstractItemModel::rowsInserted, &window->form,
-                         [&](const QModelIndex &, int row) {
-                             if (window->list->entry(row).startsWith(u"Bob : "))
-                                 answer = window->list->entry(row).mid(6);
-                         });
-        send = [&](const QString &line, double &sent) {
-            window->form.txtMessage->setText(line);
-            sent = nowMs();
-            window->form.cmdSend->click();
-        };
-    } else {
-        if (!waitUntil([&] { return server.hasPendingConnections(); }))
-            return {};
-        QTcpSocket *socket = server.nextPendingConnection();
-        QObject::connect(socket, &QTcpSocket::readyRead, socket,
-                         [&, socket] { answer = QString::fromLatin1(socket->readAll()); });
-        send = [socket](const QString &line, double &sent) {
-            sent = nowMs();
-            socket->write(line.toUtf8());
-            socket->flush();
-        };
+    if (!waitUntil([&] {
+            return server.hasPendingConnections() &&
+                   window.form.socket().State() == Winsock::sckConnected;
+        }))
+        return {};
+    QString answers[2];  // when the partner had the line
+    QTcpSocket *socket = server.nextPendingConnection();
+    QObject::connect(socket, &QTcpSocket::readyRead, socket,
+                     [&] { answers[0] = QString::fromLatin1(socket->readAll()); });
+    QObject::connect(window.list->model(), &QAbstractItemModel::rowsInserted, &window,
+                     [&](const QModelIndex &, int row) {
+                         if (window.list->entry(row).startsWith(u"Bob : "))
+                             answers[1] = window.list->entry(row).mid(6);
+                     });
+    std::array<std::vector<double>, 2> times;  // bare sockets, the window
+    for (int i = -100; i < Lines; ++i) {       // the first 100 warm up
+        for (int which = 0; which < 2; ++which) {
+            answers[which].clear();
+            double sent = 0;
+            if (which == 0) {
+                sent = nowMs();
+                socket->write(shortLine(i).toUtf8());
+                socket->flush();
+            } else {
+                window.form.txtMessage->setText(shortLine(i).mid(6));
+                sent = nowMs();
+                window.form.cmdSend->click();
+            }
+            if (!waitUntil([&] { return !answers[which].isEmpty(); }))
+                return {};
+            if (i >= 0)
+                times[which].push_back(answers[which].toDouble() - sent);
+            QTest::qWait(1);
+        }
     }
-    std::vector<double> times;
-    for (int i = -100; i < Lines; ++i) {  // the first 100 warm up
-        answer.clear();
-        double sent = 0;
-        send(shortLine(i).mid(6), sent);
-        if (!waitUntil([&] { return !answer.isEmpty(); }))
-            return {};
-        if (i >= 0)
-            times.push_back(answer.toDouble() - sent);
-        QTest::qWait(1);
-    }
-    partner.kill();
-    partner.waitForFinished();
     return times;
 }
 
@@ -424,10 +437,8 @@ private Q_SLOTS:
     {
         QFETCH(bool, window);
         QFETCH(double, share);
-        static std::vector<double> measured[2];  // the p50 and p99 rows share one measurement
-        std::vector<double> &times = measured[window];
-        if (times.empty())
-            times = latencies(window);
+        static const auto measured = latencies();  // every row reads the one measurement
+        const std::vector<double> &times = measured[window];
         QCOMPARE(times.size(), size_t(Lines));
         QTest::setBenchmarkResult(percentile(times, share), QTest::WalltimeMilliseconds);
     }

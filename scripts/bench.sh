@@ -60,7 +60,7 @@ startup() {
 idle_kib() {
     "$@" >/dev/null 2>&1 &
     for _ in $(seq 200); do
-        grep -q ':07AD [0-9A-F]*:0000 0A' /proc/net/tcp /proc/net/tcp6 && break
+        grep -q ':07BD [0-9A-F]*:0000 0A' /proc/net/tcp /proc/net/tcp6 && break
         read -t 0.05 -u "$nap" || :
     done
     read -t 0.5 -u "$nap" || :
