@@ -15,14 +15,11 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build-bench
 runs=5 flood=200
-while [ $# -gt 0 ]; do
-    case $1 in
-        --runs) runs=$2 ;;
-        --flood-mib) flood=$2 ;;
-        *) echo "usage: $0 [--runs N] [--flood-mib N]" >&2 && exit 2 ;;
-    esac
+while [ $# -ge 2 ] && [[ $1 =~ ^--(runs|flood-mib)$ ]]; do
+    if [ "$1" = --runs ]; then runs=$2; else flood=$2; fi
     shift 2
 done
+[ $# = 0 ] || { echo "usage: $0 [--runs N] [--flood-mib N]" >&2 && exit 2; }
 
 if [ "${PARLINO_BENCH_NAMESPACE:-}" != 1 ]; then
     "$root/scripts/setup.sh" bench
