@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Measures Parlino against its baselines and prints the rows of the README's Performance table.
+# Measures Parlino against its baselines and prints the README's Performance table.
 #
 #   scripts/bench.sh [--runs N] [--flood-mib N]        5 runs and 200 MiB unless told
 #
@@ -65,7 +65,7 @@ idle_kib() {
     kill $! && wait $! 2>/dev/null || :
 }
 
-echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)" >&2
+load=$(cut -d' ' -f1-3 /proc/loadavg)
 : >"$results"
 for run in $(seq "$runs"); do
     echo "run $run of $runs" >&2
@@ -84,7 +84,11 @@ for run in $(seq "$runs"); do
     awk -F, -v run="$run" '/^"/ { gsub(/"/, ""); gsub(/ /, "_", $2); print run, $1 "-" $2, $4 }' \
         "$results.csv" >>"$results"
 done
-echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)" >&2
+cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)
+echo "$(nproc) × $cpu, $(free -g | awk '/^Mem/ { print $2 }') GiB, Linux $(uname -r);" \
+    "load $load before and $(cut -d' ' -f1-3 /proc/loadavg) after; $runs runs"
+echo "| # | Figure | Baseline | Parlino: median [lowest – highest run] | Target | |"
+echo "|---|---|---|---|---|---|"
 
 # figure | what | baseline | its key | Parlino's key | ratio, value or excess | scale | unit | target
 awk 'function f(x) { return sprintf(x >= 100 ? "%.0f" : x >= 10 ? "%.1f" : "%.2f", x) }
@@ -108,7 +112,7 @@ awk 'function f(x) { return sprintf(x >= 100 ? "%.0f" : x >= 10 ? "%.1f" : "%.2f
         m = median(p, np); goal = substr(s[9], 3)
         printf "| %s | %s | %s | %s%s%s [%s – %s] | %s | %s |\n", s[1], s[2], baseline,
             s[6] == "excess" ? "+" : "", f(m), unit, f(p[1]), f(p[np]),
-            goal == "" ? "–" : (s[9] ~ /^</ ? "≤ " : "≥ ") goal unit,
+            goal == "" ? "–" : (s[9] ~ /^</ ? "≤ " : "≥ ") (s[6] == "excess" ? "+" : "") goal unit,
             goal == "" ? "–" : (s[9] ~ /^</ ? m <= goal + 0 : m >= goal + 0) ? "met" : "missed"
     }' "$results" - <<TABLE
 1|Start-up to listening and shown, offscreen|window with a label|startup-offscreen-baseline|startup-offscreen-parlino|ratio|0.001|ms|<=1.15
