@@ -46,10 +46,10 @@ startup() {
         else
             us=$((${EPOCHREALTIME/./} - start))
         fi
-        read -t 0.0005 -u "$nap" || :
+        read -rt 0.0005 -u "$nap" || :
     done
     [ -z "$caller" ] || exec {caller}>&-
-    kill $! && wait $! 2>/dev/null || :
+    { kill $! && wait $!; } 2>/dev/null || :
     echo "$us"
 }
 
@@ -58,11 +58,11 @@ idle_kib() {
     "$@" >/dev/null 2>&1 &
     for _ in $(seq 200); do
         grep -q ':07BD [0-9A-F]*:0000 0A' /proc/net/tcp /proc/net/tcp6 && break
-        read -t 0.05 -u "$nap" || :
+        read -rt 0.05 -u "$nap" || :
     done
-    read -t 0.5 -u "$nap" || :
+    read -rt 0.5 -u "$nap" || :
     echo $(($(cut -d' ' -f2 "/proc/$!/statm") * $(getconf PAGESIZE) / 1024))
-    kill $! && wait $! 2>/dev/null || :
+    { kill $! && wait $!; } 2>/dev/null || :
 }
 
 load=$(cut -d' ' -f1-3 /proc/loadavg)
