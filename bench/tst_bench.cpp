@@ -336,6 +336,12 @@ std::array<std::vector<double>, 2> latencies()
     Window window;
     window.form.txtDisplayName->setText(QStringLiteral("Ann"));
     QProcess partners[2];
+    const auto end = qScopeGuard([&] {
+        for (QProcess &partner : partners) {
+            partner.kill();
+            partner.waitForFinished();
+        }
+    });
     for (const bool raw : {true, false}) {
         partners[raw].setChildProcessModifier([] { runOn(1); });
         partners[raw].start(
