@@ -1,289 +1,272 @@
 // SPDX-License-Identifier: MIT
 // Whole conversations: two windows in one process talking over loopback, and raw sockets playing
 // foreign peers such as netcat.
-#include "chatwindow.h"
 #include "messageboxprompter.h"
+#include "parlinotest.h"
+#include "utf8chunkdecoder.h"
 
 #include <QAbstractButton>
-#include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTimer>
-
-namespace {
-
-const QString SentLine = QStringLiteral("Connection request has been sent to: 127.0.0.1");
-const QString NotConnected = QStringLiteral("You must first be connected to another computer.");
-
-void addButtonAndMenuRows()
-{
-    QTest::addColumn<bool>("viaMenu");
-    QTest::newRow("button") << false;
-    QTest::newRow("menu") << true;
-}
-
-}  // namespace
+#include <QStringDecoder>
 
 class tst_Conversation : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void answerYes_connectsBoth_data() { addButtonAndMenuRows(); }
-    void answerYes_connectsBoth();
-    void answerNo_deniesAndStopsListening();
-    void chat_bothWays_includingEmptyMessage();
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+    void answerYes_connectsBoth_andTheyChat_data();
+    void answerYes_connectsBoth_andTheyChat();
+    void answerNo_deniesAndStopsListening_untilListen();
     void refusals_showTextAndChangeNothing_data();
     void refusals_showTextAndChangeNothing();
-    void disconnect_appendsTwoLines_partnerShowsNothing_data() { addButtonAndMenuRows(); }
-    void disconnect_appendsTwoLines_partnerShowsNothing();
-    void listen_closesAndReopens_quotingItsPort();
-    void closingOrExiting_whileConnected_data();
-    void closingOrExiting_whileConnected();
-    void connectFailures_areReported();
-    void foreignPeer_textBeforeTheAnswer_data();
-    void foreignPeer_textBeforeTheAnswer();
+    void ending_deliversWhatWasSent_data();
+    void ending_deliversWhatWasSent();
+    void connectFailures_areReportedLater_data();
+    void connectFailures_areReportedLater();
+    void foreignPeer_textAndCallersDuringTheQuestion_data();
+    void foreignPeer_textAndCallersDuringTheQuestion();
     void foreignPeer_bytesReassembleExactly_hangUpIsSilent();
+    void foreignPeer_floodPastTheLimit_isCutOff();
+    void decoder_anyThreePieces_matchOneShot_data();
+    void decoder_anyThreePieces_matchOneShot();
     void realErrorBox_showsTextAsPlainText();
 };
 
-void tst_Conversation::answerYes_connectsBoth()
+void tst_Conversation::answerYes_connectsBoth_andTheyChat_data()
 {
-    QFETCH(bool, viaMenu);
-    ChatWindow a, b;
-    QVERIFY(connectPair(a, b, viaMenu));
-    QCOMPARE(a.lines(), (QStringList{StartLine, SentLine}));
-    QCOMPARE(b.lines(), (QStringList{StartLine, QStringLiteral("Connection made")}));
-    QCOMPARE(b.prompter->questions.size(), 1);
-    QCOMPARE(b.prompter->questions[0].title, QStringLiteral("Connection Request"));
-    QCOMPARE(b.prompter->questions[0].text,
-             QStringLiteral("Incoming Connection Request, do you wish to allow it?\n"
-                            "From 127.0.0.1"));
-    QVERIFY(a.prompter->errors.isEmpty() && b.prompter->errors.isEmpty());
-
-    // While connected nobody else gets in.
-    auto later = call(b);
-    QSignalSpy failed(later.get(), &QTcpSocket::errorOccurred);
-    QVERIFY(failed.wait(5000));
-    QCOMPARE(b.prompter->questions.size(), 1);
-    QVERIFY(b.connected());
+    QTest::addColumn<bool>("viaMenu");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("button, IPv4") << false << u"127.0.0.1"_s;
+    QTest::newRow("menu, IPv6") << true << u"[::1]"_s;
 }
 
-void tst_Conversation::answerNo_deniesAndStopsListening()
+void tst_Conversation::answerYes_connectsBoth_andTheyChat()
+{
+    QFETCH(bool, viaMenu);
+    QFETCH(QString, address);
+    ChatWindow a, b;
+    QVERIFY(connectPair(a, b, viaMenu, address));
+    QCOMPARE(a.lines(),
+             (QStringList{StartLine, u"Connection request has been sent to: "_s + address}));
+    QCOMPARE(b.lines(), (QStringList{StartLine, u"Connection made"_s}));
+    QCOMPARE(b.prompter->questions,
+             QStringList{u"Connection Request: Incoming Connection Request, do "
+                         u"you wish to allow "
+                         "it?\nFrom "_s +
+                         QString(address).remove(u'[').remove(u']')});
+
+    say(a, u"Ann"_s, u"hi"_s);
+    QCOMPARE(a.lines().last(), u"Ann : hi"_s);
+    QVERIFY(a.window->txtMessage->text().isEmpty());
+    QCOMPARE(a.window->txtDisplayName->text(), u"Ann"_s);
+    QTRY_COMPARE(b.joined(2), u"Ann : hi"_s);
+    say(b, u"Bob"_s, QString());
+    QCOMPARE(b.lines().last(), u"Bob : "_s);
+    QTRY_COMPARE(a.joined(3), u"Bob : "_s);
+    // Lines sent quickly may arrive run together, but every byte arrives once, in order.
+    say(a, u"Ann"_s, u"one"_s);
+    say(a, u"Ann"_s, u"two"_s);
+    QTRY_COMPARE(b.joined(4), u"Ann : oneAnn : two"_s);
+
+    // A message pasted into the box goes whole, however long.
+    a.window->txtMessage->clear();
+    QApplication::clipboard()->setText(QString(100000, u'm'));
+    QTest::keySequence(a.window->txtMessage, QKeySequence::Paste);
+    a.window->cmdSend->click();
+    QTRY_COMPARE(b.joined(4), u"Ann : oneAnn : twoAnn : "_s + QString(100000, u'm'));
+    // While connected nobody else gets in.
+    QVERIFY(oneMoreCallerTurnedAway(b));
+    QCOMPARE(b.prompter->questions.size(), 1);
+    QVERIFY(b.connected());
+    QVERIFY(a.prompter->errors.isEmpty() && b.prompter->errors.isEmpty());
+}
+
+void tst_Conversation::answerNo_deniesAndStopsListening_untilListen()
 {
     ChatWindow a, b;
     b.prompter->answerYes = false;
-    aimAt(a, b);
+    aimAt(a, u"127.0.0.1"_s, b.port());
     a.window->cmdConnect->click();
-    QTRY_COMPARE(b.lines(), (QStringList{StartLine, QStringLiteral("Connection Denied")}));
+    QTRY_COMPARE(b.lines(), (QStringList{StartLine, u"Connection Denied"_s}));
     QCOMPARE(b.state(), Winsock::sckClosed);
-    QTRY_VERIFY(a.state() != Winsock::sckConnected && a.state() != Winsock::sckConnecting);
-    QCOMPARE(a.lines(), (QStringList{StartLine, SentLine}));
-
     // No further request reaches the program, and Disconnect does not listen again.
     a.window->cmdConnect->click();
     QTRY_COMPARE(a.prompter->errors.size(), 1);
-    QVERIFY(a.prompter->errors[0].startsWith(QStringLiteral("The connection was refused")));
+    QVERIFY(a.prompter->errors[0].startsWith(u"The connection was refused"_s));
     b.window->cmdDissconnect->click();
-    QCOMPARE(b.prompter->errors.last(),
-             QStringLiteral("You are already disconnected, cannot disconnect again."));
     QCOMPARE(b.state(), Winsock::sckClosed);
     QCOMPARE(b.prompter->questions.size(), 1);
+    QCOMPARE(a.lines(), (QStringList{StartLine, SentLine, SentLine}));
 
+    // Listen quotes the port the socket was given at start-up, not an edited box.
+    const int port = b.port();
+    b.window->cmdListen->click();
+    b.window->txtLocalPort->setText(u"5555"_s);
+    b.window->mnuCommunicationsListen->trigger();
+    b.prompter->answerYes = true;
+    QVERIFY(connectPair(a, b));
+    QCOMPARE(b.lines().mid(2), (QStringList{b.listenLine(), b.listenLine(), u"Connection made"_s}));
+    // Listen while connected drops the partner without a "Disconnected" line.
     b.window->cmdListen->click();
     QCOMPARE(b.lines().last(), b.listenLine());
-    QVERIFY(connectPair(a, b));
-}
-
-void tst_Conversation::chat_bothWays_includingEmptyMessage()
-{
-    ChatWindow a, b;
-    QVERIFY(connectPair(a, b));
-    say(a, QStringLiteral("Ann"), QStringLiteral("hi"));
-    QCOMPARE(a.lines().last(), QStringLiteral("Ann : hi"));
-    QVERIFY(a.window->txtMessage->text().isEmpty());
-    QCOMPARE(a.window->txtDisplayName->text(), QStringLiteral("Ann"));
-    QTRY_COMPARE(b.joined(2), QStringLiteral("Ann : hi"));
-
-    say(b, QStringLiteral("Bob"), QString());
-    QCOMPARE(b.lines().last(), QStringLiteral("Bob : "));
-    QTRY_COMPARE(a.joined(3), QStringLiteral("Bob : "));
-
-    // Lines sent quickly may arrive run together, but every byte arrives once, in order.
-    const int seen = b.lines().size();
-    say(a, QStringLiteral("Ann"), QStringLiteral("one"));
-    say(a, QStringLiteral("Ann"), QStringLiteral("two"));
-    QTRY_COMPARE(b.joined(seen), QStringLiteral("Ann : oneAnn : two"));
-    QVERIFY(a.prompter->errors.isEmpty() && b.prompter->errors.isEmpty());
+    QCOMPARE(b.port(), port);
+    QCOMPARE(b.state(), Winsock::sckListening);
+    QTRY_VERIFY(!a.connected());
 }
 
 void tst_Conversation::refusals_showTextAndChangeNothing_data()
 {
-    QTest::addColumn<QString>("scenario");
+    QTest::addColumn<int>("command");  // 0 Connect, 1 Disconnect, 2 Send Message
     QTest::addColumn<bool>("viaMenu");
+    QTest::addColumn<bool>("connectedFirst");
+    QTest::addColumn<QString>("remoteIP");
+    QTest::addColumn<QString>("remotePort");
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("error");
+    const QString ip = u"127.0.0.1"_s, port = u"1981"_s, ann = u"Ann"_s;
     for (bool menu : {false, true}) {
         const char *how = menu ? "menu" : "button";
-        QTest::addRow("connect, empty address, %s", how)
-            << "emptyIP" << menu
-            << QStringLiteral("You must give me a Remote IP Address to connect to.");
+        QTest::addRow("connect, no address, %s", how)
+            << 0 << menu << false << QString() << port << ann
+            << u"You must give me a Remote IP Address to connect to."_s;
         QTest::addRow("disconnect while listening, %s", how)
-            << "disconnect" << menu
-            << QStringLiteral("You are already disconnected, cannot disconnect again.");
+            << 1 << menu << false << ip << port << ann
+            << u"You are already disconnected, cannot disconnect again."_s;
         QTest::addRow("connect while connected, %s", how)
-            << "connected" << menu
-            << QStringLiteral(
-                   "You are already connected to: 127.0.0.1You must disconnect "
-                   "before proceeding.");
+            << 0 << menu << true << ip << port << ann
+            << u"You are already connected to: 127.0.0.1You must disconnect before proceeding."_s;
     }
-    QTest::newRow("send while not connected") << "send" << false << NotConnected;
-    QTest::newRow("send without a name")
-        << "noName" << false << QStringLiteral("Please enter a display name.");
+    QTest::newRow("send, not connected")
+        << 2 << false << false << ip << port << ann << NotConnected;
+    QTest::newRow("send, no name")
+        << 2 << false << true << ip << port << QString() << u"Please enter a display name."_s;
+    for (const QString &bad : {u""_s, u"0"_s, u"-1"_s, u"65536"_s, u"99999999999"_s, u"12ab"_s,
+                               u" 1981"_s, u"\u0661\u0669\u0668\u0661"_s})
+        QTest::addRow("connect to port '%s'", qPrintable(bad))
+            << 0 << false << false << ip << bad << ann
+            << u"The remote port \"%1\" is not a number from 1 to 65535."_s.arg(bad);
 }
 
 void tst_Conversation::refusals_showTextAndChangeNothing()
 {
-    QFETCH(QString, scenario);
+    QFETCH(int, command);
     QFETCH(bool, viaMenu);
+    QFETCH(bool, connectedFirst);
+    QFETCH(QString, remoteIP);
+    QFETCH(QString, remotePort);
+    QFETCH(QString, name);
     QFETCH(QString, error);
     ChatWindow a, b;
     frmMain &w = *a.window;
-    if (scenario == u"connected" || scenario == u"noName")
+    if (connectedFirst)
         QVERIFY(connectPair(a, b));
-    w.txtDisplayName->setText(scenario == u"noName" ? QString() : QStringLiteral("Ann"));
-    w.txtMessage->setText(QStringLiteral("kept"));
+    w.txtRemoteIP->setText(remoteIP);
+    w.txtRemotePort->setText(remotePort);
+    w.txtDisplayName->setText(name);
+    w.txtMessage->setText(u"kept"_s);
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     w.txtMessage->setFocus();
 
     const QStringList linesBefore = a.lines();
-    const int stateBefore = a.state();
-    if (scenario == u"emptyIP" || scenario == u"connected")
-        viaMenu ? w.mnuCommunicationsConnect->trigger() : w.cmdConnect->click();
-    else if (scenario == u"disconnect")
-        viaMenu ? w.mnuCommunicationsDisconnect->trigger() : w.cmdDissconnect->click();
-    else
-        w.cmdSend->click();
-
+    const Winsock::SocketState stateBefore = a.state();
+    const QList<QPushButton *> buttons = {w.cmdConnect, w.cmdDissconnect, w.cmdSend};
+    const QList<QAction *> items = {w.mnuCommunicationsConnect, w.mnuCommunicationsDisconnect};
+    viaMenu ? items[command]->trigger() : buttons[command]->click();
     QCOMPARE(a.prompter->errors, QStringList{error});
     QCOMPARE(a.lines(), linesBefore);
     QCOMPARE(a.state(), stateBefore);
-    QCOMPARE(w.txtMessage->text(), QStringLiteral("kept"));
-    QCOMPARE(QApplication::focusWidget(), scenario == u"noName" ? w.txtDisplayName : w.txtMessage);
+    QCOMPARE(w.txtMessage->text(), u"kept"_s);
+    QCOMPARE(QApplication::focusWidget(), name.isEmpty() ? w.txtDisplayName : w.txtMessage);
 }
 
-void tst_Conversation::disconnect_appendsTwoLines_partnerShowsNothing()
+void tst_Conversation::ending_deliversWhatWasSent_data()
 {
-    QFETCH(bool, viaMenu);
-    ChatWindow a, b;
-    QVERIFY(connectPair(a, b));
-    const QStringList aBefore = a.lines(), bBefore = b.lines();
-    viaMenu ? a.window->mnuCommunicationsDisconnect->trigger() : a.window->cmdDissconnect->click();
-    QCOMPARE(a.lines(), (aBefore + QStringList{QStringLiteral("Disconnected"), a.listenLine()}));
-    QCOMPARE(a.state(), Winsock::sckListening);
-    QTRY_VERIFY(!b.connected());
-    QCOMPARE(b.lines(), bBefore);
-    say(b, QStringLiteral("Bob"), QStringLiteral("still there?"));
-    QCOMPARE(b.prompter->errors, QStringList{NotConnected});
-    QCOMPARE(b.window->txtMessage->text(), QStringLiteral("still there?"));
-    QVERIFY(connectPair(b, a));
-}
-
-void tst_Conversation::listen_closesAndReopens_quotingItsPort()
-{
-    ChatWindow a, b;
-    const int port = a.port();
-    a.window->cmdListen->click();
-    a.window->mnuCommunicationsListen->trigger();
-    QCOMPARE(a.lines(), (QStringList{StartLine, a.listenLine(), a.listenLine()}));
-    QCOMPARE(a.state(), Winsock::sckListening);
-
-    // The socket keeps the port it was given at start-up, and the line says that one, not the
-    // edited box; Listen while connected drops the partner without a "Disconnected" line.
-    a.window->txtLocalPort->setText(QStringLiteral("5555"));
-    QVERIFY(connectPair(b, a));
-    const int before = a.lines().size();
-    a.window->cmdListen->click();
-    QCOMPARE(a.lines().mid(before), QStringList{a.listenLine()});
-    QCOMPARE(a.port(), port);
-    QCOMPARE(a.state(), Winsock::sckListening);
-    QTRY_VERIFY(!b.connected());
-}
-
-void tst_Conversation::closingOrExiting_whileConnected_data()
-{
-    QTest::addColumn<bool>("viaExit");
-    QTest::newRow("close box") << false;
-    QTest::newRow("File, Exit") << true;
-}
-
-void tst_Conversation::closingOrExiting_whileConnected()
-{
-    QFETCH(bool, viaExit);
-    auto a = std::make_unique<ChatWindow>();
-    ChatWindow b;
-    const quint16 port = quint16(a->port());
-    QVERIFY(connectPair(*a, b));
-    const QStringList bBefore = b.lines();
-    if (viaExit) {
-        // Exit runs no unload step, but the connection ends the orderly way.
-        QSignalSpy unloading(a->window.get(), &frmMain::unloading);
-        a->window->mnuFileExit->trigger();
-        QTRY_COMPARE(a->exits, 1);
-        QCOMPARE(unloading.count(), 0);
-        QVERIFY(!a->window->isVisible());
-        a.reset();
-    } else {
-        a->window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(a->window.get()));
-        QVERIFY(a->window->close());
-        QCOMPARE(a->state(), Winsock::sckClosed);
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("partnerReads");
+    for (const char *how : {"Disconnect", "close box", "File, Exit"}) {
+        QTest::addRow("%s, partner reads later", how) << QString::fromLatin1(how) << true;
+        QTest::addRow("%s, partner never reads", how) << QString::fromLatin1(how) << false;
     }
-    QTRY_VERIFY(!b.connected());
-    QCOMPARE(b.lines(), bBefore);
-    QVERIFY(b.prompter->errors.isEmpty());
-    QTcpServer next;
-    QVERIFY(next.listen(QHostAddress::Any, port));
 }
 
-void tst_Conversation::connectFailures_areReported()
+void tst_Conversation::ending_deliversWhatWasSent()
 {
+    QFETCH(QString, how);
+    QFETCH(bool, partnerReads);
     ChatWindow a;
-    // A port text that is no port is refused at once: no line claims a request was sent, and
-    // the window goes on listening.
-    a.window->txtRemoteIP->setText(QStringLiteral("127.0.0.1"));
-    a.window->txtRemotePort->setText(QStringLiteral("70000"));
-    a.window->cmdConnect->click();
-    QCOMPARE(a.prompter->errors,
-             QStringList{QStringLiteral("The remote port \"70000\" is not a number from 1 to "
-                                        "65535.")});
-    QCOMPARE(a.lines(), QStringList{StartLine});
-    QCOMPARE(a.state(), Winsock::sckListening);
-
-    // A refusal comes later: the command's line is written at once, the Error box follows.
-    quint16 closedPort = 0;
-    {
-        QTcpServer probe;
-        QVERIFY(probe.listen(QHostAddress::LocalHost));
-        closedPort = probe.serverPort();
+    a.window->socket().setLingerTime(partnerReads ? 20000 : 300);
+    auto peer = acceptedCaller(a, 64 * 1024);  // a partner that takes text slowly
+    QVERIFY(peer);
+    QByteArray sent;
+    for (int i = 0; i < 4; ++i) {
+        say(a, u"Ann"_s, QString(2 << 20, QChar(u'a' + i)));
+        sent += a.lines().constLast().toUtf8();
     }
-    a.window->txtRemotePort->setText(QString::number(closedPort));
-    a.window->cmdConnect->click();
-    QCOMPARE(a.lines(), (QStringList{StartLine, SentLine}));
-    QTRY_COMPARE(a.prompter->errors.size(), 2);
-    QCOMPARE(a.prompter->errors.last(), QStringLiteral("The connection was refused: nothing is "
-                                                       "listening at that address and port."));
+    QSignalSpy unloading(a.window.get(), &frmMain::unloading);
+    a.window->show();
+    if (how == u"Disconnect")
+        a.window->cmdDissconnect->click();
+    else if (how == u"close box")
+        a.window->close();
+    else
+        a.window->mnuFileExit->trigger();
+    const bool ends = how != u"Disconnect";
+    QCOMPARE(a.window->isVisible(), !ends);
+    // File, Exit skips the unload step; Disconnect listens again.
+    QCOMPARE(unloading.count(), how == u"close box" ? 1 : 0);
+    if (!ends)
+        QCOMPARE(a.lines().mid(6), (QStringList{u"Disconnected"_s, a.listenLine()}));
+    QCOMPARE(a.exits, 0);  // not while the partner has text to take
+    QByteArray got;
+    if (partnerReads) {
+        peer->setReadBufferSize(0);
+        QTRY_COMPARE_WITH_TIMEOUT((got += peer->readAll()).size(), sent.size(), 30000);
+    }
+    QCOMPARE(got, partnerReads ? sent : QByteArray());
+    QTRY_COMPARE(a.exits, ends ? 1 : 0);
+    if (!ends)
+        QTRY_COMPARE(a.lines().constLast().contains(u"were not delivered"_s), !partnerReads);
+    QVERIFY(a.prompter->errors.isEmpty());
 }
 
-void tst_Conversation::foreignPeer_textBeforeTheAnswer_data()
+void tst_Conversation::connectFailures_areReportedLater_data()
+{
+    QTest::addColumn<bool>("answered");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("refused")
+        << true << u"The connection was refused: nothing is listening at that address and port."_s;
+    QTest::newRow("unanswered")
+        << false << u"The connection attempt timed out: the remote host did not answer."_s;
+}
+
+void tst_Conversation::connectFailures_areReportedLater()
+{
+    QFETCH(bool, answered);
+    QFETCH(QString, error);
+    ChatWindow a;
+    a.window->socket().setConnectTimeout(300);
+    QTcpServer listener;
+    std::vector<std::unique_ptr<QTcpSocket>> fillers;
+    aimAt(a, u"127.0.0.1"_s, answered ? closedPort() : fullListener(listener, fillers));
+    a.window->cmdConnect->click();
+    // The command's line is written at once; the Error box follows.
+    QCOMPARE(a.lines(), (QStringList{StartLine, SentLine}));
+    QTRY_COMPARE(a.prompter->errors, QStringList{error});
+    QCOMPARE(a.state(), Winsock::sckError);
+}
+
+void tst_Conversation::foreignPeer_textAndCallersDuringTheQuestion_data()
 {
     QTest::addColumn<bool>("answerYes");
-    QTest::newRow("Yes: shown after the answer") << true;
+    QTest::newRow("Yes: text shown after the answer") << true;
     QTest::newRow("No: never shown, caller cut off") << false;
 }
 
-void tst_Conversation::foreignPeer_textBeforeTheAnswer()
+void tst_Conversation::foreignPeer_textAndCallersDuringTheQuestion()
 {
     QFETCH(bool, answerYes);
     ChatWindow b;
@@ -293,78 +276,134 @@ void tst_Conversation::foreignPeer_textBeforeTheAnswer()
         QVERIFY(peer->waitForConnected(5000));
         peer->write("typed before the answer");
         QVERIFY(peer->waitForBytesWritten(5000));
-        // The text reaches the window's side while the question is still open.
-        QTRY_VERIFY(
-            !b.window->socket().findChildren<QTcpSocket *>().isEmpty() &&
-            b.window->socket().findChildren<QTcpSocket *>().constFirst()->bytesAvailable() == 23);
+        // Another caller meanwhile is turned away without a question, and commands wait.
+        QVERIFY(oneMoreCallerTurnedAway(b));
+        b.window->txtRemoteIP->setText(u"127.0.0.1"_s);
+        b.window->cmdListen->click();
+        b.window->mnuCommunicationsConnect->trigger();
+        b.window->cmdDissconnect->click();
+        b.window->cmdSend->click();
+        QCOMPARE(b.lines(), QStringList{StartLine});
     };
     peer = call(b);
+    QSignalSpy ended(peer.get(), &QTcpSocket::disconnected);
     if (answerYes) {
-        QTRY_COMPARE(b.lines(), (QStringList{StartLine, QStringLiteral("Connection made"),
-                                             QStringLiteral("typed before the answer")}));
+        QTRY_COMPARE(b.lines(),
+                     (QStringList{StartLine, u"Connection made"_s, u"typed before the answer"_s}));
         QVERIFY(b.connected());
     } else {
-        QSignalSpy ended(peer.get(), &QTcpSocket::disconnected);
         QVERIFY(ended.wait(5000));
-        QCOMPARE(b.lines(), (QStringList{StartLine, QStringLiteral("Connection Denied")}));
+        QCOMPARE(b.lines(), (QStringList{StartLine, u"Connection Denied"_s}));
     }
+    QCOMPARE(b.prompter->questions.size(), 1);
+    QVERIFY(b.prompter->errors.isEmpty());
 }
 
 void tst_Conversation::foreignPeer_bytesReassembleExactly_hangUpIsSilent()
 {
     ChatWindow b;
-    auto peer = call(b);
-    QTRY_VERIFY(b.connected());
+    auto peer = acceptedCaller(b);
+    QVERIFY(peer);
     // Many scripts and emoji, delivered one byte at a time.
-    const QString text = QStringLiteral(
-        "Ciao! Привет, 你好, مرحبا, नमस्ते 👋🏽🎉 — ça va?");
+    const QString text =
+        u"Ciao! Привет, 你好, مرحبا, नमस्ते 👋🏽🎉 — ça va?"_s;
     for (char byte : text.toUtf8()) {
         peer->write(&byte, 1);
         QVERIFY(peer->waitForBytesWritten(1000));
         QCoreApplication::processEvents();
     }
     QTRY_COMPARE(b.joined(2), text);
-    for (const QString &entry : b.lines()) QVERIFY(!entry.isEmpty());
+    // Several read slices' worth, all there before the window reads any of it.
+    const QByteArray burst(3 << 20, 'x');
+    for (peer->write(burst); peer->bytesToWrite() > 0;) QVERIFY(peer->waitForBytesWritten(5000));
+    QTRY_COMPARE(b.joined(2), text + QString::fromLatin1(burst));
+    QVERIFY(!b.lines().contains(QString()));
 
     // Markup, a byte that is not UTF-8, a NUL, and a character cut short by the hang-up.
     const int seen = b.lines().size();
     const char bytes[] = "<b>x</b> <img src=x> \xC3\x28 nul\0end \xE2\x82";
     peer->write(bytes, sizeof bytes - 1);
     peer->disconnectFromHost();
-    QString expected = QStringLiteral("<b>x</b> <img src=x> \uFFFD( nul");
-    expected += QChar(0);
-    expected += QStringLiteral("end \uFFFD\uFFFD");
-    QTRY_COMPARE(b.joined(seen), expected);
+    QTRY_COMPARE(b.joined(seen), u"<b>x</b> <img src=x> \uFFFD( nul\0end \uFFFD\uFFFD"_s);
     QTRY_VERIFY(!b.connected());
-    say(b, QStringLiteral("Bob"), QStringLiteral("hello?"));
-    QCOMPARE(b.prompter->errors, QStringList{NotConnected});
+    QVERIFY(b.prompter->errors.isEmpty());
+}
+
+void tst_Conversation::foreignPeer_floodPastTheLimit_isCutOff()
+{
+    ChatWindow b;
+    b.window->List1->setTextLimit(2 << 20);
+    auto peer = acceptedCaller(b);
+    QVERIFY(peer);
+    // Every character is kept, U+FEFF too, also when it is split between two arrivals.
+    peer->write("w\xEF");
+    QVERIFY(peer->waitForBytesWritten(1000));
+    QTRY_COMPARE(b.lines().size(), 3);
+    peer->write("\xBB\xBFv" + QByteArray(4 << 20, 'x'));
+    QTRY_COMPARE(b.prompter->errors,
+                 QStringList{u"The partner has sent more text than one conversation can hold "
+                             "(2 MiB), so the connection was closed. Everything shown before "
+                             "stays in the list."_s});
+    QVERIFY(!b.connected());
+    QTRY_COMPARE(peer->state(), QAbstractSocket::UnconnectedState);
+    const QString shown = b.joined(2);
+    QVERIFY(shown.size() > 3 && shown.size() <= 2 << 20);
+    QCOMPARE(shown, u"w\uFEFFv"_s + QString(shown.size() - 3, u'x'));
+    b.window->cmdListen->click();
+    QCOMPARE(b.state(), Winsock::sckListening);
+}
+
+void tst_Conversation::decoder_anyThreePieces_matchOneShot_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("multilingual, emoji") << u"Grüße 東京 שלום 😀👍🏽"_s.toUtf8();
+    // Qt 6.4's QStringDecoder drops the 'A' and the '€' here when the cut falls inside.
+    QTest::newRow("cut sequences") << "x\342\202A\342\202\342\202\254\360\237z"_ba;
+    QTest::newRow("overlong, surrogate, too big")
+        << "\xC0\xAF\xE0\x80\xAF\xED\xA0\x80\xF4\x90\x80\x80\xF5"_ba;
+    QTest::newRow("strays, NUL, controls") << "\200\277a\0b\x1B[m\r\n"_ba;
+    QTest::newRow("ends unfinished") << "ok \xF0\x9F\x98"_ba;
+    QTest::newRow("byte-order marks") << "\xEF\xBB\xBFw\xEF\xBB\xBFv\xEF\xBB"_ba;
+}
+
+void tst_Conversation::decoder_anyThreePieces_matchOneShot()
+{
+    QFETCH(QByteArray, bytes);
+    const QByteArrayView all(bytes);
+    QStringDecoder oneShot(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    const QString expected = oneShot.decode(bytes);
+    for (qsizetype first = 0; first <= all.size(); ++first) {
+        for (qsizetype second = first; second <= all.size(); ++second) {
+            Utf8ChunkDecoder decoder;
+            QByteArray text;
+            decoder.decode(all.first(first), text);
+            decoder.decode(all.sliced(first, second - first), text);
+            decoder.decode(all.sliced(second), text);
+            decoder.finish(text);
+            QCOMPARE(Utf8ChunkDecoder::toString(text), expected);
+            QVERIFY(QByteArrayView(text).isValidUtf8());
+        }
+    }
 }
 
 void tst_Conversation::realErrorBox_showsTextAsPlainText()
 {
     // The one test of a real box: it must show a peer's or user's text literally.
     QWidget owner;
-    const QString text = QStringLiteral("You are already connected to: <b>a</b> & <i>bYou must");
-    QString shownText, shownTitle;
-    Qt::TextFormat format = Qt::AutoText;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    qsizetype buttons = 0;
+    const QString text = u"You are already connected to: <b>a</b> & <i>bYou must"_s;
+    QStringList shown;
     QTimer::singleShot(0, &owner, [&] {
         QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        shownText = box->text();
-        shownTitle = box->windowTitle();
-        format = box->textFormat();
-        icon = box->icon();
-        buttons = box->buttons().size();
+        shown = QStringList{box->windowTitle(), box->text()} +
+                QStringList{QString::number(box->textFormat()), QString::number(box->icon()),
+                            QString::number(box->buttons().size())};
         box->button(QMessageBox::Ok)->click();
     });
     MessageBoxPrompter().showError(&owner, text);
-    QCOMPARE(shownText, text);
-    QCOMPARE(shownTitle, QStringLiteral("Error"));
-    QCOMPARE(format, Qt::PlainText);
-    QCOMPARE(icon, QMessageBox::Information);
-    QCOMPARE(buttons, 1);
+    QCOMPARE(shown, (QStringList{u"Error"_s, text, QString::number(Qt::PlainText),
+                                 QString::number(QMessageBox::Information), u"1"_s}));
 }
 
 QTEST_MAIN(tst_Conversation)

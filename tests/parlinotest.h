@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: MIT
+// What the tests share: a main window as the program starts it, listening on a free port, with
+// scripted boxes; the moves of a conversation; raw sockets playing peers; and what the process
+// holds from the system.
+#pragma once
+
+#include "conversationlist.h"
+#include "frmmain.h"
+#include "lifecycle.h"
+#include "modalprompter.h"
+#include "winsock.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+inline const QString StartLine = u"Listening to Port 1981 for new connection requests."_s;
+inline const QString SentLine = u"Connection request has been sent to: 127.0.0.1"_s;
+inline const QString NotConnected = u"You must first be connected to another computer."_s;
+
+// Answers the program's modal boxes without blocking, and records what they would have shown.
+class ScriptedPrompter final : public ModalPrompter
+{
+public:
+    QStringList errors;
+    QStringList questions;  // each as "title: question"
+    bool answerYes = true;
+    // Runs while a question is open, before it is answered, as a real box's event loop would.
+    std::function<void()> whileAsking;
+    // Runs while a dialog is open and must close it; without it the dialog closes at once.
+    std::function<void(QDialog &)> whileDialogOpen;
+
+    void showError(QWidget *, const QString &text) override { errors.append(text); }
+    bool askYesNo(QWidget *, const QString &title, const QString &question) override
+    {
+        questions.append(title + u": "_s + question);
+        if (whileAsking)
+            whileAsking();
+        return answerYes;
+    }
+    void runDialog(QDialog &dialog) override
+    {
+        if (whileDialogOpen) {
+            dialog.open();
+            whileDialogOpen(dialog);
+        }
+    }
+};
+
+struct ChatWindow
+{
+    explicit ChatWindow(int listenPort = 0)
+    {
+        auto scripted = std::make_unique<ScriptedPrompter>();
+        prompter = scripted.get();
+        window = std::make_unique<frmMain>(std::move(scripted));
+        (new Lifecycle(*window, listenPort, [this] { ++exits; }))->load();
+    }
+
+    int port() const { return window->socket().LocalPort(); }
+    Winsock::SocketState state() const { return window->socket().State(); }
+    bool connected() const { return state() == Winsock::sckConnected; }
+    QStringList lines() const
+    {
+        QStringList result;
+        for (int row = 0; row < window->List1->count(); ++row)
+            result.append(window->List1->entry(row));
+        return result;
+    }
+    // What Disconnect and Listen write: the port the socket listens on.
+    QString listenLine() const
+    {
+        return u"Listening to port %1 for new connection requests."_s.arg(port());
+    }
+    // The entries after the first `skip`, run together: what a peer's text became.
+    QString joined(int skip) const { return lines().mid(skip).join(QString()); }
+
+    std::unique_ptr<frmMain> window;
+    ScriptedPrompter *prompter = nullptr;
+    int exits = 0;
+};
+
+// A raw socket calling the window, as netcat or telnet would.
+inline std::unique_ptr<QTcpSocket> call(const ChatWindow &callee)
+{
+    auto peer = std::make_unique<QTcpSocket>();
+    peer->connectToHost(QHostAddress::LocalHost, quint16(callee.port()));
+    return peer;
+}
+
+// A raw peer that calls the window, is accepted, and reads only as much as its buffer holds (0:
+// everything).
+inline std::unique_ptr<QTcpSocket> acceptedCaller(ChatWindow &callee, qint64 readBuffer = 0)
+{
+    auto peer = call(callee);
+    peer->setReadBufferSize(readBuffer);
+    return QTest::qWaitFor([&] { return callee.connected(); }) ? std::move(peer) : nullptr;
+}
+
+// Calls once more and waits until the window hangs up on that caller: by then the window has also
+// seen what other callers sent it before.
+inline bool oneMoreCallerTurnedAway(const ChatWindow &callee)
+{
+    auto caller = call(callee);
+    return QTest::qWaitFor([&] { return caller->state() == QAbstractSocket::UnconnectedState; });
+}
+
+inline void aimAt(ChatWindow &caller, const QString &ip, int port)
+{
+    caller.window->txtRemoteIP->setText(ip);
+    caller.window->txtRemotePort->setText(QString::number(port));
+}
+
+// The caller presses Connect (or its menu item) and the callee's user answers Yes.
+inline bool connectPair(ChatWindow &caller, ChatWindow &callee, bool viaMenu = false,
+                        const QString &ip = u"127.0.0.1"_s)
+{
+    aimAt(caller, ip, callee.port());
+    viaMenu ? caller.window->mnuCommunicationsConnect->trigger()
+            : caller.window->cmdConnect->click();
+    return QTest::qWaitFor([&] { return caller.connected() && callee.connected(); });
+}
+
+inline void say(ChatWindow &chat, const QString &name, const QString &message)
+{
+    chat.window->txtDisplayName->setText(name);
+    chat.window->txtMessage->setText(message);
+    chat.window->cmdSend->click();
+}
+
+// A loopback port nothing listens on.
+inline quint16 closedPort()
+{
+    QTcpServer probe;
+    return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
+}
+
+// A listener that accepts no one and whose queue is full: it drops the next handshake, as an
+// unroutable address does on a real network. `fillers` hold the queue.
+inline quint16 fullListener(QTcpServer &listener, std::vector<std::unique_ptr<QTcpSocket>> &fillers)
+{
+    listener.setListenBacklogSize(0);
+    listener.listen(QHostAddress::LocalHost);
+    listener.pauseAccepting();
+    do {
+        fillers.push_back(std::make_unique<QTcpSocket>());
+        fillers.back()->connectToHost(QHostAddress::LocalHost, listener.serverPort());
+    } while (fillers.back()->waitForConnected(300) && fillers.size() < 8);
+    return listener.serverPort();
+}
+
+// Processes events until `done` holds, without the naps of QTest::qWaitFor: they would add up over
+// thousands of waits, and pass for stalls of the window.
+template <typename Predicate>
+bool waitUntil(Predicate done, int timeoutMs = 20000)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    QTimer wake;  // so the deadline is seen when nothing else happens
+    wake.start(20);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
+}
+
+// What this process holds from the system, as Linux shows it.
+inline int openDescriptors()
+{
+    const QDir fds(u"/proc/self/fd"_s);
+    return int(fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size());
+}
+
+inline qint64 residentKiB()
+{
+    QFile statm(u"/proc/self/statm"_s);
+    return statm.open(QIODevice::ReadOnly)
+               ? statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE) / 1024
+               : -1;
+}

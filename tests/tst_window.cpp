@@ -1,0 +1,440 @@
+// SPDX-License-Identifier: MIT
+// The windows as they open: what they show, how they are drawn, how the keyboard moves in them; the
+// About box, modal over the main window; the conversation list, one line per entry.
+#include "conversationmodel.h"
+#include "frmabout.h"
+#include "localaddress.h"
+#include "parlinotest.h"
+#include "translations.h"
+#include "twipslayout.h"
+
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+#include <QAccessible>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTranslator>
+#include <QWindow>
+
+namespace {
+
+// A click delivered through the window system, so that a modal box can block it.
+void clickThroughWindow(QWidget *widget)
+{
+    QWidget *top = widget->window();
+    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {},
+                      widget->mapTo(top, widget->rect().center()));
+}
+
+// A list of the conversation list's size and font, shown, with its second row current.
+template <typename List>
+QImage drawn(const QStringList &entries)
+{
+    List list;
+    TwipsLayout::useControlFont(&list);
+    list.setFixedSize(345, 160);
+    for (const QString &entry : entries) {
+        if constexpr (std::is_same_v<List, QListWidget>)
+            list.addItem(entry);
+        else
+            list.append(entry);
+    }
+    if constexpr (std::is_same_v<List, QListWidget>)
+        list.setUniformItemSizes(true);
+    list.show();
+    list.setCurrentIndex(list.model()->index(1, 0));
+    list.doItemsLayout();
+    QCoreApplication::processEvents();  // scroll bars are shown or hidden in a queued call
+    return list.viewport()->grab().toImage();
+}
+
+struct PaintCounter : QObject
+{
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+}  // namespace
+
+class tst_Window : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+    void freshStart_showsOneLineAndListens_inItsColours();
+    void keyboard_focusTabOrderAndEnter();
+    void startOnTakenPort_reportsAndStaysUsable();
+    void about_modalOverTheWindow_onlyItsCloseControlsCloseIt();
+    void list_entriesKeepTheirTextButDrawOnOneLine();
+    void list_longEntry_tooltipAndCopiedWhole();
+    void screenReader_hearsNamesAndNewEntries();
+    void darkTheme_captionsAndBoxesStayReadable();
+    void localAddress_isOneAPartnerCanReach_data();
+    void localAddress_isOneAPartnerCanReach();
+    void userLanguage_translatedOnlyWhereParlinoIs_data();
+    void userLanguage_translatedOnlyWhereParlinoIs();
+    void list_looksAsAPlainList_data();
+    void list_looksAsAPlainList();
+    void list_quickAppends_leaveTheViewAlone_everyRowReachable();
+};
+
+void tst_Window::freshStart_showsOneLineAndListens_inItsColours()
+{
+    ChatWindow chat;
+    frmMain &w = *chat.window;
+    QCOMPARE(chat.lines(), QStringList{StartLine});
+    QVERIFY(!QHostAddress(w.txtLocalIP->text()).isNull());
+    QVERIFY(chat.prompter->errors.isEmpty());
+    QCOMPARE(chat.state(), Winsock::sckListening);
+
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.centralWidget()->size(), QSize(465, 276));
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    // What is drawn, not just what is set: the background, a caption band, the name band, and the
+    // Display Name box lying over the band's right part.
+    const QImage image = w.centralWidget()->grab().toImage();
+    const auto colourAt = [&](QPoint p) {
+        return image.pixelColor(p * image.width() / 465);
+    };
+    QCOMPARE(colourAt(QPoint(464, 275)), QColor(0, 192, 0));
+    QCOMPARE(colourAt(w.RemotePort->geometry().topLeft() + QPoint(2, 2)), QColor(255, 255, 128));
+    QCOMPARE(colourAt(w.DisplayName->geometry().topLeft() + QPoint(1, 14)), QColor(255, 255, 0));
+    QCOMPARE(w.centralWidget()->childAt(w.txtDisplayName->geometry().center() + QPoint(0, -8)),
+             w.txtDisplayName);
+}
+
+void tst_Window::keyboard_focusTabOrderAndEnter()
+{
+    ChatWindow chat;
+    frmMain &w = *chat.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(QApplication::focusWidget(), w.List1);
+    const QList<QWidget *> tabOrder = {
+        w.txtRemotePort, w.txtLocalPort,   w.txtRemoteIP, w.txtLocalIP, w.txtMessage,     w.cmdSend,
+        w.cmdConnect,    w.cmdDissconnect, w.cmdListen,   w.cmdAbout,   w.txtDisplayName, w.List1};
+    for (QWidget *next : tabOrder) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+
+    // Enter in a box presses no button: nothing is connected, sent or refused.
+    w.txtRemoteIP->setText(u"127.0.0.1"_s);
+    w.txtMessage->setText(u"hello"_s);
+    w.txtMessage->setFocus();
+    QTest::keyClick(w.txtMessage, Qt::Key_Return);
+    QTest::keyClick(w.txtMessage, Qt::Key_Enter);
+    QCOMPARE(chat.lines().size(), 1);
+    QVERIFY(chat.prompter->errors.isEmpty());
+    QCOMPARE(w.txtMessage->text(), u"hello"_s);
+    // Enter on a focused button presses it.
+    w.cmdListen->setFocus();
+    QTest::keyClick(w.cmdListen, Qt::Key_Return);
+    QTRY_COMPARE(chat.lines(), (QStringList{StartLine, chat.listenLine()}));
+}
+
+void tst_Window::startOnTakenPort_reportsAndStaysUsable()
+{
+    QTcpServer occupant;
+    QVERIFY(occupant.listen(QHostAddress::Any));
+    ChatWindow second(occupant.serverPort());
+    QVERIFY(second.lines().isEmpty());  // it is not listening, so it does not say it is
+    QTRY_COMPARE(second.prompter->errors,
+                 QStringList{u"Port %1 is already in use by another program, so no connection "
+                             "requests can be received. You can still connect to a partner."_s.arg(
+                                 occupant.serverPort())});
+    QCOMPARE(second.state(), Winsock::sckClosed);
+    ChatWindow first;
+    QVERIFY(connectPair(second, first));
+}
+
+void tst_Window::about_modalOverTheWindow_onlyItsCloseControlsCloseIt()
+{
+    ChatWindow chat;
+    chat.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(chat.window.get()));
+    QStringList seen;
+    chat.prompter->whileDialogOpen = [&](QDialog &dialog) {
+        auto &box = static_cast<frmAbout &>(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QCOMPARE(QApplication::activeModalWidget(), &box);
+        seen.append(box.windowTitle() + u' ' + box.lblVersion->text());
+        // The big title fits its label in whichever face stands in for Comic Sans MS.
+        QVERIFY(QFontMetrics(box.Label1->font()).boundingRect(box.Label1->text()).width() <=
+                box.Label1->width());
+        // Esc and Tab leave it open, and the main window takes no input meanwhile.
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Tab}) QTest::keyClick(box.windowHandle(), key);
+        clickThroughWindow(chat.window->cmdConnect);
+        QVERIFY(box.isVisible() && chat.prompter->errors.isEmpty());
+        QCOMPARE(QApplication::focusWidget(), box.cmdClose);
+        // Enter on its Close button closes it the first time, the title bar's close box the second.
+        seen.size() == 1 ? QTest::keyClick(box.windowHandle(), Qt::Key_Return)
+                         : (void)box.windowHandle()->close();
+        QTRY_VERIFY(!box.isVisible());
+    };
+    clickThroughWindow(chat.window->cmdAbout);
+    chat.window->mnuHelpAbout->trigger();
+    QCOMPARE(seen, QStringList(2, u"About Version 0.1.1"_s));
+
+    // Closed, it gives the main window back.
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    clickThroughWindow(chat.window->cmdConnect);
+    QCOMPARE(chat.prompter->errors,
+             QStringList{u"You must give me a Remote IP Address to connect to."_s});
+}
+
+void tst_Window::list_entriesKeepTheirTextButDrawOnOneLine()
+{
+    ChatWindow chat;
+    ConversationList &list = *chat.window->List1;
+    const QString cut = QString(ConversationModel::ShownCharacters - 1, u'a') + u"🙂🙂"_s;
+    // Text can hide behind control characters and direction marks: they show as what they are.
+    const QStringList entries = {u"netcat line\r\n\tpara\u2029nul:\0bell:\a del:\x7F"_s,
+                                 u"photo\u202Egpj.exe"_s, u"<b>not bold</b>"_s, cut,
+                                 u"Grüße, привет, 你好 🙂"_s};
+    const QStringList shown = {u"netcat line   para nul:^@bell:^G del:^?"_s,
+                               u"photo<U+202E>gpj.exe"_s, u"<b>not bold</b>"_s,
+                               cut.chopped(4) + u'…'};
+    for (const QString &entry : entries) chat.window->appendLine(entry);
+    QCOMPARE(chat.lines().mid(1), entries);
+    QVERIFY(!list.currentIndex().isValid());
+    QAccessibleInterface *screenReader = QAccessible::queryAccessibleInterface(&list);
+    for (int row = 1; row < 5; ++row) {
+        QCOMPARE(list.model()->index(row, 0).data().toString(), shown[row - 1]);
+        // A screen reader hears the whole entry, as the list shows it.
+        QCOMPARE(screenReader->tableInterface()->cellAt(row, 0)->text(QAccessible::Name),
+                 row == 4 ? cut : shown[row - 1]);
+    }
+    QStyleOptionViewItem option;
+    option.initFrom(&list);
+    const auto height = [&](int row) {
+        return list.itemDelegate()->sizeHint(option, list.model()->index(row, 0)).height();
+    };
+    // One line high: fonts that stand in for emoji or CJK may be a little taller.
+    for (int row = 1; row < list.count(); ++row) QVERIFY(height(row) < 2 * height(0));
+}
+
+void tst_Window::list_longEntry_tooltipAndCopiedWhole()
+{
+    ChatWindow chat;
+    ConversationList &list = *chat.window->List1;
+    const QString huge = u"<b>"_s + QString(1 << 20, u'x');
+    chat.window->appendLine(huge);
+    const QModelIndex entry = list.model()->index(1, 0);
+    QCOMPARE(
+        entry.data(Qt::ToolTipRole).toString(),
+        u"<p>&lt;b&gt;"_s + QString(ConversationModel::ToolTipCharacters - 3, u'x') + u"…</p>"_s);
+    // Ctrl+C and the context menu copy all of it.
+    list.setCurrentIndex(entry);
+    QTest::keySequence(&list, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), huge);
+    QGuiApplication::clipboard()->clear();
+    chat.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(chat.window.get()));
+    const QPoint at = list.visualRect(entry).center();
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, list.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list.viewport(), &menuEvent);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu && menu->actions().size() == 1);
+    menu->actions().constFirst()->trigger();
+    menu->close();
+    QCOMPARE(QGuiApplication::clipboard()->text(), huge);
+}
+
+void tst_Window::screenReader_hearsNamesAndNewEntries()
+{
+    ChatWindow chat;
+    frmMain &w = *chat.window;
+    // As a screen reader starting up would: the offscreen platform has no bridge of its own.
+    QPlatformAccessibility *platform =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QVERIFY(platform);
+    platform->setActive(true);
+    const QList<QWidget *> named = {w.txtRemotePort,  w.txtLocalPort, w.txtRemoteIP, w.txtLocalIP,
+                                    w.txtDisplayName, w.txtMessage,   w.List1};
+    QStringList names;
+    for (QWidget *widget : named)
+        names.append(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name));
+    QCOMPARE(names, (QStringList{u"Remote Port"_s, u"Local Port"_s, u"Remote IP Address"_s,
+                                 u"Local IP Address"_s, u"Display Name"_s, u"Message"_s,
+                                 u"Conversation"_s}));
+    for (QLabel *caption : w.findChildren<QLabel *>())
+        QVERIFY2(caption->buddy(), qPrintable(caption->objectName()));
+    // A new entry is announced as one new row of the table.
+    static QList<int> newRows;
+    QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+        if (event->type() == QAccessible::TableModelChanged)
+            newRows.append(static_cast<QAccessibleTableModelChangeEvent *>(event)->firstRow());
+    });
+    w.appendLine(u"Ann : hello"_s);
+    QAccessible::installUpdateHandler(nullptr);
+    platform->setActive(false);
+    QCOMPARE(newRows, QList<int>{1});
+}
+
+void tst_Window::darkTheme_captionsAndBoxesStayReadable()
+{
+    // The WCAG contrast ratio of a palette's text and background colours.
+    const auto contrast = [](const QPalette &p, QPalette::ColorRole text,
+                             QPalette::ColorRole back) {
+        const auto luminance = [](const QColor &c) {
+            const double rgb[] = {c.redF(), c.greenF(), c.blueF()},
+                         weight[] = {0.2126, 0.7152, 0.0722};
+            double sum = 0;
+            for (int i = 0; i < 3; ++i)
+                sum += weight[i] * (rgb[i] <= 0.03928 ? rgb[i] / 12.92
+                                                      : std::pow((rgb[i] + 0.055) / 1.055, 2.4));
+            return sum;
+        };
+        const double a = luminance(p.color(text)), b = luminance(p.color(back));
+        return (qMax(a, b) + 0.05) / (qMin(a, b) + 0.05);
+    };
+    const QPalette light = QApplication::palette();
+    QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
+    for (auto role : {QPalette::WindowText, QPalette::Text})
+        dark.setColor(role, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+    QApplication::setPalette(dark);
+    {
+        ChatWindow chat;
+        for (QLabel *caption : chat.window->findChildren<QLabel *>())
+            QVERIFY2(contrast(caption->palette(), QPalette::WindowText, QPalette::Window) >= 4.5,
+                     qPrintable(caption->objectName()));
+        for (QWidget *box : {(QWidget *)chat.window->List1, (QWidget *)chat.window->txtMessage})
+            QVERIFY(contrast(box->palette(), QPalette::Text, QPalette::Base) >= 4.5);
+    }
+    QApplication::setPalette(light);
+}
+
+void tst_Window::localAddress_isOneAPartnerCanReach_data()
+{
+    using I = LocalAddress::Interface;
+    const auto ip = [](const char *text) {
+        return QHostAddress(QLatin1String(text));
+    };
+    const I loopback{u"lo"_s, QNetworkInterface::Loopback, true, {ip("127.0.0.1")}};
+    const I docker{u"docker0"_s, QNetworkInterface::Ethernet, true, {ip("172.17.0.1")}};
+    const I bridge{u"br-5f2a"_s, QNetworkInterface::Ethernet, true, {ip("172.18.0.1")}};
+    const I down{u"eth1"_s, QNetworkInterface::Ethernet, false, {ip("10.0.0.5")}};
+    const I vpn{u"tun0"_s, QNetworkInterface::Unknown, true, {ip("10.8.0.2")}};
+    const QList<QHostAddress> wifiAddresses = {ip("fe80::1"), ip("169.254.3.4"),
+                                               ip("192.168.1.20")};
+    const I wifi{u"wlan0"_s, QNetworkInterface::Wifi, true, wifiAddresses};
+    QTest::addColumn<QList<I>>("interfaces");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("bridges and a down link")
+        << QList<I>{loopback, docker, bridge, down} << u"127.0.0.1"_s;
+    QTest::newRow("Wi-Fi before a bridge and a tunnel")
+        << QList<I>{docker, vpn, wifi} << u"192.168.1.20"_s;
+    QTest::newRow("a tunnel before nothing") << QList<I>{loopback, vpn} << u"10.8.0.2"_s;
+}
+
+void tst_Window::localAddress_isOneAPartnerCanReach()
+{
+    QFETCH(QList<LocalAddress::Interface>, interfaces);
+    QFETCH(QString, shown);
+    QCOMPARE(LocalAddress::choose(interfaces), shown);
+}
+
+void tst_Window::userLanguage_translatedOnlyWhereParlinoIs_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QStringList>("texts");
+    const QStringList english = {u"Connect"_s, u"Display Name:"_s, StartLine, NotConnected,
+                                 u"&Yes"_s};
+    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany)
+                            << QStringList{u"Verbinden"_s, u"Anzeigename:"_s,
+                                           u"Warte an Port 1981 auf neue Verbindungsanfragen."_s,
+                                           u"Sie müssen zuerst mit einem anderen Computer "
+                                           "verbunden sein."_s,
+                                           u"&Ja"_s};
+    QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << english;
+    // Qt speaks French, Parlino does not: Qt's buttons stay English to match the rest.
+    QTest::newRow("French") << QLocale(QLocale::French, QLocale::France) << english;
+}
+
+void tst_Window::userLanguage_translatedOnlyWhereParlinoIs()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QStringList, texts);
+    const bool installed = installTranslations(locale);
+    QStringList shown;
+    {
+        ChatWindow chat;
+        chat.window->cmdSend->click();
+        shown = {chat.window->cmdConnect->text(), chat.window->DisplayName->text(),
+                 chat.lines().value(0), chat.prompter->errors.value(0),
+                 QCoreApplication::translate("QPlatformTheme", "&Yes")};
+    }
+    for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    QCOMPARE(installed, locale.language() == QLocale::German);
+    QCOMPARE(shown, texts);
+}
+
+void tst_Window::list_looksAsAPlainList_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("short lines") << QStringList{StartLine, u"Ann : hi"_s,
+                                                u"Bob : Grüße 你好 🙂"_s};
+    QStringList many;
+    for (int i = 0; i < 40; ++i) many.append(u"Ann : line %1"_s.arg(i));
+    QTest::newRow("more than fit") << many;
+}
+
+void tst_Window::list_looksAsAPlainList()
+{
+    QFETCH(QStringList, entries);
+    QCOMPARE(drawn<ConversationList>(entries), drawn<QListWidget>(entries));
+}
+
+void tst_Window::list_quickAppends_leaveTheViewAlone_everyRowReachable()
+{
+    ChatWindow chat;
+    ConversationList &list = *chat.window->List1;
+    chat.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(chat.window.get()));
+    for (int i = 0; i < 300; ++i) chat.window->appendLine(u"line %1"_s.arg(i));
+    list.scrollTo(list.model()->index(100, 0), QAbstractItemView::PositionAtTop);
+    PaintCounter counter;
+    list.viewport()->installEventFilter(&counter);
+    for (int i = 0; i < 2000; ++i) {
+        chat.window->appendLine(u"Ann : %1"_s.arg(i));
+        QCoreApplication::processEvents();
+    }
+    // Rows added below the view repaint nothing, and the view stays where the user put it.
+    QVERIFY2(counter.paints < 500, qPrintable(QString::number(counter.paints)));
+    list.viewport()->removeEventFilter(&counter);
+    QCOMPARE(list.indexAt(QPoint(2, 2)).row(), 100);
+    QVERIFY(list.selectionModel()->selectedIndexes().isEmpty());
+
+    // Every row is reachable, by the keyboard and by the mouse.
+    const QModelIndex last = list.model()->index(list.count() - 1, 0);
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_End);
+    QCOMPARE(list.currentIndex(), last);
+    QVERIFY(list.visualRect(last).bottom() < list.viewport()->height());
+    QTest::keyClick(&list, Qt::Key_Home);
+    QCOMPARE(list.verticalScrollBar()->value(), 0);
+    QTest::keyClick(&list, Qt::Key_PageDown);
+    QVERIFY(list.currentIndex().row() > 2);
+    list.scrollTo(last);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(last).center());
+    QCOMPARE(list.selectionModel()->selectedIndexes(), QModelIndexList{last});
+}
+
+QTEST_MAIN(tst_Window)
+#include "tst_window.moc"
