@@ -112,8 +112,8 @@ inline std::unique_ptr<QTcpSocket> acceptedCaller(ChatWindow &callee, qint64 rea
     return QTest::qWaitFor([&] { return callee.connected(); }) ? std::move(peer) : nullptr;
 }
 
-// Calls once more and waits until the window hangs up on that caller: by then the window has also
-// seen what other callers sent it before.
+// Calls once more and waits until that call is turned away. The event loop runs meanwhile, so the
+// window has also taken in what earlier callers sent it.
 inline bool oneMoreCallerTurnedAway(const ChatWindow &callee)
 {
     auto caller = call(callee);
