@@ -7,12 +7,11 @@
 #include "conversationlist.h"
 #include "frmmain.h"
 #include "lifecycle.h"
-#include "modalprompter.h"
+#include "scriptedprompter.h"
 #include "winsock.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -21,7 +20,6 @@
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 #include <memory>
 
 #include <sys/socket.h>
@@ -32,35 +30,6 @@ using namespace Qt::StringLiterals;
 inline const QString StartLine = u"Listening to Port 1981 for new connection requests."_s;
 inline const QString SentLine = u"Connection request has been sent to: 127.0.0.1"_s;
 inline const QString NotConnected = u"You must first be connected to another computer."_s;
-
-// Answers the program's modal boxes without blocking, and records what they would have shown.
-class ScriptedPrompter final : public ModalPrompter
-{
-public:
-    QStringList errors;
-    QStringList questions;  // each as "title: question"
-    bool answerYes = true;
-    // Runs while a question is open, before it is answered, as a real box's event loop would.
-    std::function<void()> whileAsking;
-    // Runs while a dialog is open and must close it; without it the dialog closes at once.
-    std::function<void(QDialog &)> whileDialogOpen;
-
-    void showError(QWidget *, const QString &text) override { errors.append(text); }
-    bool askYesNo(QWidget *, const QString &title, const QString &question) override
-    {
-        questions.append(title + u": "_s + question);
-        if (whileAsking)
-            whileAsking();
-        return answerYes;
-    }
-    void runDialog(QDialog &dialog) override
-    {
-        if (whileDialogOpen) {
-            dialog.open();
-            whileDialogOpen(dialog);
-        }
-    }
-};
 
 struct ChatWindow
 {
