@@ -83,6 +83,7 @@ Winsock::Winsock(QObject *parent)
 
 Winsock::~Winsock()
 {
+    blockSignals(true);  // the window that handles them is going too
     Close();
     dropPendingRequests();
 }
@@ -237,6 +238,7 @@ void Winsock::setLingerTime(int milliseconds)
 
 void Winsock::Close()
 {
+    handOverTheRest();
     m_connectTimer->stop();
     // Pending requests are kept: their ids stay valid until their ConnectionRequest is decided.
     m_server->close();
@@ -313,6 +315,19 @@ void Winsock::readArrivedData()
     } else if (ended) {
         finishConnection();
     }
+}
+
+// A connection the partner has ended may still hold text that waits for its turn to be handed
+// over; closing hands it over at once rather than lose it.
+void Winsock::handOverTheRest()
+{
+    if (!m_socket || m_socket->state() != QAbstractSocket::UnconnectedState)
+        return;
+    const QByteArray rest = m_socket->readAll();
+    const bool textWaits = m_incoming.add(rest) | m_incoming.end();
+    finishConnection();
+    if (textWaits)
+        Q_EMIT DataArrival(rest.size());
 }
 
 void Winsock::readInNextTurn()

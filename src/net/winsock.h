@@ -96,6 +96,7 @@ private:
     void adoptConnection(QTcpSocket *socket);
     void readArrivedData();
     void readInNextTurn();
+    void handOverTheRest();
     void finishConnection();
     void reportLater(const QString &description);
     void reportSocketError(QTcpSocket *socket);
