@@ -324,7 +324,8 @@ void Winsock::handOverTheRest()
     if (!m_socket || m_socket->state() != QAbstractSocket::UnconnectedState)
         return;
     const QByteArray rest = m_socket->readAll();
-    const bool textWaits = m_incoming.add(rest) | m_incoming.end();
+    m_incoming.add(rest);
+    const bool textWaits = m_incoming.end();
     finishConnection();
     if (textWaits)
         Q_EMIT DataArrival(rest.size());
