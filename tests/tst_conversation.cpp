@@ -92,6 +92,7 @@ void tst_Conversation::answerNo_deniesAndStopsListening_untilListen()
     a.window->cmdConnect->click();
     QTRY_COMPARE(b.lines(), (QStringList{StartLine, u"Connection Denied"_s}));
     QCOMPARE(b.state(), Winsock::sckClosed);
+    QTRY_VERIFY(!a.connected());  // the caller sees its connection end
     // No further request reaches the program, and Disconnect does not listen again.
     a.window->cmdConnect->click();
     QTRY_COMPARE(a.prompter->errors.size(), 1);
