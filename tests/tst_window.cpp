@@ -11,6 +11,7 @@
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
+#include <QtGui/qpa/qplatformwindow.h>
 #include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -78,6 +79,7 @@ private Q_SLOTS:
     void list_entriesKeepTheirTextButDrawOnOneLine();
     void list_longEntry_tooltipAndCopiedWhole();
     void screenReader_hearsNamesAndNewEntries();
+    void attention_newTextFlagsAnInactiveWindow();
     void darkTheme_captionsAndBoxesStayReadable();
     void localAddress_isOneAPartnerCanReach_data();
     void localAddress_isOneAPartnerCanReach();
@@ -434,6 +436,20 @@ void tst_Window::list_quickAppends_leaveTheViewAlone_everyRowReachable()
     list.scrollTo(last);
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(last).center());
     QCOMPARE(list.selectionModel()->selectedIndexes(), QModelIndexList{last});
+}
+
+void tst_Window::attention_newTextFlagsAnInactiveWindow()
+{
+    if (QGuiApplication::platformName() != u"xcb"_s)
+        QSKIP("Needs a window system with an alert state: the attention test runs under Xvfb.");
+    ChatWindow chat;
+    chat.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(chat.window.get()) && !chat.window->isActiveWindow());
+    auto peer = acceptedCaller(chat);
+    QVERIFY(peer);
+    peer->write("hi");
+    QTRY_VERIFY(chat.window->windowHandle()->handle()->isAlertState());
+    chat.window->close();
 }
 
 QTEST_MAIN(tst_Window)
