@@ -26,20 +26,24 @@ qint64 physicalMemory()
     return 4 * MaxTextLimit;
 }
 
-// The first `characters` UTF-16 units of UTF-8 text at most, without decoding the rest.
-QString beginning(QByteArrayView utf8, qsizetype characters, bool *cut)
+// The first `characters` UTF-16 units of UTF-8 text at most, as the list shows them, ending in
+// an ellipsis when the text goes on; the rest is never decoded.
+QString shownBeginning(QByteArrayView utf8, qsizetype characters)
 {
     // No character takes more than four bytes, nor less than one UTF-16 unit per byte.
     qsizetype size = qMin(utf8.size(), characters * 4);
     while (size < utf8.size() && size > 0 && (uchar(utf8[size]) & 0xC0) == 0x80) --size;
     QString text = Utf8ChunkDecoder::toString(utf8.first(size));
-    *cut = size < utf8.size();
+    bool cut = size < utf8.size();
     if (text.size() > characters) {
         // Never cut a character that takes two UTF-16 units in half.
         text.truncate(text.at(characters - 1).isHighSurrogate() ? characters - 1 : characters);
-        *cut = true;
+        cut = true;
     }
-    return text;
+    QString shown = VisibleText::of(text);
+    if (cut)
+        shown += QChar(0x2026);  // …
+    return shown;
 }
 
 }  // namespace
@@ -61,21 +65,12 @@ QVariant ConversationModel::data(const QModelIndex &index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     switch (role) {
-        case Qt::DisplayRole: {
-            bool cut = false;
-            QString shown = VisibleText::of(beginning(bytesOf(index.row()), ShownCharacters, &cut));
-            if (cut)
-                shown += QChar(0x2026);  // …
-            return shown;
-        }
-        case Qt::ToolTipRole: {
+        case Qt::DisplayRole:
+            return shownBeginning(bytesOf(index.row()), ShownCharacters);
+        case Qt::ToolTipRole:
             // Wrapped, which a tooltip does only for rich text: the entry's own markup is escaped.
-            bool cut = false;
-            QString tip = VisibleText::of(beginning(bytesOf(index.row()), ToolTipCharacters, &cut));
-            if (cut)
-                tip += QChar(0x2026);
-            return QStringLiteral("<p>%1</p>").arg(tip.toHtmlEscaped());
-        }
+            return QStringLiteral("<p>%1</p>")
+                .arg(shownBeginning(bytesOf(index.row()), ToolTipCharacters).toHtmlEscaped());
         case Qt::AccessibleTextRole:
             return VisibleText::of(entry(index.row()));
         case EntryTextRole:
