@@ -50,10 +50,6 @@ Von %1</translation>
         <translation>Verbindung abgelehnt</translation>
     </message>
     <message>
-        <source>%1 Parlino is not listening now; Listen waits for another request.</source>
-        <translation>%1 Parlino wartet jetzt auf keine Verbindungen; mit „Warten“ wartet es auf eine neue Anfrage.</translation>
-    </message>
-    <message>
         <source>Connection made</source>
         <translation>Verbindung hergestellt</translation>
     </message>
@@ -74,57 +70,10 @@ Von %1</translation>
     </message>
 </context>
 <context>
-    <name>Lifecycle</name>
+    <name>FailureSentences</name>
     <message>
-        <source>Listening to Port %1 for new connection requests.</source>
-        <translation>Warte an Port %1 auf neue Verbindungsanfragen.</translation>
-    </message>
-    <message>
-        <source>%1 You can still connect to a partner.</source>
-        <translation>%1 Sie können sich trotzdem mit einem Partner verbinden.</translation>
-    </message>
-</context>
-<context>
-    <name>MessageBoxPrompter</name>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-</context>
-<context>
-    <name>Winsock</name>
-    <message>
-        <source>The connection was refused: nothing is listening at that address and port.</source>
-        <translation>Die Verbindung wurde abgelehnt: An dieser Adresse und diesem Port wartet niemand auf Verbindungen.</translation>
-    </message>
-    <message>
-        <source>The remote host could not be found.</source>
-        <translation>Der entfernte Rechner wurde nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>The connection attempt timed out: the remote host did not answer.</source>
-        <translation>Zeitüberschreitung beim Verbindungsaufbau: Der entfernte Rechner hat nicht geantwortet.</translation>
-    </message>
-    <message>
-        <source>The network reported an error: %1.</source>
-        <translation>Das Netzwerk hat einen Fehler gemeldet: %1.</translation>
-    </message>
-    <message>
-        <source>The partner closed the connection.</source>
-        <translation>Der Partner hat die Verbindung getrennt.</translation>
-    </message>
-    <message>
-        <source>The connection failed: %1.</source>
-        <translation>Die Verbindung ist fehlgeschlagen: %1.</translation>
-    </message>
-    <message>
-        <source>The name of the remote host could not be looked up: the name server did not answer in time.</source>
-        <translation>Der Name des entfernten Rechners konnte nicht aufgelöst werden: Der Nameserver hat nicht rechtzeitig geantwortet.</translation>
-    </message>
-    <message>
-        <source>listening</source>
-        <extracomment>Ends &quot;The socket is busy; close it before %1.&quot;</extracomment>
-        <translation>dem Warten auf Verbindungen</translation>
+        <source>The connection is busy with something else; close it first.</source>
+        <translation>Die Verbindung ist mit etwas anderem beschäftigt; schließen Sie sie zuerst.</translation>
     </message>
     <message>
         <source>Port %1 is not a port number from 1 to 65535.</source>
@@ -136,15 +85,12 @@ Von %1</translation>
     </message>
     <message>
         <source>Cannot listen on port %1: %2.</source>
+        <extracomment>%2 is the system&apos;s reason, for example &quot;Permission denied&quot;.</extracomment>
         <translation>An Port %1 kann nicht auf Verbindungen gewartet werden: %2.</translation>
     </message>
     <message>
-        <source>connecting</source>
-        <extracomment>Ends &quot;The socket is busy; close it before %1.&quot;</extracomment>
-        <translation>dem Verbinden</translation>
-    </message>
-    <message>
         <source>The remote port &quot;%1&quot; is not a number from 1 to 65535.</source>
+        <extracomment>%1 is the text of the Remote Port box, quoted as typed.</extracomment>
         <translation>Der Partner-Port „%1“ ist keine Zahl von 1 bis 65535.</translation>
     </message>
     <message>
@@ -156,11 +102,6 @@ Von %1</translation>
         <translation>Es gibt keine Verbindungsanfrage %1, die angenommen werden könnte.</translation>
     </message>
     <message>
-        <source>accepting a request</source>
-        <extracomment>Ends &quot;The socket is busy; close it before %1.&quot;</extracomment>
-        <translation>dem Annehmen einer Anfrage</translation>
-    </message>
-    <message>
         <source>The caller gave up before the request was accepted.</source>
         <translation>Der Anrufer hat aufgegeben, bevor die Anfrage angenommen wurde.</translation>
     </message>
@@ -170,15 +111,78 @@ Von %1</translation>
     </message>
     <message>
         <source>The text could not be sent: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
         <translation>Der Text konnte nicht gesendet werden: %1.</translation>
     </message>
     <message>
+        <source>The connection was refused: nothing is listening at that address and port.</source>
+        <translation>Die Verbindung wurde abgelehnt: An dieser Adresse und diesem Port wartet niemand auf Verbindungen.</translation>
+    </message>
+    <message>
+        <source>The remote host could not be found.</source>
+        <translation>Der entfernte Rechner wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The name of the remote host could not be looked up: the name server did not answer in time.</source>
+        <translation>Der Name des entfernten Rechners konnte nicht aufgelöst werden: Der Nameserver hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>The connection attempt timed out: the remote host did not answer.</source>
+        <translation>Zeitüberschreitung beim Verbindungsaufbau: Der entfernte Rechner hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>The network reported an error: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Das Netzwerk hat einen Fehler gemeldet: %1.</translation>
+    </message>
+    <message>
+        <source>The connection failed: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Die Verbindung ist fehlgeschlagen: %1.</translation>
+    </message>
+    <message>
         <source>The connection to the partner was lost: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
         <translation>Die Verbindung zum Partner ist abgebrochen: %1.</translation>
     </message>
     <message>
-        <source>The socket is busy; close it before %1.</source>
-        <translation>Der Socket ist belegt; schließen Sie ihn vor %1.</translation>
+        <source>Port %1 is not a port number from 1 to 65535. You can still connect to a partner.</source>
+        <translation>Port %1 ist keine Portnummer von 1 bis 65535. Sie können sich trotzdem mit einem Partner verbinden.</translation>
+    </message>
+    <message>
+        <source>Port %1 is already in use by another program, so no connection requests can be received. You can still connect to a partner.</source>
+        <translation>Port %1 wird bereits von einem anderen Programm verwendet, daher können keine Verbindungsanfragen empfangen werden. Sie können sich trotzdem mit einem Partner verbinden.</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2. You can still connect to a partner.</source>
+        <extracomment>%2 is the system&apos;s reason, for example &quot;Permission denied&quot;.</extracomment>
+        <translation>An Port %1 kann nicht auf Verbindungen gewartet werden: %2. Sie können sich trotzdem mit einem Partner verbinden.</translation>
+    </message>
+    <message>
+        <source>The caller gave up before the request was accepted. Parlino is not listening now; Listen waits for another request.</source>
+        <translation>Der Anrufer hat aufgegeben, bevor die Anfrage angenommen wurde. Parlino wartet jetzt auf keine Verbindungen; mit „Warten“ wartet es auf eine neue Anfrage.</translation>
+    </message>
+    <message>
+        <source>There is no connection request %1 to accept. Parlino is not listening now; Listen waits for another request.</source>
+        <translation>Es gibt keine Verbindungsanfrage %1, die angenommen werden könnte. Parlino wartet jetzt auf keine Verbindungen; mit „Warten“ wartet es auf eine neue Anfrage.</translation>
+    </message>
+    <message>
+        <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
+        <translation>Die Verbindung ist mit etwas anderem beschäftigt, daher wurde die Anfrage nicht angenommen. Parlino wartet jetzt auf keine Verbindungen; mit „Warten“ wartet es auf eine neue Anfrage.</translation>
+    </message>
+</context>
+<context>
+    <name>Lifecycle</name>
+    <message>
+        <source>Listening to Port %1 for new connection requests.</source>
+        <translation>Warte an Port %1 auf neue Verbindungsanfragen.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxPrompter</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>

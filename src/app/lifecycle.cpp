@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "lifecycle.h"
 
+#include "failuresentences.h"
 #include "frmmain.h"
 #include "winsock.h"
 
@@ -31,7 +32,7 @@ void Lifecycle::load()
         return;
     }
     // Say so once the window is on screen, so the box has the window to stand over.
-    const QString error = tr("%1 You can still connect to a partner.").arg(socket.errorText());
+    const QString error = FailureSentences::atStartUp(socket.failure());
     QTimer::singleShot(0, this, [this, error] { m_window.showError(error); });
 }
 

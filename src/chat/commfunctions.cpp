@@ -2,6 +2,7 @@
 #include "commfunctions.h"
 
 #include "chatview.h"
+#include "failuresentences.h"
 #include "winsock.h"
 
 using Box = ChatView::Box;
@@ -22,7 +23,7 @@ void Commfunctions::appendListeningLine()
 // A failure the socket raised at once: the command stops where it is, and the user is told why.
 void Commfunctions::reportFailure()
 {
-    m_view.showError(m_socket.errorText());
+    m_view.showError(FailureSentences::of(m_socket.failure()));
 }
 
 void Commfunctions::CommConnect()
@@ -111,8 +112,7 @@ void Commfunctions::ConnectionRequest(int requestId)
         return;
     }
     if (!m_socket.Accept(requestId)) {
-        m_view.showError(tr("%1 Parlino is not listening now; Listen waits for another request.")
-                             .arg(m_socket.errorText()));
+        m_view.showError(FailureSentences::afterAllowing(m_socket.failure()));
         return;
     }
     m_view.appendLine(tr("Connection made"));
@@ -141,7 +141,7 @@ void Commfunctions::reportUndelivered(qint64 bytes)
                           .arg(bytes));
 }
 
-void Commfunctions::reportSocketError(const QString &description)
+void Commfunctions::showSocketFailure(const SocketFailure &failure)
 {
-    m_view.showError(description);
+    m_view.showError(FailureSentences::of(failure));
 }

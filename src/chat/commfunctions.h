@@ -9,6 +9,7 @@
 class ChatView;
 class QString;
 class Winsock;
+struct SocketFailure;
 
 class Commfunctions
 {
@@ -24,7 +25,8 @@ public:
 
     void ConnectionRequest(int requestId);
     void DataArrival(qint64 bytesTotal);
-    void reportSocketError(const QString &description);
+    // A failure the socket reports after the command that caused it has returned.
+    void showSocketFailure(const SocketFailure &failure);
     void reportUndelivered(qint64 bytes);
 
 private:

@@ -37,23 +37,19 @@ QString hostOf(const QString &text)
     return text;
 }
 
-QString describe(QAbstractSocket::SocketError error, const QString &qtText)
+SocketFailure failureOf(QAbstractSocket::SocketError error, const QString &qtText)
 {
     switch (error) {
         case QAbstractSocket::ConnectionRefusedError:
-            return Winsock::tr(
-                "The connection was refused: nothing is listening at that address "
-                "and port.");
+            return {SocketFailure::Refused};
         case QAbstractSocket::HostNotFoundError:
-            return Winsock::tr("The remote host could not be found.");
+            return {SocketFailure::HostNotFound};
         case QAbstractSocket::SocketTimeoutError:
-            return Winsock::tr("The connection attempt timed out: the remote host did not answer.");
+            return {SocketFailure::TimedOut};
         case QAbstractSocket::NetworkError:
-            return Winsock::tr("The network reported an error: %1.").arg(qtText);
-        case QAbstractSocket::RemoteHostClosedError:
-            return Winsock::tr("The partner closed the connection.");
+            return {SocketFailure::NetworkError, 0, {}, qtText};
         default:
-            return Winsock::tr("The connection failed: %1.").arg(qtText);
+            return {SocketFailure::ConnectFailed, 0, {}, qtText};
     }
 }
 
@@ -73,9 +69,7 @@ Winsock::Winsock(QObject *parent)
         const bool lookingUp = m_socket->state() == QAbstractSocket::HostLookupState;
         m_socket->abort();
         m_failed = true;
-        reportLater(lookingUp ? tr("The name of the remote host could not be looked "
-                                   "up: the name server did not answer in time.")
-                              : describe(QAbstractSocket::SocketTimeoutError, {}));
+        reportLater({lookingUp ? SocketFailure::LookupTimedOut : SocketFailure::TimedOut});
     });
     connect(m_closing, &ClosingConnections::undelivered, this, &Winsock::undelivered);
     connect(m_closing, &ClosingConnections::allClosed, this, &Winsock::deliveryFinished);
@@ -120,18 +114,14 @@ Winsock::SocketState Winsock::State() const
 
 bool Winsock::Listen()
 {
-    //: Ends "The socket is busy; close it before %1."
-    if (failIfBusy(tr("listening")))
+    if (failIfBusy())
         return false;
     if (m_localPort < 0 || m_localPort > 65535)
-        return fail(tr("Port %1 is not a port number from 1 to 65535.").arg(m_localPort));
+        return fail({SocketFailure::BadLocalPort, m_localPort});
     if (!m_server->listen(QHostAddress::Any, quint16(m_localPort))) {
         if (m_server->serverError() == QAbstractSocket::AddressInUseError)
-            return fail(tr("Port %1 is already in use by another program, so no "
-                           "connection requests can be received.")
-                            .arg(m_localPort));
-        return fail(
-            tr("Cannot listen on port %1: %2.").arg(m_localPort).arg(m_server->errorString()));
+            return fail({SocketFailure::PortInUse, m_localPort});
+        return fail({SocketFailure::CannotListen, m_localPort, {}, m_server->errorString()});
     }
     // Listening on port 0 picks a free port; later Listen() calls reuse it.
     m_localPort = m_server->serverPort();
@@ -141,8 +131,7 @@ bool Winsock::Listen()
 
 bool Winsock::Connect(const QString &host, const QString &port)
 {
-    //: Ends "The socket is busy; close it before %1."
-    if (failIfBusy(tr("connecting")) || !checkRemote(host, port))
+    if (failIfBusy() || !checkRemote(host, port))
         return false;
 
     finishConnection();  // a connection that failed earlier
@@ -163,9 +152,9 @@ bool Winsock::Connect(const QString &host, const QString &port)
 bool Winsock::checkRemote(const QString &host, const QString &port)
 {
     if (parsePort(port) == 0)
-        return fail(tr("The remote port \"%1\" is not a number from 1 to 65535.").arg(port));
+        return fail({SocketFailure::BadRemotePort, 0, port});
     if (hostOf(host).isEmpty())
-        return fail(tr("No remote address was given."));
+        return fail({SocketFailure::NoRemoteAddress});
     return true;
 }
 
@@ -173,15 +162,14 @@ bool Winsock::Accept(int requestId)
 {
     QTcpSocket *socket = m_pending.take(requestId);
     if (!socket)
-        return fail(tr("There is no connection request %1 to accept.").arg(requestId));
-    //: Ends "The socket is busy; close it before %1."
-    if (failIfBusy(tr("accepting a request"))) {
+        return fail({SocketFailure::NoSuchRequest, requestId});
+    if (failIfBusy()) {
         discard(socket);
         return false;
     }
     if (socket->state() != QAbstractSocket::ConnectedState && socket->bytesAvailable() == 0) {
         socket->deleteLater();
-        return fail(tr("The caller gave up before the request was accepted."));
+        return fail({SocketFailure::CallerGaveUp});
     }
     finishConnection();  // a connection that failed earlier
     adoptConnection(socket);
@@ -198,10 +186,10 @@ bool Winsock::Accept(int requestId)
 bool Winsock::SendData(const QString &text)
 {
     if (State() != sckConnected)
-        return fail(tr("The text could not be sent: there is no connection."));
+        return fail({SocketFailure::NotConnected});
     const QByteArray bytes = text.toUtf8();
     if (m_socket->write(bytes) != bytes.size())
-        return fail(tr("The text could not be sent: %1.").arg(m_socket->errorString()));
+        return fail({SocketFailure::SendFailed, 0, {}, m_socket->errorString()});
     // Hand the text to the network now rather than on a later turn of the event loop, after
     // the window has been redrawn.
     m_socket->flush();
@@ -284,8 +272,7 @@ void Winsock::adoptConnection(QTcpSocket *socket)
     socket->setReadBufferSize(ConnectedReadBufferBytes);
     connect(socket, &QTcpSocket::readyRead, this, &Winsock::readArrivedData);
     connect(socket, &QTcpSocket::disconnected, this, &Winsock::readArrivedData);
-    connect(socket, &QTcpSocket::errorOccurred, this,
-            [this, socket] { reportSocketError(socket); });
+    connect(socket, &QTcpSocket::errorOccurred, this, [this, socket] { noteSocketError(socket); });
 }
 
 void Winsock::readArrivedData()
@@ -349,7 +336,7 @@ void Winsock::finishConnection()
     m_socket = nullptr;
 }
 
-void Winsock::reportSocketError(QTcpSocket *socket)
+void Winsock::noteSocketError(QTcpSocket *socket)
 {
     const QAbstractSocket::SocketError error = socket->error();
     if (socket != m_socket)
@@ -359,32 +346,31 @@ void Winsock::reportSocketError(QTcpSocket *socket)
     if (error == QAbstractSocket::RemoteHostClosedError)
         return;
     m_failed = true;
-    if (m_wasConnected) {
-        reportLater(tr("The connection to the partner was lost: %1.").arg(socket->errorString()));
-    } else {
-        reportLater(describe(error, socket->errorString()));
-    }
+    if (m_wasConnected)
+        reportLater({SocketFailure::ConnectionLost, 0, {}, socket->errorString()});
+    else
+        reportLater(failureOf(error, socket->errorString()));
 }
 
-void Winsock::reportLater(const QString &description)
+void Winsock::reportLater(const SocketFailure &failure)
 {
-    m_errorText = description;
-    QTimer::singleShot(0, this, [this, description] { Q_EMIT errorOccurred(description); });
+    m_failure = failure;
+    QTimer::singleShot(0, this, [this, failure] { Q_EMIT errorOccurred(failure); });
 }
 
-bool Winsock::fail(const QString &description)
+bool Winsock::fail(const SocketFailure &failure)
 {
-    m_errorText = description;
+    m_failure = failure;
     return false;
 }
 
-// True, with the reason in errorText(), when the socket is doing something else already.
-bool Winsock::failIfBusy(const QString &action)
+// True, with the reason in failure(), when the socket is doing something else already.
+bool Winsock::failIfBusy()
 {
     const SocketState state = State();
     if (state == sckClosed || state == sckError)
         return false;
-    return !fail(tr("The socket is busy; close it before %1.").arg(action));
+    return !fail({SocketFailure::Busy});
 }
 
 // Drops a connection at once and lets the socket go once its signals have been delivered.

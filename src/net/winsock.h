@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "incomingtext.h"
+#include "socketfailure.h"
 
 class ClosingConnections;
 class QTcpServer;
@@ -33,9 +34,9 @@ class QTimer;
 // while the socket is not listening, are closed at once. A request that has not been accepted
 // when the ConnectionRequest handlers return is closed, so the caller sees its connection end.
 //
-// Failures: methods that fail at once return false and leave a sentence in errorText(); failures
-// that come later (refused, host not found, timed out, network errors) are reported by the
-// errorOccurred signal, emitted from a fresh turn of the event loop.
+// Failures: methods that fail at once return false and leave what went wrong in failure();
+// failures that come later (refused, host not found, timed out, network errors) are reported by
+// the errorOccurred signal, emitted from a fresh turn of the event loop.
 class Winsock : public QObject
 {
     Q_OBJECT
@@ -69,7 +70,7 @@ public:
     void GetData(QByteArray &data);
     void Close();
 
-    QString errorText() const { return m_errorText; }
+    SocketFailure failure() const { return m_failure; }
     // The address a pending connection request comes from.
     QString requestAddress(int requestId) const;
     bool isDelivering() const;
@@ -85,7 +86,7 @@ public:
 Q_SIGNALS:
     void ConnectionRequest(int requestId);
     void DataArrival(qint64 bytesTotal);
-    void errorOccurred(const QString &description);
+    void errorOccurred(const SocketFailure &failure);
     // A closed connection's linger time ran out with this many bytes not delivered.
     void undelivered(qint64 bytes);
     // Every closed connection has delivered its text or given up.
@@ -98,10 +99,11 @@ private:
     void readInNextTurn();
     void handOverTheRest();
     void finishConnection();
-    void reportLater(const QString &description);
-    void reportSocketError(QTcpSocket *socket);
-    bool fail(const QString &description);
-    bool failIfBusy(const QString &action);
+    void reportLater(const SocketFailure &failure);
+    // Turns an error of the connection's socket into a report, or into nothing at a normal end.
+    void noteSocketError(QTcpSocket *socket);
+    bool fail(const SocketFailure &failure);
+    bool failIfBusy();
     static void discard(QTcpSocket *socket);
     void dropPendingRequests();
 
@@ -112,7 +114,7 @@ private:
     QHash<int, QTcpSocket *> m_pending;
     IncomingText m_incoming;
     QByteArray m_readBuffer;
-    QString m_errorText;
+    SocketFailure m_failure;
     int m_localPort = 0;
     int m_nextRequestId = 0;
     int m_connectTimeoutMs = 30000;

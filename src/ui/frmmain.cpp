@@ -201,7 +201,7 @@ void frmMain::wireEvents()
     connect(Winsock1, &Winsock::ConnectionRequest, this, &frmMain::Winsock1_ConnectionRequest);
     connect(Winsock1, &Winsock::DataArrival, this, &frmMain::Winsock1_DataArrival);
     connect(Winsock1, &Winsock::errorOccurred, this,
-            [this](const QString &description) { m_commands.reportSocketError(description); });
+            [this](const SocketFailure &failure) { m_commands.showSocketFailure(failure); });
     connect(Winsock1, &Winsock::undelivered, this,
             [this](qint64 bytes) { m_commands.reportUndelivered(bytes); });
 }
