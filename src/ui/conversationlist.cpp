@@ -18,6 +18,10 @@ namespace {
 
 constexpr int FrameMilliseconds = 16;
 
+// Every row is as tall as a line that mixes the scripts a conversation often holds: characters
+// the list's font lacks come from fallback fonts that may stand taller, and no row may cut them.
+const char16_t TallestLine[] = u"Ég 你好 🙂 مرحبا नमस्ते ไทย";
+
 }  // namespace
 
 ConversationList::ConversationList(QWidget *parent)
@@ -76,11 +80,13 @@ QModelIndex ConversationList::indexOfRow(int row) const
 int ConversationList::rowHeight() const
 {
     if (m_rowHeight == 0) {
+        // As the delegate sizes a row that shows this text.
         QStyleOptionViewItem option;
         initViewItemOption(&option);
-        m_rowHeight = count() > 0 ? itemDelegate()->sizeHint(option, indexOfRow(0)).height()
-                                  : fontMetrics().height();
-        m_rowHeight = std::max(m_rowHeight, 1);
+        option.features |= QStyleOptionViewItem::HasDisplay;
+        option.text = QString::fromUtf16(TallestLine);
+        m_rowHeight = std::max(
+            1, style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).height());
     }
     return m_rowHeight;
 }
@@ -164,8 +170,6 @@ void ConversationList::rowsInserted(const QModelIndex &parent, int start, int en
 {
     // The base announces the new rows to assistive technologies.
     QAbstractItemView::rowsInserted(parent, start, end);
-    if (start == 0)
-        m_rowHeight = 0;
     // The scroll bar follows once a frame: updating and redrawing it for each of many quick
     // entries would cost far more than the entries themselves.
     if (!m_scrollBarUpdate->isActive())
