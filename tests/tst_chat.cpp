@@ -1,17 +1,12 @@
 // SPDX-License-Identifier: MIT
-// Whole conversations: two windows in one process talking over loopback, and raw sockets playing
-// foreign peers such as netcat.
-#include "messageboxprompter.h"
+// The commands and the socket's event handlers: two windows in one process talking over loopback,
+// and raw sockets playing foreign peers such as netcat.
 #include "parlinotest.h"
-#include "utf8chunkdecoder.h"
 
-#include <QAbstractButton>
 #include <QClipboard>
-#include <QMessageBox>
 #include <QSignalSpy>
-#include <QStringDecoder>
 
-class tst_Conversation : public QObject
+class tst_Chat : public QObject
 {
     Q_OBJECT
 
@@ -22,20 +17,14 @@ private Q_SLOTS:
     void answerNo_deniesAndStopsListening_untilListen();
     void refusals_showTextAndChangeNothing_data();
     void refusals_showTextAndChangeNothing();
-    void ending_deliversWhatWasSent_data();
-    void ending_deliversWhatWasSent();
-    void connectFailures_areReportedLater_data();
-    void connectFailures_areReportedLater();
     void foreignPeer_textAndCallersDuringTheQuestion_data();
     void foreignPeer_textAndCallersDuringTheQuestion();
+    void callerGivesUpDuringTheQuestion_oneSentenceNoConnection();
     void foreignPeer_bytesReassembleExactly_hangUpIsSilent();
     void foreignPeer_floodPastTheLimit_isCutOff();
-    void decoder_anyThreePieces_matchOneShot_data();
-    void decoder_anyThreePieces_matchOneShot();
-    void realErrorBox_showsTextAsPlainText();
 };
 
-void tst_Conversation::answerYes_connectsBoth_andTheyChat_data()
+void tst_Chat::answerYes_connectsBoth_andTheyChat_data()
 {
     QTest::addColumn<bool>("viaMenu");
     QTest::addColumn<QString>("address");
@@ -43,7 +32,7 @@ void tst_Conversation::answerYes_connectsBoth_andTheyChat_data()
     QTest::newRow("menu, IPv6") << true << u"[::1]"_s;
 }
 
-void tst_Conversation::answerYes_connectsBoth_andTheyChat()
+void tst_Chat::answerYes_connectsBoth_andTheyChat()
 {
     QFETCH(bool, viaMenu);
     QFETCH(QString, address);
@@ -84,7 +73,7 @@ void tst_Conversation::answerYes_connectsBoth_andTheyChat()
     QVERIFY(a.prompter->errors.isEmpty() && b.prompter->errors.isEmpty());
 }
 
-void tst_Conversation::answerNo_deniesAndStopsListening_untilListen()
+void tst_Chat::answerNo_deniesAndStopsListening_untilListen()
 {
     ChatWindow a, b;
     b.prompter->answerYes = false;
@@ -118,7 +107,7 @@ void tst_Conversation::answerNo_deniesAndStopsListening_untilListen()
     QTRY_VERIFY(!a.connected());
 }
 
-void tst_Conversation::refusals_showTextAndChangeNothing_data()
+void tst_Chat::refusals_showTextAndChangeNothing_data()
 {
     QTest::addColumn<int>("command");  // 0 Connect, 1 Disconnect, 2 Send Message
     QTest::addColumn<bool>("viaMenu");
@@ -151,7 +140,7 @@ void tst_Conversation::refusals_showTextAndChangeNothing_data()
             << u"The remote port \"%1\" is not a number from 1 to 65535."_s.arg(bad);
 }
 
-void tst_Conversation::refusals_showTextAndChangeNothing()
+void tst_Chat::refusals_showTextAndChangeNothing()
 {
     QFETCH(int, command);
     QFETCH(bool, viaMenu);
@@ -184,90 +173,14 @@ void tst_Conversation::refusals_showTextAndChangeNothing()
     QCOMPARE(QApplication::focusWidget(), name.isEmpty() ? w.txtDisplayName : w.txtMessage);
 }
 
-void tst_Conversation::ending_deliversWhatWasSent_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<bool>("partnerReads");
-    for (const char *how : {"Disconnect", "close box", "File, Exit"}) {
-        QTest::addRow("%s, partner reads later", how) << QString::fromLatin1(how) << true;
-        QTest::addRow("%s, partner never reads", how) << QString::fromLatin1(how) << false;
-    }
-}
-
-void tst_Conversation::ending_deliversWhatWasSent()
-{
-    QFETCH(QString, how);
-    QFETCH(bool, partnerReads);
-    ChatWindow a;
-    a.window->socket().setLingerTime(partnerReads ? 20000 : 300);
-    auto peer = acceptedCaller(a, 64 * 1024);  // a partner that takes text slowly
-    QVERIFY(peer);
-    QByteArray sent;
-    for (int i = 0; i < 4; ++i) {
-        say(a, u"Ann"_s, QString(2 << 20, QChar(u'a' + i)));
-        sent += a.lines().constLast().toUtf8();
-    }
-    QSignalSpy unloading(a.window.get(), &frmMain::unloading);
-    a.window->show();
-    if (how == u"Disconnect")
-        a.window->cmdDissconnect->click();
-    else if (how == u"close box")
-        a.window->close();
-    else
-        a.window->mnuFileExit->trigger();
-    const bool ends = how != u"Disconnect";
-    QCOMPARE(a.window->isVisible(), !ends);
-    // File, Exit skips the unload step; Disconnect listens again.
-    QCOMPARE(unloading.count(), how == u"close box" ? 1 : 0);
-    if (!ends)
-        QCOMPARE(a.lines().mid(6), (QStringList{u"Disconnected"_s, a.listenLine()}));
-    QCOMPARE(a.exits, 0);  // not while the partner has text to take
-    QByteArray got;
-    if (partnerReads) {
-        peer->setReadBufferSize(0);
-        QTRY_COMPARE_WITH_TIMEOUT((got += peer->readAll()).size(), sent.size(), 30000);
-    }
-    QCOMPARE(got, partnerReads ? sent : QByteArray());
-    QTRY_COMPARE(a.exits, ends ? 1 : 0);
-    if (!ends)
-        QTRY_COMPARE(a.lines().constLast().contains(u"were not delivered"_s), !partnerReads);
-    QVERIFY(a.prompter->errors.isEmpty());
-}
-
-void tst_Conversation::connectFailures_areReportedLater_data()
-{
-    QTest::addColumn<bool>("answered");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("refused")
-        << true << u"The connection was refused: nothing is listening at that address and port."_s;
-    QTest::newRow("unanswered")
-        << false << u"The connection attempt timed out: the remote host did not answer."_s;
-}
-
-void tst_Conversation::connectFailures_areReportedLater()
-{
-    QFETCH(bool, answered);
-    QFETCH(QString, error);
-    ChatWindow a;
-    a.window->socket().setConnectTimeout(300);
-    QTcpServer listener;
-    std::vector<std::unique_ptr<QTcpSocket>> fillers;
-    aimAt(a, u"127.0.0.1"_s, answered ? closedPort() : fullListener(listener, fillers));
-    a.window->cmdConnect->click();
-    // The command's line is written at once; the Error box follows.
-    QCOMPARE(a.lines(), (QStringList{StartLine, SentLine}));
-    QTRY_COMPARE(a.prompter->errors, QStringList{error});
-    QCOMPARE(a.state(), Winsock::sckError);
-}
-
-void tst_Conversation::foreignPeer_textAndCallersDuringTheQuestion_data()
+void tst_Chat::foreignPeer_textAndCallersDuringTheQuestion_data()
 {
     QTest::addColumn<bool>("answerYes");
     QTest::newRow("Yes: text shown after the answer") << true;
     QTest::newRow("No: never shown, caller cut off") << false;
 }
 
-void tst_Conversation::foreignPeer_textAndCallersDuringTheQuestion()
+void tst_Chat::foreignPeer_textAndCallersDuringTheQuestion()
 {
     QFETCH(bool, answerYes);
     ChatWindow b;
@@ -300,7 +213,23 @@ void tst_Conversation::foreignPeer_textAndCallersDuringTheQuestion()
     QVERIFY(b.prompter->errors.isEmpty());
 }
 
-void tst_Conversation::foreignPeer_bytesReassembleExactly_hangUpIsSilent()
+void tst_Chat::callerGivesUpDuringTheQuestion_oneSentenceNoConnection()
+{
+    ChatWindow b;
+    std::unique_ptr<QTcpSocket> peer;
+    b.prompter->whileAsking = [&] {
+        peer->disconnectFromHost();
+        QVERIFY(oneMoreCallerTurnedAway(b));
+    };
+    peer = call(b);
+    QVERIFY(waitUntil([&] { return !b.prompter->errors.isEmpty(); }));
+    QCOMPARE(b.prompter->errors,
+             QStringList{u"The caller gave up before the request was accepted. Parlino is not "
+                         "listening now; Listen waits for another request."_s});
+    QCOMPARE(b.lines(), QStringList{StartLine});
+}
+
+void tst_Chat::foreignPeer_bytesReassembleExactly_hangUpIsSilent()
 {
     ChatWindow b;
     auto peer = acceptedCaller(b);
@@ -330,7 +259,7 @@ void tst_Conversation::foreignPeer_bytesReassembleExactly_hangUpIsSilent()
     QVERIFY(b.prompter->errors.isEmpty());
 }
 
-void tst_Conversation::foreignPeer_floodPastTheLimit_isCutOff()
+void tst_Chat::foreignPeer_floodPastTheLimit_isCutOff()
 {
     ChatWindow b;
     b.window->List1->setTextLimit(2 << 20);
@@ -352,58 +281,5 @@ void tst_Conversation::foreignPeer_floodPastTheLimit_isCutOff()
     QCOMPARE(b.state(), Winsock::sckListening);
 }
 
-void tst_Conversation::decoder_anyThreePieces_matchOneShot_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("multilingual, emoji") << u"Grüße 東京 שלום 😀👍🏽"_s.toUtf8();
-    // Qt 6.4's QStringDecoder drops the 'A' and the '€' here when the cut falls inside.
-    QTest::newRow("cut sequences") << "x\342\202A\342\202\342\202\254\360\237z"_ba;
-    QTest::newRow("overlong, surrogate, too big")
-        << "\xC0\xAF\xE0\x80\xAF\xED\xA0\x80\xF4\x90\x80\x80\xF5"_ba;
-    QTest::newRow("strays, NUL, controls") << "\200\277a\0b\x1B[m\r\n"_ba;
-    QTest::newRow("ends unfinished") << "ok \xF0\x9F\x98"_ba;
-    QTest::newRow("byte-order marks") << "\xEF\xBB\xBFw\xEF\xBB\xBFv\xEF\xBB"_ba;
-}
-
-void tst_Conversation::decoder_anyThreePieces_matchOneShot()
-{
-    QFETCH(QByteArray, bytes);
-    const QByteArrayView all(bytes);
-    QStringDecoder oneShot(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
-                                                     QStringDecoder::Flag::ConvertInitialBom);
-    const QString expected = oneShot.decode(bytes);
-    for (qsizetype first = 0; first <= all.size(); ++first) {
-        for (qsizetype second = first; second <= all.size(); ++second) {
-            Utf8ChunkDecoder decoder;
-            QByteArray text;
-            decoder.decode(all.first(first), text);
-            decoder.decode(all.sliced(first, second - first), text);
-            decoder.decode(all.sliced(second), text);
-            decoder.finish(text);
-            QCOMPARE(Utf8ChunkDecoder::toString(text), expected);
-            QVERIFY(QByteArrayView(text).isValidUtf8());
-        }
-    }
-}
-
-void tst_Conversation::realErrorBox_showsTextAsPlainText()
-{
-    // The one test of a real box: it must show a peer's or user's text literally.
-    QWidget owner;
-    const QString text = u"You are already connected to: <b>a</b> & <i>bYou must"_s;
-    QStringList shown;
-    QTimer::singleShot(0, &owner, [&] {
-        QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        shown = QStringList{box->windowTitle(), box->text()} +
-                QStringList{QString::number(box->textFormat()), QString::number(box->icon()),
-                            QString::number(box->buttons().size())};
-        box->button(QMessageBox::Ok)->click();
-    });
-    MessageBoxPrompter().showError(&owner, text);
-    QCOMPARE(shown, (QStringList{u"Error"_s, text, QString::number(Qt::PlainText),
-                                 QString::number(QMessageBox::Information), u"1"_s}));
-}
-
-QTEST_MAIN(tst_Conversation)
-#include "tst_conversation.moc"
+QTEST_MAIN(tst_Chat)
+#include "tst_chat.moc"

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: MIT
-// Load and faults on real loopback sockets: a flood of text, both partners talking at once, a crowd
-// of callers, a thousand calls, resets, callers who give up, partners who go silent. Nothing may be
-// lost, doubled or left open, and nothing may hang.
+// The whole program under load and faults, on real loopback sockets: start-up on a taken port,
+// ending while text is on its way, a flood of text, both partners talking at once, a crowd of
+// callers, a thousand calls, resets and partners who go silent. Nothing may be lost, doubled or
+// left open, and nothing may hang.
 #include "parlinotest.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QThread>
 
-class tst_Stress : public QObject
+class tst_E2e : public QObject
 {
     Q_OBJECT
 
@@ -16,15 +18,107 @@ private Q_SLOTS:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
     // First, before other tests leave freed memory behind that a leak could fill unseen.
     void thousandCalls_descriptorsAndMemoryStayFlat();
+    void startOnTakenPort_reportsAndStaysUsable();
+    void ending_deliversWhatWasSent_data();
+    void ending_deliversWhatWasSent();
     void flood_tenMegabytesInRandomPieces_arriveByteExact();
     void bothWaysAtOnce_everyLineArrivesOnceInOrder();
     void fiftyCallersDuringTheQuestion_areClosed_descriptorsReturn();
     void resetMidText_keepsItsStart_silentPartnerBlocksNothing();
-    void callerGivesUpDuringTheQuestion_oneSentenceNoConnection();
-    void oneByteEntries_costLittleEach();
 };
 
-void tst_Stress::flood_tenMegabytesInRandomPieces_arriveByteExact()
+void tst_E2e::thousandCalls_descriptorsAndMemoryStayFlat()
+{
+    ChatWindow a, b;
+    aimAt(a, u"127.0.0.1"_s, b.port());
+    const auto oneCall = [&] {
+        a.window->cmdConnect->click();
+        const bool up = waitUntil([&] { return a.connected() && b.connected(); });
+        a.window->cmdDissconnect->click();
+        const bool down = waitUntil([&] { return b.state() == Winsock::sckClosed; });
+        b.window->cmdListen->click();
+        return up && down;
+    };
+    for (int i = 0; i < 50; ++i)  // warm up Qt's caches before measuring
+        QVERIFY(oneCall());
+    const int descriptors = openDescriptors();
+    const qint64 resident = residentKiB();
+    for (int i = 0; i < 1000; ++i) QVERIFY2(oneCall(), qPrintable(u"call %1"_s.arg(i)));
+    QVERIFY(waitUntil([&] { return openDescriptors() == descriptors; }, 5000));
+#ifndef __SANITIZE_ADDRESS__  // AddressSanitizer holds freed memory back on purpose
+    QVERIFY2(residentKiB() - resident < 4096,
+             qPrintable(u"grew by %1 KiB"_s.arg(residentKiB() - resident)));
+#endif
+    qInfo("1000 calls: descriptors %d before and after, memory grew by %lld KiB", descriptors,
+          residentKiB() - resident);
+}
+
+void tst_E2e::startOnTakenPort_reportsAndStaysUsable()
+{
+    QTcpServer occupant;
+    QVERIFY(occupant.listen(QHostAddress::Any));
+    ChatWindow second(occupant.serverPort());
+    QVERIFY(second.lines().isEmpty());  // it is not listening, so it does not say it is
+    QTRY_COMPARE(second.prompter->errors,
+                 QStringList{u"Port %1 is already in use by another program, so no connection "
+                             "requests can be received. You can still connect to a partner."_s.arg(
+                                 occupant.serverPort())});
+    QCOMPARE(second.state(), Winsock::sckClosed);
+    ChatWindow first;
+    QVERIFY(connectPair(second, first));
+}
+
+void tst_E2e::ending_deliversWhatWasSent_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("partnerReads");
+    for (const char *how : {"Disconnect", "close box", "File, Exit"}) {
+        QTest::addRow("%s, partner reads later", how) << QString::fromLatin1(how) << true;
+        QTest::addRow("%s, partner never reads", how) << QString::fromLatin1(how) << false;
+    }
+}
+
+void tst_E2e::ending_deliversWhatWasSent()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, partnerReads);
+    ChatWindow a;
+    a.window->socket().setLingerTime(partnerReads ? 20000 : 300);
+    auto peer = acceptedCaller(a, 64 * 1024);  // a partner that takes text slowly
+    QVERIFY(peer);
+    QByteArray sent;
+    for (int i = 0; i < 4; ++i) {
+        say(a, u"Ann"_s, QString(2 << 20, QChar(u'a' + i)));
+        sent += a.lines().constLast().toUtf8();
+    }
+    QSignalSpy unloading(a.window.get(), &frmMain::unloading);
+    a.window->show();
+    if (how == u"Disconnect")
+        a.window->cmdDissconnect->click();
+    else if (how == u"close box")
+        a.window->close();
+    else
+        a.window->mnuFileExit->trigger();
+    const bool ends = how != u"Disconnect";
+    QCOMPARE(a.window->isVisible(), !ends);
+    // File, Exit skips the unload step; Disconnect listens again.
+    QCOMPARE(unloading.count(), how == u"close box" ? 1 : 0);
+    if (!ends)
+        QCOMPARE(a.lines().mid(6), (QStringList{u"Disconnected"_s, a.listenLine()}));
+    QCOMPARE(a.exits, 0);  // not while the partner has text to take
+    QByteArray got;
+    if (partnerReads) {
+        peer->setReadBufferSize(0);
+        QTRY_COMPARE_WITH_TIMEOUT((got += peer->readAll()).size(), sent.size(), 30000);
+    }
+    QCOMPARE(got, partnerReads ? sent : QByteArray());
+    QTRY_COMPARE(a.exits, ends ? 1 : 0);
+    if (!ends)
+        QTRY_COMPARE(a.lines().constLast().contains(u"were not delivered"_s), !partnerReads);
+    QVERIFY(a.prompter->errors.isEmpty());
+}
+
+void tst_E2e::flood_tenMegabytesInRandomPieces_arriveByteExact()
 {
     ChatWindow b;
     QString text;
@@ -65,7 +159,7 @@ void tst_Stress::flood_tenMegabytesInRandomPieces_arriveByteExact()
           qint64(b.lines().size() - 2));
 }
 
-void tst_Stress::bothWaysAtOnce_everyLineArrivesOnceInOrder()
+void tst_E2e::bothWaysAtOnce_everyLineArrivesOnceInOrder()
 {
     ChatWindow a, b;
     QVERIFY(connectPair(a, b));
@@ -95,7 +189,7 @@ void tst_Stress::bothWaysAtOnce_everyLineArrivesOnceInOrder()
     QVERIFY(a.prompter->errors.isEmpty() && b.prompter->errors.isEmpty());
 }
 
-void tst_Stress::fiftyCallersDuringTheQuestion_areClosed_descriptorsReturn()
+void tst_E2e::fiftyCallersDuringTheQuestion_areClosed_descriptorsReturn()
 {
     ChatWindow b;
     const int baseline = openDescriptors();
@@ -121,33 +215,7 @@ void tst_Stress::fiftyCallersDuringTheQuestion_areClosed_descriptorsReturn()
     QVERIFY(waitUntil([&] { return openDescriptors() == baseline; }, 5000));
 }
 
-void tst_Stress::thousandCalls_descriptorsAndMemoryStayFlat()
-{
-    ChatWindow a, b;
-    aimAt(a, u"127.0.0.1"_s, b.port());
-    const auto oneCall = [&] {
-        a.window->cmdConnect->click();
-        const bool up = waitUntil([&] { return a.connected() && b.connected(); });
-        a.window->cmdDissconnect->click();
-        const bool down = waitUntil([&] { return b.state() == Winsock::sckClosed; });
-        b.window->cmdListen->click();
-        return up && down;
-    };
-    for (int i = 0; i < 50; ++i)  // warm up Qt's caches before measuring
-        QVERIFY(oneCall());
-    const int descriptors = openDescriptors();
-    const qint64 resident = residentKiB();
-    for (int i = 0; i < 1000; ++i) QVERIFY2(oneCall(), qPrintable(u"call %1"_s.arg(i)));
-    QVERIFY(waitUntil([&] { return openDescriptors() == descriptors; }, 5000));
-#ifndef __SANITIZE_ADDRESS__  // AddressSanitizer holds freed memory back on purpose
-    QVERIFY2(residentKiB() - resident < 4096,
-             qPrintable(u"grew by %1 KiB"_s.arg(residentKiB() - resident)));
-#endif
-    qInfo("1000 calls: descriptors %d before and after, memory grew by %lld KiB", descriptors,
-          residentKiB() - resident);
-}
-
-void tst_Stress::resetMidText_keepsItsStart_silentPartnerBlocksNothing()
+void tst_E2e::resetMidText_keepsItsStart_silentPartnerBlocksNothing()
 {
     ChatWindow b;
     // A reset in the middle of a long text: what arrived is its start, and the window listens again
@@ -179,36 +247,5 @@ void tst_Stress::resetMidText_keepsItsStart_silentPartnerBlocksNothing()
     QVERIFY(acceptedCaller(b));
 }
 
-void tst_Stress::callerGivesUpDuringTheQuestion_oneSentenceNoConnection()
-{
-    ChatWindow b;
-    std::unique_ptr<QTcpSocket> peer;
-    b.prompter->whileAsking = [&] {
-        peer->disconnectFromHost();
-        QVERIFY(oneMoreCallerTurnedAway(b));
-    };
-    peer = call(b);
-    QVERIFY(waitUntil([&] { return !b.prompter->errors.isEmpty(); }));
-    QCOMPARE(b.prompter->errors,
-             QStringList{u"The caller gave up before the request was accepted. Parlino is not "
-                         "listening now; Listen waits for another request."_s});
-    QCOMPARE(b.lines(), QStringList{StartLine});
-}
-
-void tst_Stress::oneByteEntries_costLittleEach()
-{
-#ifdef __SANITIZE_ADDRESS__
-    QSKIP("AddressSanitizer holds freed memory back and pads every allocation.");
-#endif
-    ConversationList list;
-    list.appendUtf8("warm up");
-    const qint64 before = residentKiB();
-    constexpr int Entries = 500000;
-    for (int i = 0; i < Entries; ++i) QVERIFY(list.appendUtf8("z"));
-    const qint64 perEntry = (residentKiB() - before) * 1024 / Entries;
-    qInfo("%lld bytes of memory for each one-byte entry", perEntry);
-    QVERIFY2(perEntry <= 64 + 1, qPrintable(QString::number(perEntry)));
-}
-
-QTEST_MAIN(tst_Stress)
-#include "tst_stress.moc"
+QTEST_MAIN(tst_E2e)
+#include "tst_e2e.moc"

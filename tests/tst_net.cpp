@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: MIT
+// The network layer on its own: received bytes checked as UTF-8 in pieces, the address shown as
+// Local IP, and the socket component with real peers on loopback.
+#include "localaddress.h"
+#include "parlinotest.h"
+#include "utf8chunkdecoder.h"
+
+#include <QSignalSpy>
+#include <QStringDecoder>
+
+class tst_Net : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+    void decoder_anyThreePieces_matchOneShot_data();
+    void decoder_anyThreePieces_matchOneShot();
+    void localAddress_isOneAPartnerCanReach_data();
+    void localAddress_isOneAPartnerCanReach();
+    void connectFailures_areReportedLater_data();
+    void connectFailures_areReportedLater();
+};
+
+void tst_Net::decoder_anyThreePieces_matchOneShot_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("multilingual, emoji") << u"Grüße 東京 שלום 😀👍🏽"_s.toUtf8();
+    // Qt 6.4's QStringDecoder drops the 'A' and the '€' here when the cut falls inside.
+    QTest::newRow("cut sequences") << "x\342\202A\342\202\342\202\254\360\237z"_ba;
+    QTest::newRow("overlong, surrogate, too big")
+        << "\xC0\xAF\xE0\x80\xAF\xED\xA0\x80\xF4\x90\x80\x80\xF5"_ba;
+    QTest::newRow("strays, NUL, controls") << "\200\277a\0b\x1B[m\r\n"_ba;
+    QTest::newRow("ends unfinished") << "ok \xF0\x9F\x98"_ba;
+    QTest::newRow("byte-order marks") << "\xEF\xBB\xBFw\xEF\xBB\xBFv\xEF\xBB"_ba;
+}
+
+void tst_Net::decoder_anyThreePieces_matchOneShot()
+{
+    QFETCH(QByteArray, bytes);
+    const QByteArrayView all(bytes);
+    QStringDecoder oneShot(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    const QString expected = oneShot.decode(bytes);
+    for (qsizetype first = 0; first <= all.size(); ++first) {
+        for (qsizetype second = first; second <= all.size(); ++second) {
+            Utf8ChunkDecoder decoder;
+            QByteArray text;
+            decoder.decode(all.first(first), text);
+            decoder.decode(all.sliced(first, second - first), text);
+            decoder.decode(all.sliced(second), text);
+            decoder.finish(text);
+            QCOMPARE(Utf8ChunkDecoder::toString(text), expected);
+            QVERIFY(QByteArrayView(text).isValidUtf8());
+        }
+    }
+}
+
+void tst_Net::localAddress_isOneAPartnerCanReach_data()
+{
+    using I = LocalAddress::Interface;
+    const auto ip = [](const char *text) {
+        return QHostAddress(QLatin1String(text));
+    };
+    const I loopback{u"lo"_s, QNetworkInterface::Loopback, true, {ip("127.0.0.1")}};
+    const I docker{u"docker0"_s, QNetworkInterface::Ethernet, true, {ip("172.17.0.1")}};
+    const I bridge{u"br-5f2a"_s, QNetworkInterface::Ethernet, true, {ip("172.18.0.1")}};
+    const I down{u"eth1"_s, QNetworkInterface::Ethernet, false, {ip("10.0.0.5")}};
+    const I vpn{u"tun0"_s, QNetworkInterface::Unknown, true, {ip("10.8.0.2")}};
+    const QList<QHostAddress> wifiAddresses = {ip("fe80::1"), ip("169.254.3.4"),
+                                               ip("192.168.1.20")};
+    const I wifi{u"wlan0"_s, QNetworkInterface::Wifi, true, wifiAddresses};
+    QTest::addColumn<QList<I>>("interfaces");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("bridges and a down link")
+        << QList<I>{loopback, docker, bridge, down} << u"127.0.0.1"_s;
+    QTest::newRow("Wi-Fi before a bridge and a tunnel")
+        << QList<I>{docker, vpn, wifi} << u"192.168.1.20"_s;
+    QTest::newRow("a tunnel before nothing") << QList<I>{loopback, vpn} << u"10.8.0.2"_s;
+}
+
+void tst_Net::localAddress_isOneAPartnerCanReach()
+{
+    QFETCH(QList<LocalAddress::Interface>, interfaces);
+    QFETCH(QString, shown);
+    QCOMPARE(LocalAddress::choose(interfaces), shown);
+}
+
+void tst_Net::connectFailures_areReportedLater_data()
+{
+    QTest::addColumn<bool>("answered");
+    QTest::addColumn<int>("failure");
+    QTest::newRow("refused") << true << int(SocketFailure::Refused);
+    QTest::newRow("unanswered") << false << int(SocketFailure::TimedOut);
+}
+
+void tst_Net::connectFailures_areReportedLater()
+{
+    QFETCH(bool, answered);
+    QFETCH(int, failure);
+    Winsock socket;
+    socket.setConnectTimeout(300);
+    QSignalSpy reports(&socket, &Winsock::errorOccurred);
+    QTcpServer listener;
+    std::vector<std::unique_ptr<QTcpSocket>> fillers;
+    const quint16 port = answered ? closedPort() : fullListener(listener, fillers);
+    QVERIFY(socket.Connect(u"127.0.0.1"_s, QString::number(port)));
+    QCOMPARE(reports.count(), 0);  // never from inside Connect()
+    QVERIFY(reports.wait(5000));
+    QCOMPARE(reports.count(), 1);
+    QCOMPARE(int(reports[0][0].value<SocketFailure>().code), failure);
+    QCOMPARE(socket.State(), Winsock::sckError);
+}
+
+QTEST_MAIN(tst_Net)
+#include "tst_net.moc"
