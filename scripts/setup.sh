@@ -22,8 +22,9 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
 # appstream-compose for desktops and software centres, lintian, and devscripts for
 # hardening-check.
 case "$purpose" in
-    test) packages+=(qt6-base-private-dev iproute2 xauth xvfb clang libclang-rt-14-dev
-                     desktop-file-utils appstream appstream-compose lintian devscripts) ;;
+    test) packages+=(qt6-base-private-dev iproute2 xauth xvfb openbox x11-utils clang
+                     libclang-rt-14-dev desktop-file-utils appstream appstream-compose lintian
+                     devscripts) ;;
     bench) packages+=(xauth xvfb iproute2) ;;
 esac
 

@@ -16,7 +16,7 @@ if ! command -v valgrind >/dev/null; then
 fi
 export QT_QPA_PLATFORM=offscreen QT_ASSUME_STDERR_HAS_CONSOLE=1
 status=0
-for test in tst_conversation tst_window; do
+for test in tst_net tst_chat tst_ui; do
     echo "== $test under valgrind"
     valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite \
         --show-leak-kinds=definite --num-callers=30 \
