@@ -12,8 +12,8 @@ export QT_QPA_PLATFORM=offscreen
 echo "== Test suite"
 (cd "$root/build-tests" && ctest --output-on-failure -j"$jobs")
 # The figures the stress tests measured.
-grep -h '^QINFO.*tst_E2e' "$root/build-tests/Testing/Temporary/LastTest.log" |
-    sed 's/^QINFO *: tst_E2e::/  /' || true
+grep -hE '^QINFO.*tst_(E2e|Ui)' "$root/build-tests/Testing/Temporary/LastTest.log" |
+    sed -E 's/^QINFO *: tst_(E2e|Ui)::/  /' || true
 
 echo "== Fuzzer on the receive path"
 "$root/scripts/fuzz.sh" --brief
