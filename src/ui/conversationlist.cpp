@@ -222,6 +222,8 @@ void ConversationList::paintEvent(QPaintEvent *event)
     QPainter painter(viewport());
     QStyleOptionViewItem option;
     initViewItemOption(&option);
+    // A selected row is filled across its width, as a list view's is under every style.
+    option.showDecorationSelected = true;
     const QStyle::State state = option.state;
     const QModelIndex current = currentIndex();
     const bool focus = (hasFocus() || viewport()->hasFocus()) && current.isValid();
