@@ -3,6 +3,7 @@
 
 #include "chatview.h"
 #include "failuresentences.h"
+#include "socketfailure.h"
 #include "winsock.h"
 
 using Box = ChatView::Box;
@@ -136,12 +137,14 @@ void Commfunctions::DataArrival(qint64 bytesTotal)
 
 void Commfunctions::reportUndelivered(qint64 bytes)
 {
-    m_view.appendLine(tr("%1 bytes sent to the partner were not delivered: the partner "
-                         "stopped taking text before the connection ended.")
-                          .arg(bytes));
+    m_view.appendLine(FailureSentences::undelivered(bytes));
 }
 
 void Commfunctions::showSocketFailure(const SocketFailure &failure)
 {
-    m_view.showError(FailureSentences::of(failure));
+    // A conversation that has ended is part of its story, and no box interrupts the user for it.
+    if (failure.code == SocketFailure::ConnectionLost)
+        m_view.appendLine(FailureSentences::of(failure));
+    else
+        m_view.showError(FailureSentences::of(failure));
 }

@@ -3,6 +3,8 @@
 
 #include "socketfailure.h"
 
+#include <limits>
+
 QString FailureSentences::of(const SocketFailure &failure)
 {
     switch (failure.code) {
@@ -52,10 +54,35 @@ QString FailureSentences::of(const SocketFailure &failure)
             //: %1 is the system's reason.
             return tr("The connection failed: %1.").arg(failure.detail);
         case SocketFailure::ConnectionLost:
-            //: %1 is the system's reason.
-            return tr("The connection to the partner was lost: %1.").arg(failure.detail);
+            return connectionLost(failure);
     }
     return {};
+}
+
+QString FailureSentences::connectionLost(const SocketFailure &failure)
+{
+    const int bytes = int(qMin<qint64>(failure.number, std::numeric_limits<int>::max()));
+    if (failure.detail.isEmpty())
+        return tr(
+            "The partner reset the connection. %n byte(s) sent to the partner were not "
+            "delivered.",
+            nullptr, bytes);
+    if (bytes == 0)
+        //: %1 is the system's reason, for example "Connection timed out".
+        return tr("The connection to the partner was lost: %1.").arg(failure.detail);
+    //: %1 is the system's reason, for example "Connection timed out".
+    return tr("The connection to the partner was lost: %1. %n byte(s) sent to the partner were "
+              "not delivered.",
+              nullptr, bytes)
+        .arg(failure.detail);
+}
+
+QString FailureSentences::undelivered(qint64 bytes)
+{
+    return tr(
+        "%n byte(s) sent to the partner were not delivered: the partner stopped taking "
+        "text before the connection ended.",
+        nullptr, int(qMin<qint64>(bytes, std::numeric_limits<int>::max())));
 }
 
 QString FailureSentences::atStartUp(const SocketFailure &failure)

@@ -17,4 +17,9 @@ public:
     static QString atStartUp(const SocketFailure &failure);
     // Accepting a request the user allowed failed; nothing listens until Listen.
     static QString afterAllowing(const SocketFailure &failure);
+    // The conversation ended before the partner had taken everything sent.
+    static QString undelivered(qint64 bytes);
+
+private:
+    static QString connectionLost(const SocketFailure &failure);
 };

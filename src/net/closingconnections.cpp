@@ -1,31 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "closingconnections.h"
 
+#include "outgoingtext.h"
+
 #include <QTcpSocket>
 #include <QTimer>
-
-#ifdef Q_OS_LINUX
-#include <linux/sockios.h>
-#include <sys/ioctl.h>
-#endif
 
 namespace {
 
 // How often a closing connection looks whether the partner has taken everything.
 constexpr int PollMilliseconds = 20;
-
-// Bytes written to the system that the partner has not acknowledged yet.
-qint64 unacknowledged(const QTcpSocket *socket)
-{
-    qint64 queued = socket->bytesToWrite();
-#ifdef Q_OS_LINUX
-    int kernel = 0;
-    if (socket->socketDescriptor() != -1 &&
-        ::ioctl(int(socket->socketDescriptor()), SIOCOUTQ, &kernel) == 0)
-        queued += kernel;
-#endif
-    return queued;
-}
 
 }  // namespace
 
@@ -33,23 +17,21 @@ ClosingConnections::ClosingConnections(QObject *parent) : QObject(parent) {}
 
 ClosingConnections::~ClosingConnections()
 {
-    for (QTcpSocket *socket : std::as_const(m_sockets)) socket->abort();
+    for (const Closing &closing : std::as_const(m_closing)) {
+        closing.text->abandon();
+        closing.socket->abort();
+    }
 }
 
-void ClosingConnections::add(QTcpSocket *socket)
+void ClosingConnections::add(QTcpSocket *socket, OutgoingText *text)
 {
-    if (socket->state() != QAbstractSocket::ConnectedState) {
-        socket->abort();
-        socket->deleteLater();
-        return;
-    }
     socket->setParent(this);
-    m_sockets.append(socket);
+    text->setParent(socket);
+    m_closing.append({socket, text});
     // What the partner still sends is read and dropped: unread text here would make the final
     // close a reset, which can cost the partner text it has not read yet.
     connect(socket, &QTcpSocket::readyRead, socket,
             [socket] { socket->skip(socket->bytesAvailable()); });
-    connect(socket, &QTcpSocket::disconnected, this, [this, socket] { remove(socket); });
     auto *poll = new QTimer(socket);
     connect(poll, &QTimer::timeout, this, [this, socket] { check(socket); });
     poll->start(PollMilliseconds);
@@ -57,15 +39,37 @@ void ClosingConnections::add(QTcpSocket *socket)
     check(socket);
 }
 
+qsizetype ClosingConnections::find(QTcpSocket *socket) const
+{
+    for (qsizetype i = 0; i < m_closing.size(); ++i) {
+        if (m_closing[i].socket == socket)
+            return i;
+    }
+    return -1;
+}
+
 void ClosingConnections::check(QTcpSocket *socket)
 {
-    if (socket->state() == QAbstractSocket::ConnectedState && unacknowledged(socket) == 0)
+    const qsizetype at = find(socket);
+    if (at < 0)
+        return;
+    OutgoingText *text = m_closing[at].text;
+    if (text->undelivered() == 0) {
+        text->finish();
         socket->disconnectFromHost();
+        remove(socket);
+    } else if (text->hasFailed()) {
+        giveUp(socket);
+    }
 }
 
 void ClosingConnections::giveUp(QTcpSocket *socket)
 {
-    const qint64 bytes = unacknowledged(socket);
+    const qsizetype at = find(socket);
+    if (at < 0)
+        return;
+    const qint64 bytes = m_closing[at].text->undelivered();
+    m_closing[at].text->abandon();
     socket->abort();
     if (bytes > 0)
         Q_EMIT undelivered(bytes);
@@ -74,10 +78,12 @@ void ClosingConnections::giveUp(QTcpSocket *socket)
 
 void ClosingConnections::remove(QTcpSocket *socket)
 {
-    if (!m_sockets.removeOne(socket))
+    const qsizetype at = find(socket);
+    if (at < 0)
         return;
+    m_closing.removeAt(at);
     socket->disconnect(this);
     socket->deleteLater();
-    if (m_sockets.isEmpty())
+    if (m_closing.isEmpty())
         Q_EMIT allClosed();
 }

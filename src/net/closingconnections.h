@@ -4,12 +4,13 @@
 #include <QList>
 #include <QObject>
 
+class OutgoingText;
 class QTcpSocket;
 
-// Connections that have been closed here but may still hold text the partner has not taken.
-// Each one stays open until the partner's side has acknowledged every byte written to it, then
-// ends with an orderly close; one whose partner stops taking text is dropped when the linger
-// time runs out, and the bytes it could not deliver are reported.
+// Connections that have ended here, or been ended by the partner, but may still hold text the
+// partner has not taken. Each one stays open until the partner has acknowledged every byte sent,
+// then ends with an orderly close; one whose partner stops taking text, or resets, is dropped
+// (when the linger time runs out, or at once), and the bytes it could not deliver are reported.
 class ClosingConnections : public QObject
 {
     Q_OBJECT
@@ -18,13 +19,14 @@ public:
     explicit ClosingConnections(QObject *parent = nullptr);
     ~ClosingConnections() override;
 
-    // Takes the socket over; it must no longer be connected to anything else.
-    void add(QTcpSocket *socket);
-    bool isEmpty() const { return m_sockets.isEmpty(); }
+    // Takes the socket and its outgoing text over; they must no longer be connected to anything
+    // else.
+    void add(QTcpSocket *socket, OutgoingText *text);
+    bool isEmpty() const { return m_closing.isEmpty(); }
     void setLingerTime(int milliseconds) { m_lingerMs = milliseconds; }
 
 Q_SIGNALS:
-    // The linger time ran out with this many bytes not delivered.
+    // A connection ended with this many bytes not delivered.
     void undelivered(qint64 bytes);
     // The last closing connection has ended.
     void allClosed();
@@ -33,7 +35,13 @@ private:
     void check(QTcpSocket *socket);
     void giveUp(QTcpSocket *socket);
     void remove(QTcpSocket *socket);
+    qsizetype find(QTcpSocket *socket) const;
 
-    QList<QTcpSocket *> m_sockets;
+    struct Closing
+    {
+        QTcpSocket *socket;
+        OutgoingText *text;
+    };
+    QList<Closing> m_closing;
     int m_lingerMs = 30000;
 };

@@ -3,6 +3,8 @@
 
 #include "closingconnections.h"
 #include "localaddress.h"
+#include "outgoingtext.h"
+#include "tcpsystem.h"
 
 #include <QHostAddress>
 #include <QTcpServer>
@@ -140,8 +142,7 @@ bool Winsock::Connect(const QString &host, const QString &port)
     adoptConnection(socket);
     connect(socket, &QTcpSocket::connected, this, [this, socket] {
         m_connectTimer->stop();
-        m_wasConnected = true;
-        socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+        startConversation(socket);
     });
     m_failed = false;
     m_connectTimer->start(m_connectTimeoutMs);
@@ -173,9 +174,8 @@ bool Winsock::Accept(int requestId)
     }
     finishConnection();  // a connection that failed earlier
     adoptConnection(socket);
-    socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+    startConversation(socket);
     m_failed = false;
-    m_wasConnected = true;
     // Text the caller sent while the user was deciding is handed over from a fresh turn of the
     // event loop, after the caller of Accept() has finished its own work.
     if (socket->bytesAvailable() > 0 || socket->state() != QAbstractSocket::ConnectedState)
@@ -187,12 +187,10 @@ bool Winsock::SendData(const QString &text)
 {
     if (State() != sckConnected)
         return fail({SocketFailure::NotConnected});
-    const QByteArray bytes = text.toUtf8();
-    if (m_socket->write(bytes) != bytes.size())
-        return fail({SocketFailure::SendFailed, 0, {}, m_socket->errorString()});
-    // Hand the text to the network now rather than on a later turn of the event loop, after
-    // the window has been redrawn.
-    m_socket->flush();
+    // Handed to the network now, not on a later turn of the event loop after the window has
+    // been redrawn.
+    if (!m_text || !m_text->send(text.toUtf8()))
+        return fail({SocketFailure::SendFailed, 0, {}, tr("the connection has failed")});
     return true;
 }
 
@@ -233,13 +231,24 @@ void Winsock::Close()
     m_incoming.reset();
     m_failed = false;
     m_wasConnected = false;
+    m_lostReason.clear();
     if (!m_socket)
         return;
     QTcpSocket *socket = m_socket;
     m_socket = nullptr;
     socket->disconnect(this);
-    // Text already written reaches the partner before the connection ends.
-    m_closing->add(socket);
+    // Text already sent reaches the partner before the connection ends.
+    if (m_text)
+        m_closing->add(socket, std::exchange(m_text, nullptr));
+    else
+        discard(socket);
+}
+
+void Winsock::startConversation(QTcpSocket *socket)
+{
+    m_wasConnected = true;
+    TcpSystem::keepAlive(socket->socketDescriptor(), m_liveness);
+    m_text = new OutgoingText(socket->socketDescriptor(), this);
 }
 
 void Winsock::takeIncomingConnections()
@@ -300,8 +309,32 @@ void Winsock::readArrivedData()
         // More than one slice waits: hand it over in the next turn, so the window stays live.
         readInNextTurn();
     } else if (ended) {
-        finishConnection();
+        endConversation();
     }
+}
+
+// The connection's socket has ended: the partner closed its side of the stream, reset the
+// connection, or stopped answering. Text on its way to the partner keeps going after a close;
+// a failed connection says what it could not deliver.
+void Winsock::endConversation()
+{
+    OutgoingText *text = std::exchange(m_text, nullptr);
+    const bool failed = text && text->hasFailed();
+    const qint64 undelivered = text ? text->undelivered() : 0;
+    if (text && !failed && undelivered > 0) {
+        QTcpSocket *socket = m_socket;
+        m_socket = nullptr;
+        socket->disconnect(this);
+        m_closing->add(socket, text);
+        return;
+    }
+    delete text;
+    finishConnection();
+    if (!m_lostReason.isEmpty() || (failed && undelivered > 0)) {
+        m_failed = true;
+        reportLater({SocketFailure::ConnectionLost, undelivered, {}, m_lostReason});
+    }
+    m_lostReason.clear();
 }
 
 // A connection the partner has ended may still hold text that waits for its turn to be handed
@@ -313,7 +346,7 @@ void Winsock::handOverTheRest()
     const QByteArray rest = m_socket->readAll();
     m_incoming.add(rest);
     const bool textWaits = m_incoming.end();
-    finishConnection();
+    endConversation();
     if (textWaits)
         Q_EMIT DataArrival(rest.size());
 }
@@ -345,11 +378,15 @@ void Winsock::noteSocketError(QTcpSocket *socket)
     // The partner closing its side is the normal end of a conversation, not a failure.
     if (error == QAbstractSocket::RemoteHostClosedError)
         return;
+    if (m_wasConnected) {
+        // Reported once the connection has handed over what arrived before the failure.
+        m_lostReason = socket->errorString();
+        if (!m_readScheduled)
+            readInNextTurn();
+        return;
+    }
     m_failed = true;
-    if (m_wasConnected)
-        reportLater({SocketFailure::ConnectionLost, 0, {}, socket->errorString()});
-    else
-        reportLater(failureOf(error, socket->errorString()));
+    reportLater(failureOf(error, socket->errorString()));
 }
 
 void Winsock::reportLater(const SocketFailure &failure)

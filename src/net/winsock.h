@@ -11,8 +11,10 @@
 
 #include "incomingtext.h"
 #include "socketfailure.h"
+#include "tcpsystem.h"
 
 class ClosingConnections;
+class OutgoingText;
 class QTcpServer;
 class QTcpSocket;
 class QTimer;
@@ -79,6 +81,8 @@ public:
     void setConnectTimeout(int milliseconds) { m_connectTimeoutMs = milliseconds; }
     // How long a closed connection may take to deliver what was written to it.
     void setLingerTime(int milliseconds);
+    // How a connection notices a partner that has gone; applied to each new connection.
+    void setLiveness(const TcpSystem::Liveness &liveness) { m_liveness = liveness; }
 
     // Largest slice of received bytes decoded and handed over in one turn of the event loop.
     static constexpr qint64 ReadSliceBytes = 1024 * 1024;
@@ -98,6 +102,8 @@ private:
     void readArrivedData();
     void readInNextTurn();
     void handOverTheRest();
+    void startConversation(QTcpSocket *socket);
+    void endConversation();
     void finishConnection();
     void reportLater(const SocketFailure &failure);
     // Turns an error of the connection's socket into a report, or into nothing at a normal end.
@@ -111,6 +117,9 @@ private:
     QPointer<QTcpSocket> m_socket;
     QTimer *m_connectTimer = nullptr;
     ClosingConnections *m_closing = nullptr;
+    OutgoingText *m_text = nullptr;  // what is sent on the current connection
+    TcpSystem::Liveness m_liveness;
+    QString m_lostReason;  // why the current connection failed, once it has
     QHash<int, QTcpSocket *> m_pending;
     IncomingText m_incoming;
     QByteArray m_readBuffer;
