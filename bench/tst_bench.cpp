@@ -101,7 +101,7 @@ struct Window : QObject
     Window()
     {
         list->viewport()->installEventFilter(this);
-        (new Lifecycle(form, 0, [] {}))->load();
+        (new Lifecycle(form, 0, [](int) {}))->load();
         form.show();
         if (!QTest::qWaitForWindowExposed(&form))
             qWarning("the window was not shown");

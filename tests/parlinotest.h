@@ -38,7 +38,10 @@ struct ChatWindow
         auto scripted = std::make_unique<ScriptedPrompter>();
         prompter = scripted.get();
         window = std::make_unique<frmMain>(std::move(scripted));
-        (new Lifecycle(*window, listenPort, [this] { ++exits; }))->load();
+        (new Lifecycle(*window, listenPort, [this](int status) {
+            ++exits;
+            exitStatus = status;
+        }))->load();
     }
 
     int port() const { return window->socket().LocalPort(); }
@@ -62,6 +65,7 @@ struct ChatWindow
     std::unique_ptr<frmMain> window;
     ScriptedPrompter *prompter = nullptr;
     int exits = 0;
+    int exitStatus = -1;
 };
 
 // A raw socket calling the window, as netcat or telnet would.

@@ -72,12 +72,15 @@ void tst_E2e::ending_deliversWhatWasSent_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("partnerReads");
-    for (const char *how : {"Disconnect", "close box", "File, Exit"}) {
+    for (const char *how : {"Disconnect", "close box", "File, Exit", "partner half-closes"}) {
         QTest::addRow("%s, partner reads later", how) << QString::fromLatin1(how) << true;
         QTest::addRow("%s, partner never reads", how) << QString::fromLatin1(how) << false;
     }
+    QTest::newRow("partner resets") << u"partner resets"_s << false;
 }
 
+// However a conversation ends, text shown as sent reaches the partner, or the user is told how
+// much did not: in the list, or in the exit status once the window has gone.
 void tst_E2e::ending_deliversWhatWasSent()
 {
     QFETCH(QString, how);
@@ -93,17 +96,28 @@ void tst_E2e::ending_deliversWhatWasSent()
     }
     QSignalSpy unloading(a.window.get(), &frmMain::unloading);
     a.window->show();
-    if (how == u"Disconnect")
+    const int fd = int(peer->socketDescriptor());
+    if (how == u"Disconnect") {
         a.window->cmdDissconnect->click();
-    else if (how == u"close box")
+    } else if (how == u"close box") {
         a.window->close();
-    else
+    } else if (how == u"File, Exit") {
         a.window->mnuFileExit->trigger();
-    const bool ends = how != u"Disconnect";
+    } else if (how == u"partner half-closes") {
+        ::shutdown(fd, SHUT_WR);
+        QTRY_VERIFY(!a.connected());
+        say(a, u"Ann"_s, u"too late"_s);
+        QCOMPARE(a.prompter->errors.takeFirst(), NotConnected);
+    } else {
+        const linger abortive{1, 0};
+        ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
+        peer->abort();
+    }
+    const bool ends = how == u"close box" || how == u"File, Exit";
     QCOMPARE(a.window->isVisible(), !ends);
     // File, Exit skips the unload step; Disconnect listens again.
     QCOMPARE(unloading.count(), how == u"close box" ? 1 : 0);
-    if (!ends)
+    if (how == u"Disconnect")
         QCOMPARE(a.lines().mid(6), (QStringList{u"Disconnected"_s, a.listenLine()}));
     QCOMPARE(a.exits, 0);  // not while the partner has text to take
     QByteArray got;
@@ -113,8 +127,14 @@ void tst_E2e::ending_deliversWhatWasSent()
     }
     QCOMPARE(got, partnerReads ? sent : QByteArray());
     QTRY_COMPARE(a.exits, ends ? 1 : 0);
+    if (ends)
+        QCOMPARE(a.exitStatus, partnerReads ? 0 : 1);
+    else if (partnerReads)
+        QTRY_VERIFY(!a.window->socket().isDelivering());
+    else
+        QTRY_VERIFY(a.lines().constLast().contains(u"were not delivered"_s));
     if (!ends)
-        QTRY_COMPARE(a.lines().constLast().contains(u"were not delivered"_s), !partnerReads);
+        QCOMPARE(a.lines().filter(u"not delivered"_s).size(), partnerReads ? 0 : 1);
     QVERIFY(a.prompter->errors.isEmpty());
 }
 

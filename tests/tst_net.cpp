@@ -5,7 +5,10 @@
 #include "parlinotest.h"
 #include "utf8chunkdecoder.h"
 
+#include <QProcess>
 #include <QSignalSpy>
+
+#include <sched.h>
 #include <QStringDecoder>
 
 class tst_Net : public QObject
@@ -20,6 +23,8 @@ private Q_SLOTS:
     void localAddress_isOneAPartnerCanReach();
     void connectFailures_areReportedLater_data();
     void connectFailures_areReportedLater();
+    void vanishedPartner_isNoticed_data();
+    void vanishedPartner_isNoticed();
 };
 
 void tst_Net::decoder_anyThreePieces_matchOneShot_data()
@@ -110,6 +115,63 @@ void tst_Net::connectFailures_areReportedLater()
     QCOMPARE(reports.count(), 1);
     QCOMPARE(int(reports[0][0].value<SocketFailure>().code), failure);
     QCOMPARE(socket.State(), Winsock::sckError);
+}
+
+namespace {
+
+bool run(const QString &command)
+{
+    return QProcess::execute(u"sh"_s, {u"-c"_s, command}) == 0;
+}
+
+}  // namespace
+
+void tst_Net::vanishedPartner_isNoticed_data()
+{
+    QTest::addColumn<bool>("textWaits");
+    QTest::newRow("idle") << false;
+    QTest::newRow("text waiting") << true;
+}
+
+// A partner on a network of the test's own, behind a link that then goes down, as when its
+// machine is switched off: keep-alive probes, or the timeout for unacknowledged text, end the
+// connection, with how much was not delivered.
+void tst_Net::vanishedPartner_isNoticed()
+{
+    QFETCH(bool, textWaits);
+    QVERIFY2(::unshare(CLONE_NEWNET) == 0, "needs root: a network namespace of the test's own");
+    const QString far = u"parlino-far-%1"_s.arg(QCoreApplication::applicationPid());
+    QVERIFY(
+        run(u"ip link set lo up && ip netns add %1 && "
+            "ip link add v0 type veth peer name v1 netns %1 && "
+            "ip addr add 10.198.0.1/30 dev v0 && ip link set v0 up && "
+            "ip -n %1 addr add 10.198.0.2/30 dev v1 && ip -n %1 link set v1 up"_s.arg(far)));
+    const auto cleanup =
+        qScopeGuard([&] { run(u"ip netns pids %1 | xargs -r kill; ip netns del %1"_s.arg(far)); });
+    Winsock socket;
+    socket.setLiveness({1, 1, 2, 2000});
+    socket.setLocalPort(0);
+    QVERIFY(socket.Listen());
+    connect(&socket, &Winsock::ConnectionRequest, &socket, [&](int id) {
+        socket.Close();
+        socket.Accept(id);
+    });
+    QProcess partner;
+    partner.start(u"ip"_s,
+                  {u"netns"_s, u"exec"_s, far, u"bash"_s, u"-c"_s,
+                   u"exec 3<>/dev/tcp/10.198.0.1/%1 && read -u 0"_s.arg(socket.LocalPort())});
+    QTRY_COMPARE(socket.State(), Winsock::sckConnected);
+    QSignalSpy lost(&socket, &Winsock::errorOccurred);
+    QVERIFY(run(u"ip -n %1 link set v1 down"_s.arg(far)));
+    if (textWaits)
+        QVERIFY(socket.SendData(u"are you there?"_s));
+    QVERIFY(lost.wait(20000));
+    const auto failure = lost[0][0].value<SocketFailure>();
+    QCOMPARE(failure.code, SocketFailure::ConnectionLost);
+    QCOMPARE(failure.number, textWaits ? 14 : 0);
+    QVERIFY(socket.State() != Winsock::sckConnected);
+    partner.kill();
+    partner.waitForFinished();
 }
 
 QTEST_MAIN(tst_Net)

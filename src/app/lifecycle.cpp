@@ -8,13 +8,14 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 Lifecycle::Lifecycle(frmMain &window, std::optional<int> listenPort, ExitFunction exitNow)
     : QObject(&window),
       m_window(window),
       m_listenPort(listenPort),
-      m_exitNow(exitNow ? std::move(exitNow) : [] { QCoreApplication::exit(0); })
+      m_exitNow(exitNow ? std::move(exitNow) : [](int status) { QCoreApplication::exit(status); })
 {
     connect(&window, &frmMain::unloading, this, &Lifecycle::unload);
     connect(&window, &frmMain::exitChosen, this, &Lifecycle::exit);
@@ -57,13 +58,12 @@ void Lifecycle::endWhenDelivered()
         return;
     Winsock &socket = m_window.socket();
     if (!socket.isDelivering())
-        return m_exitNow();
-    connect(&socket, &Winsock::undelivered, this, [](qint64 bytes) {
+        return m_exitNow(EXIT_SUCCESS);
+    connect(&socket, &Winsock::undelivered, this, [this](qint64 bytes) {
         // The window is gone, so there is nowhere else to say it.
-        std::fprintf(stderr,
-                     "parlino: %lld bytes sent to the partner were not delivered: the partner "
-                     "stopped taking text.\n",
-                     static_cast<long long>(bytes));
+        std::fprintf(stderr, "parlino: %s\n", qUtf8Printable(FailureSentences::undelivered(bytes)));
+        m_textLost = true;
     });
-    connect(&socket, &Winsock::deliveryFinished, this, [this] { m_exitNow(); });
+    connect(&socket, &Winsock::deliveryFinished, this,
+            [this] { m_exitNow(m_textLost ? EXIT_FAILURE : EXIT_SUCCESS); });
 }

@@ -13,7 +13,8 @@ class Lifecycle : public QObject
     Q_OBJECT
 
 public:
-    using ExitFunction = std::function<void()>;
+    // Ends the program with an exit status: 0, or 1 when text sent was not delivered.
+    using ExitFunction = std::function<void(int status)>;
 
     // listenPort replaces the Local Port box's number for the socket only (tests listen on 0).
     // exitNow ends the program; by default it leaves the application's event loop.
@@ -34,4 +35,5 @@ private:
     std::optional<int> m_listenPort;
     ExitFunction m_exitNow;
     bool m_ending = false;
+    bool m_textLost = false;
 };
