@@ -29,9 +29,12 @@ class QTimer;
 //   Close() and then Accept(id): Connected.
 // - Closed, then Connect(): ResolvingHost, Connecting, Connected.
 // - Connected, then the partner closes or resets, or Close(): Closed; Error after a failure.
-// Close() lets a connection deliver what was written to it: it stays open in the background
-// until the partner has acknowledged every byte, for the linger time at most; isDelivering()
-// says whether any is still open, and undelivered() reports the bytes of one that ran out.
+// Close(), and the partner's end of its stream, let a connection deliver what was sent on it: it
+// stays open in the background until the partner has acknowledged every byte, for the linger
+// time at most; isDelivering() says whether any is still open, and undelivered() reports the
+// bytes of one that ran out or was reset. Keep-alive probes and a timeout for unacknowledged
+// text notice a partner that has vanished; a connection that fails while connected is reported
+// by errorOccurred as ConnectionLost, with the bytes it could not deliver.
 // Only one connection exists at a time. Callers that arrive while a request is being decided, or
 // while the socket is not listening, are closed at once. A request that has not been accepted
 // when the ConnectionRequest handlers return is closed, so the caller sees its connection end.
