@@ -2,6 +2,22 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>%1 Try &apos;parlino --help&apos;.</source>
+        <extracomment>%1 is what was wrong, for example &quot;Unknown option &apos;bogus&apos;.&quot;</extracomment>
+        <translation>%1 Siehe „parlino --help“.</translation>
+    </message>
+    <message>
+        <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
+        <translation>Ein Text-Chat zwischen zwei Computern über eine direkte TCP-Verbindung, ohne Server dazwischen. Parlino wartet an TCP-Port 1981 auf Verbindungen und fragt seinen Benutzer, bevor es eine Verbindungsanfrage annimmt; jede Seite kann sich mit der Adresse der anderen verbinden. Qts eigene Optionen (-platform, -style, -display, ...) werden ebenfalls angenommen.</translation>
+    </message>
+</context>
+<context>
     <name>Commfunctions</name>
     <message>
         <source>Listening to port %1 for new connection requests.</source>
@@ -57,10 +73,6 @@ Von %1</translation>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
         <translation>Der Partner hat mehr Text gesendet, als ein Gespräch fassen kann (%1 MiB), daher wurde die Verbindung getrennt. Alles bisher Angezeigte bleibt in der Liste.</translation>
     </message>
-    <message>
-        <source>%1 bytes sent to the partner were not delivered: the partner stopped taking text before the connection ended.</source>
-        <translation>%1 an den Partner gesendete Bytes wurden nicht zugestellt: Der Partner hat vor dem Ende der Verbindung keinen Text mehr angenommen.</translation>
-    </message>
 </context>
 <context>
     <name>ConversationList</name>
@@ -110,11 +122,6 @@ Von %1</translation>
         <translation>Der Text konnte nicht gesendet werden: Es besteht keine Verbindung.</translation>
     </message>
     <message>
-        <source>The text could not be sent: %1.</source>
-        <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation>Der Text konnte nicht gesendet werden: %1.</translation>
-    </message>
-    <message>
         <source>The connection was refused: nothing is listening at that address and port.</source>
         <translation>Die Verbindung wurde abgelehnt: An dieser Adresse und diesem Port wartet niemand auf Verbindungen.</translation>
     </message>
@@ -142,7 +149,7 @@ Von %1</translation>
     </message>
     <message>
         <source>The connection to the partner was lost: %1.</source>
-        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <extracomment>%1 is the system&apos;s reason, for example &quot;Connection timed out&quot;.</extracomment>
         <translation>Die Verbindung zum Partner ist abgebrochen: %1.</translation>
     </message>
     <message>
@@ -169,6 +176,32 @@ Von %1</translation>
     <message>
         <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
         <translation>Die Verbindung ist mit etwas anderem beschäftigt, daher wurde die Anfrage nicht angenommen. Parlino wartet jetzt auf keine Verbindungen; mit „Warten“ wartet es auf eine neue Anfrage.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The partner reset the connection. %n byte(s) sent to the partner were not delivered.</source>
+        <translation>
+            <numerusform>Der Partner hat die Verbindung zurückgesetzt. %n an den Partner gesendetes Byte wurde nicht zugestellt.</numerusform>
+            <numerusform>Der Partner hat die Verbindung zurückgesetzt. %n an den Partner gesendete Bytes wurden nicht zugestellt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The connection to the partner was lost: %1. %n byte(s) sent to the partner were not delivered.</source>
+        <extracomment>%1 is the system&apos;s reason, for example &quot;Connection timed out&quot;.</extracomment>
+        <translation>
+            <numerusform>Die Verbindung zum Partner ist abgebrochen: %1. %n an den Partner gesendetes Byte wurde nicht zugestellt.</numerusform>
+            <numerusform>Die Verbindung zum Partner ist abgebrochen: %1. %n an den Partner gesendete Bytes wurden nicht zugestellt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n byte(s) sent to the partner were not delivered: the partner stopped taking text before the connection ended.</source>
+        <translation>
+            <numerusform>%n an den Partner gesendetes Byte wurde nicht zugestellt: Der Partner hat vor dem Ende der Verbindung keinen Text mehr angenommen.</numerusform>
+            <numerusform>%n an den Partner gesendete Bytes wurden nicht zugestellt: Der Partner hat vor dem Ende der Verbindung keinen Text mehr angenommen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The text could not be sent: the connection to the partner has failed.</source>
+        <translation>Der Text konnte nicht gesendet werden: Die Verbindung zum Partner ist fehlgeschlagen.</translation>
     </message>
 </context>
 <context>

@@ -45,11 +45,6 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
-        "A text chat between two computers over one direct TCP connection, with no server in "
-        "between. Parlino listens on TCP port 1981 and asks its user before it accepts a "
-        "connection request; either side can connect to the other's address. Qt's own options "
-        "(-platform, -style, -display, ...) are accepted too."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     for (const QString &name : QString::fromLatin1(QtOptionsWithValue).split(u' ')) {
@@ -65,18 +60,32 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
-        const QString error = parser.errorText().isEmpty()
-                                  ? QStringLiteral("Unexpected argument '%1'.")
-                                        .arg(parser.positionalArguments().constFirst())
-                                  : parser.errorText();
-        std::fprintf(stderr, "parlino: %s Try 'parlino --help'.\n", qUtf8Printable(error));
+    const bool wrong = !parser.parse(arguments) || !parser.positionalArguments().isEmpty();
+    if (!wrong && !parser.isSet(help) && !parser.isSet(version) &&
+        !parser.isSet(QStringLiteral("help-all")))
+        return std::nullopt;
+    // Answering in the user's language needs an application object, but not a graphical one.
+    QCoreApplication app(argc, argv);
+    installTranslations(QLocale());
+    if (wrong) {
+        const QString error =
+            parser.errorText().isEmpty()
+                ? QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                      .arg(parser.positionalArguments().constFirst())
+                : parser.errorText();
+        //: %1 is what was wrong, for example "Unknown option 'bogus'."
+        std::fprintf(
+            stderr, "parlino: %s\n",
+            qUtf8Printable(
+                QCoreApplication::translate("CommandLine", "%1 Try 'parlino --help'.").arg(error)));
         return UsageError;
     }
-    if (!parser.isSet(help) && !parser.isSet(version) && !parser.isSet(QStringLiteral("help-all")))
-        return std::nullopt;
-    // Printing the help needs an application object, but not a graphical one.
-    QCoreApplication app(argc, argv);
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "A text chat between two computers over one direct TCP connection, with no server in "
+        "between. Parlino listens on TCP port 1981 and asks its user before it accepts a "
+        "connection request; either side can connect to the other's address. Qt's own options "
+        "(-platform, -style, -display, ...) are accepted too."));
     parser.process(app);  // prints and exits
     return EXIT_SUCCESS;
 }

@@ -33,8 +33,7 @@ QString FailureSentences::of(const SocketFailure &failure)
         case SocketFailure::NotConnected:
             return tr("The text could not be sent: there is no connection.");
         case SocketFailure::SendFailed:
-            //: %1 is the system's reason.
-            return tr("The text could not be sent: %1.").arg(failure.detail);
+            return tr("The text could not be sent: the connection to the partner has failed.");
         case SocketFailure::Refused:
             return tr(
                 "The connection was refused: nothing is listening at that address and "

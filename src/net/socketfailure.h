@@ -20,7 +20,7 @@ struct SocketFailure
         NoSuchRequest,    // number: the request id
         CallerGaveUp,     // the caller left before its request was accepted
         NotConnected,     // text was to be sent with no connection
-        SendFailed,       // detail: the system's reason
+        SendFailed,       // the connection failed under the text
         Refused,          // nothing listens at the address and port
         HostNotFound,
         LookupTimedOut,  // the name server did not answer in time

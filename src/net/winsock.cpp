@@ -190,7 +190,7 @@ bool Winsock::SendData(const QString &text)
     // Handed to the network now, not on a later turn of the event loop after the window has
     // been redrawn.
     if (!m_text || !m_text->send(text.toUtf8()))
-        return fail({SocketFailure::SendFailed, 0, {}, tr("the connection has failed")});
+        return fail({SocketFailure::SendFailed});
     return true;
 }
 
