@@ -412,6 +412,29 @@ class tst_Bench : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // 5: memory for each entry of one byte, the smallest arrival there is, against the bytes kept
+    // in one buffer. First, and the list before its baseline, so that no memory freed earlier is
+    // taken again unseen.
+    void oneByteEntry_data()
+    {
+        QTest::addColumn<bool>("list");
+        QTest::newRow("parlino") << true;
+        QTest::newRow("text") << false;
+    }
+    void oneByteEntry()
+    {
+        QFETCH(bool, list);
+        constexpr int Entries = 10000000;
+        Window window;
+        QByteArray text;
+        malloc_trim(0);
+        const double before = residentMiB();
+        for (int i = 0; i < Entries; ++i)
+            list ? void(window.list->appendUtf8("z")) : void(text.append('z'));
+        QCoreApplication::processEvents();
+        QTest::setBenchmarkResult((residentMiB() - before) * MiB / Entries, QTest::BytesAllocated);
+    }
+
     // 2: one-way latency of a line, in ms.
     void latency_data()
     {
@@ -472,7 +495,8 @@ private Q_SLOTS:
     {
         QFETCH(int, before);
         Window window;
-        for (int i = 0; i < before; ++i) window.list->append(shortLine(i));
+        for (int i = 0; i < before; ++i)
+            window.list->append(shortLine(i), ConversationList::Origin::Sent);
         QTest::qWait(30);
         const std::clock_t start = std::clock();  // what the work costs, whatever the waits
         for (int i = 0; i < Batch; ++i) QVERIFY(window.appendDrawn(shortLine(before + i).toUtf8()));
@@ -482,7 +506,8 @@ private Q_SLOTS:
     void repaintLongConversation()
     {
         Window window;
-        for (int i = 0; i < LongConversation; ++i) window.list->append(shortLine(i));
+        for (int i = 0; i < LongConversation; ++i)
+            window.list->append(shortLine(i), ConversationList::Origin::Sent);
         window.list->scrollTo(window.list->model()->index(window.list->count() - 1, 0));
         QTest::qWait(30);
         QBENCHMARK

@@ -124,6 +124,7 @@ awk 'function f(x) { return sprintf(x >= 100 ? "%.0f" : x >= 10 ? "%.1f" : "%.2f
 4|Longest event-loop gap during that flood|raw read-and-discard|flood-discard_gap|flood-parlino_gap|value|1|ms|<=16
 5|Idle memory above the baseline|window with a label|memory-baseline|memory-parlino|excess|0.0009765625|MiB|<=3
 5|Memory per MiB of ASCII received|raw read-and-keep|flood-keep_memory|flood-parlino_memory|value|9.5367431640625e-07|MiB|<=1.15
+5|Memory per one-byte entry|the bytes in one buffer|oneByteEntry-text|oneByteEntry-parlino|value|1|bytes|
 6|100,000 entries: last 1,000 appends ÷ first 1,000|first 1,000|longConversation-first_1000|longConversation-last_1000|ratio|1|ms|<=1.5
 6|100,000 entries: repaint|–||repaintLongConversation-|value|1|ms|<=16
 7|1 MiB line: append|short line|appendEntry-short_line|appendEntry-1_MiB_line|value|1|ms|<=20

@@ -2,7 +2,6 @@
 #include "conversationlist.h"
 
 #include "conversationlistaccessible.h"
-#include "conversationmodel.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -42,9 +41,9 @@ ConversationList::ConversationList(QWidget *parent)
     setEditTriggers(NoEditTriggers);
 }
 
-void ConversationList::append(const QString &entry)
+void ConversationList::append(const QString &entry, Origin origin)
 {
-    m_entries->append(entry);
+    m_entries->append(entry, origin);
 }
 
 bool ConversationList::appendUtf8(QByteArrayView entry)

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "conversationmodel.h"
+
 #include <QAbstractItemView>
 
-class ConversationModel;
 class QTimer;
 
 // The conversation list: a single column of one-line rows, only ever added to at the end.
@@ -22,7 +23,10 @@ class ConversationList : public QAbstractItemView
 public:
     explicit ConversationList(QWidget *parent = nullptr);
 
-    void append(const QString &entry);
+    using Origin = ConversationModel::Origin;
+
+    // Adds a status line or a line the user sent; always kept.
+    void append(const QString &entry, Origin origin);
     // Adds received text, valid UTF-8; false, adding nothing, when the conversation is full.
     bool appendUtf8(QByteArrayView entry);
     int count() const;

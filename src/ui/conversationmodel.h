@@ -7,18 +7,30 @@
 #include <vector>
 
 // The entries of the conversation, in order: status lines, sent chat lines and received text,
-// each exactly as it was added. Entries are only ever added at the end.
+// each exactly as it was added, with where it came from. Entries are only ever added at the end.
 //
-// A conversation can hold a gigabyte of text in a million entries, and most of it is never
-// looked at again, so each entry is kept as the UTF-8 bytes of its text, packed one after the
-// other into large blocks, and decoded only when asked for: the beginning of a row when it is
-// drawn, the whole entry when it is copied or read out. Every entry costs 16 bytes beyond its
-// text. The text held has a limit, so that a partner cannot take all of the memory there is.
+// A conversation can hold a gigabyte of text in a hundred million entries, and most of it is
+// never looked at again. So the UTF-8 bytes of all entries are kept one after the other, in
+// blocks of 4 MiB that an entry may run across, and decoded only when asked for: the beginning of
+// a row when it is drawn, the whole entry when it is copied or read out. Each entry adds one
+// 64-bit word: where its text ends in the text of all entries run together (it starts where the
+// entry before it ends), with its origin in the two highest bits. The words are kept in chunks of
+// 65,536, so the index grows without ever being copied. Beyond its text an entry costs those
+// 8 bytes; beyond all entries there are only the unused ends of the last block and the last chunk.
+//
+// What is kept has a limit, so that a partner cannot take all of the memory there is: text and
+// words together. Received text that would pass it is refused. Status lines and the user's own
+// lines are few and come at the user's pace, so they are always kept, and count against the limit
+// like the rest.
 class ConversationModel : public QAbstractListModel
 {
     Q_OBJECT
 
 public:
+    // Where an entry comes from: the list draws and reads out each differently, so that a partner
+    // cannot pass text off as one of the others.
+    enum class Origin : quint8 { Status, Sent, Received };
+
     // Qt::DisplayRole gives what a row shows; this role gives the entry's exact text.
     static constexpr int EntryTextRole = Qt::UserRole;
     // Characters of an entry a row shows at most: more than the list's width holds, few enough
@@ -26,6 +38,8 @@ public:
     static constexpr qsizetype ShownCharacters = 512;
     // Characters of an entry its tooltip shows at most.
     static constexpr qsizetype ToolTipCharacters = 4000;
+    // Bytes the limit counts for each entry beyond its text.
+    static constexpr qint64 EntryBytes = sizeof(quint64);
 
     explicit ConversationModel(QObject *parent = nullptr);
     ~ConversationModel() override;
@@ -33,28 +47,36 @@ public:
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
-    void append(QStringView text);
-    // Adds text that is valid UTF-8; false, adding nothing, when it would pass the limit.
+    // Adds a status line or a line the user sent; always kept.
+    void append(QStringView text, Origin origin);
+    // Adds received text that is valid UTF-8; false, adding nothing, when it would pass the limit.
     bool appendUtf8(QByteArrayView text);
     QString entry(int row) const;
+    Origin origin(int row) const;
 
-    // Bytes of UTF-8 text the entries hold at most: a quarter of the memory, 1 GiB at most.
+    // Bytes the entries keep at most, text and words: a quarter of the memory, 1 GiB at most.
     qint64 textLimit() const { return m_textLimit; }
     void setTextLimit(qint64 bytes) { m_textLimit = bytes; }
 
 private:
-    struct Entry
-    {
-        const char *bytes;
-        qint64 size;
-    };
-    QByteArrayView bytesOf(int row) const;
-    const char *store(QByteArrayView text);
+    using Word = quint64;
+    static constexpr int OriginShift = 62;
+    static constexpr Word EndMask = (Word(1) << OriginShift) - 1;
+    static constexpr int ChunkShift = 16;
+    static constexpr int ChunkWords = 1 << ChunkShift;
 
-    std::vector<Entry> m_entries;
+    void add(QByteArrayView text, Origin origin);
+    Word word(int row) const;
+    qint64 end(int row) const { return row < 0 ? 0 : qint64(word(row) & EndMask); }
+    // The bytes from `from` up to `to` at most, as far as they lie in one block.
+    QByteArrayView piece(qint64 from, qint64 to) const;
+    // The first `bytes` of an entry at most; `scratch` holds them when they lie in two blocks.
+    QByteArrayView head(int row, qint64 bytes, QByteArray &scratch) const;
+    QString shownBeginning(int row, qsizetype characters) const;
+
+    std::vector<std::unique_ptr<Word[]>> m_words;
     std::vector<std::unique_ptr<char[]>> m_blocks;
-    char *m_block = nullptr;  // the block small entries go to
-    qint64 m_blockFree = 0;   // bytes left at its end
+    int m_count = 0;
     qint64 m_textBytes = 0;
     qint64 m_textLimit = 0;
 };

@@ -249,7 +249,7 @@ void frmMain::setBoxText(Box which, const QString &text)
 
 void frmMain::appendLine(const QString &line)
 {
-    List1->append(line);
+    List1->append(line, ConversationList::Origin::Status);
 }
 
 bool frmMain::appendReceived(const QByteArray &text)
