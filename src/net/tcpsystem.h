@@ -15,7 +15,7 @@ struct Liveness
     int idleSeconds = 10;
     int intervalSeconds = 5;
     int probes = 3;
-    int unacknowledgedTimeoutMs = 30000;
+    int unacknowledgedTimeoutMs = 25000;
 };
 
 void keepAlive(qintptr descriptor, const Liveness &liveness);
