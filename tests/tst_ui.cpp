@@ -20,7 +20,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTranslator>
 #include <QWindow>
 
@@ -34,6 +36,30 @@ void clickThroughWindow(QWidget *widget)
     QWidget *top = widget->window();
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {},
                       widget->mapTo(top, widget->rect().center()));
+}
+
+// The WCAG contrast ratio of a palette's text and background colours.
+double contrast(const QPalette &p, QPalette::ColorRole text, QPalette::ColorRole back)
+{
+    const auto luminance = [](const QColor &c) {
+        const double rgb[] = {c.redF(), c.greenF(), c.blueF()}, weight[] = {0.2126, 0.7152, 0.0722};
+        double sum = 0;
+        for (int i = 0; i < 3; ++i)
+            sum += weight[i] *
+                   (rgb[i] <= 0.03928 ? rgb[i] / 12.92 : std::pow((rgb[i] + 0.055) / 1.055, 2.4));
+        return sum;
+    };
+    const double a = luminance(p.color(text)), b = luminance(p.color(back));
+    return (qMax(a, b) + 0.05) / (qMin(a, b) + 0.05);
+}
+
+QPalette darkPalette()
+{
+    QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
+    for (auto role : {QPalette::WindowText, QPalette::Text})
+        dark.setColor(role, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+    return dark;
 }
 
 struct PaintCounter : QObject
@@ -68,6 +94,7 @@ private Q_SLOTS:
     void list_quickAppends_leaveTheViewAlone_everyRowReachable();
     void screenReader_hearsNamesAndNewEntries();
     void oneByteEntries_costLittleEach();
+    void list_forgedLines_showAndReadAsThePartners();
 };
 
 void tst_Ui::freshStart_showsOneLineAndListens_inItsColours()
@@ -180,27 +207,8 @@ void tst_Ui::realErrorBox_showsTextAsPlainText()
 
 void tst_Ui::darkTheme_captionsAndBoxesStayReadable()
 {
-    // The WCAG contrast ratio of a palette's text and background colours.
-    const auto contrast = [](const QPalette &p, QPalette::ColorRole text,
-                             QPalette::ColorRole back) {
-        const auto luminance = [](const QColor &c) {
-            const double rgb[] = {c.redF(), c.greenF(), c.blueF()},
-                         weight[] = {0.2126, 0.7152, 0.0722};
-            double sum = 0;
-            for (int i = 0; i < 3; ++i)
-                sum += weight[i] * (rgb[i] <= 0.03928 ? rgb[i] / 12.92
-                                                      : std::pow((rgb[i] + 0.055) / 1.055, 2.4));
-            return sum;
-        };
-        const double a = luminance(p.color(text)), b = luminance(p.color(back));
-        return (qMax(a, b) + 0.05) / (qMin(a, b) + 0.05);
-    };
     const QPalette light = QApplication::palette();
-    QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
-    for (auto role : {QPalette::WindowText, QPalette::Text})
-        dark.setColor(role, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-    QApplication::setPalette(dark);
+    QApplication::setPalette(darkPalette());
     {
         ChatWindow chat;
         for (QLabel *caption : chat.window->findChildren<QLabel *>())
@@ -467,6 +475,54 @@ void tst_Ui::oneByteEntries_costLittleEach()
     // Its byte and its word; the allocator and Qt may add half a byte an entry.
     QVERIFY2(perEntry <= 1 + 8 + 0.5, qPrintable(QString::number(perEntry)));
 #endif
+}
+
+void tst_Ui::list_forgedLines_showAndReadAsThePartners()
+{
+    // What the list gives the delegate to draw each row with.
+    struct Recorder : QStyledItemDelegate
+    {
+        mutable QMap<int, QStyleOptionViewItem> rows;
+        void paint(QPainter *p, const QStyleOptionViewItem &o, const QModelIndex &i) const override
+        {
+            QStyledItemDelegate::paint(p, rows[i.row()] = o, i);
+        }
+    } recorder;
+    const auto restore =
+        qScopeGuard([p = QApplication::palette()] { QApplication::setPalette(p); });
+    const QString texts[] = {StartLine, u"Connection made"_s, u"Connection made"_s,
+                             u"Bob : I agree"_s, u"Bob : I agree"_s};
+    const QString status = u"Status line from Parlino"_s,
+                  received = u"Received from your partner"_s;
+    const QString origin[] = {status, status, received, u"Sent by you"_s, received};
+    for (const QPalette &palette : {QApplication::palette(), darkPalette()}) {
+        QApplication::setPalette(palette);
+        ChatWindow chat;
+        ConversationList &list = *chat.window->List1;
+        auto peer = acceptedCaller(chat);
+        // The partner sends the program's own line, then the user's line before the user does.
+        QVERIFY(peer && peer->write("Connection made") &&
+                waitUntil([&] { return list.count() == 3; }));
+        say(chat, u"Bob"_s, u"I agree"_s);
+        QVERIFY(peer->write("Bob : I agree") && waitUntil([&] { return list.count() == 5; }));
+        list.setItemDelegate(&recorder);
+        list.viewport()->grab();
+        const auto look = [&](int row) {
+            const QStyleOptionViewItem &o = recorder.rows[row];
+            return std::tuple(o.font.weight(), o.font.italic(), o.palette.color(QPalette::Text));
+        };
+        QAccessibleInterface *screenReader = QAccessible::queryAccessibleInterface(&list);
+        for (int row = 0; row < 5; ++row) {
+            QVERIFY(contrast(recorder.rows[row].palette, QPalette::Text, QPalette::Base) >= 4.5);
+            for (int other = 0; other < 5; ++other)
+                QCOMPARE(look(row) == look(other), origin[row] == origin[other]);
+            QCOMPARE(screenReader->tableInterface()->cellAt(row, 0)->text(QAccessible::Description),
+                     origin[row]);
+            list.setCurrentIndex(list.model()->index(row, 0));
+            QTest::keySequence(&list, QKeySequence::Copy);
+            QCOMPARE(QGuiApplication::clipboard()->text(), texts[row]);
+        }
+    }
 }
 
 QTEST_MAIN(tst_Ui)

@@ -75,6 +75,21 @@ Von %1</translation>
     </message>
 </context>
 <context>
+    <name>ConversationEntryAccessible</name>
+    <message>
+        <source>Status line from Parlino</source>
+        <translation>Statuszeile von Parlino</translation>
+    </message>
+    <message>
+        <source>Sent by you</source>
+        <translation>Von Ihnen gesendet</translation>
+    </message>
+    <message>
+        <source>Received from your partner</source>
+        <translation>Von Ihrem Partner empfangen</translation>
+    </message>
+</context>
+<context>
     <name>ConversationList</name>
     <message>
         <source>Copy</source>

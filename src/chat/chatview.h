@@ -13,8 +13,10 @@ public:
 
     virtual QString boxText(Box box) const = 0;
     virtual void setBoxText(Box box, const QString &text) = 0;
-    // Adds one entry at the end of the conversation list, without scrolling or selecting.
+    // Add one entry at the end of the conversation list, without scrolling or selecting, each
+    // shown as what it is: a line of the program's own, or a chat line the user sent.
     virtual void appendLine(const QString &line) = 0;
+    virtual void appendSentLine(const QString &line) = 0;
     // Adds received text, valid UTF-8, as one entry; false, adding nothing, when the
     // conversation cannot hold any more text.
     virtual bool appendReceived(const QByteArray &text) = 0;

@@ -95,7 +95,7 @@ void Commfunctions::CommSend()
     const QString chatLine = displayName + QStringLiteral(" : ") + m_view.boxText(Box::Message);
     if (!m_socket.SendData(chatLine))
         return reportFailure();
-    m_view.appendLine(chatLine);
+    m_view.appendSentLine(chatLine);
     m_view.setBoxText(Box::Message, QString());
 }
 

@@ -23,9 +23,21 @@ QAccessibleInterface *ConversationEntryAccessible::parent() const
 
 QString ConversationEntryAccessible::text(QAccessible::Text type) const
 {
-    if (type != QAccessible::Name || !isValid())
+    if (!isValid())
         return {};
-    return m_list->model()->index(m_row, 0).data(Qt::AccessibleTextRole).toString();
+    if (type == QAccessible::Name)
+        return m_list->model()->index(m_row, 0).data(Qt::AccessibleTextRole).toString();
+    if (type != QAccessible::Description)
+        return {};
+    switch (m_list->origin(m_row)) {
+        case ConversationList::Origin::Status:
+            return tr("Status line from Parlino");
+        case ConversationList::Origin::Sent:
+            return tr("Sent by you");
+        case ConversationList::Origin::Received:
+            return tr("Received from your partner");
+    }
+    return {};
 }
 
 QRect ConversationEntryAccessible::rect() const

@@ -2,15 +2,19 @@
 #pragma once
 
 #include <QAccessibleInterface>
+#include <QCoreApplication>
 #include <QPointer>
 
 class ConversationList;
 
 // One entry of the conversation list, as assistive technologies see it: a cell of the list
-// whose text is the whole entry as the list shows it.
+// whose name is the whole entry as the list shows it, and whose description says where it
+// comes from, as the row's font and colour show it.
 class ConversationEntryAccessible : public QAccessibleInterface,
                                     public QAccessibleTableCellInterface
 {
+    Q_DECLARE_TR_FUNCTIONS(ConversationEntryAccessible)
+
 public:
     ConversationEntryAccessible(ConversationList *list, int row) : m_list(list), m_row(row) {}
 

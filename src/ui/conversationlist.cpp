@@ -12,10 +12,47 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 constexpr int FrameMilliseconds = 16;
+// The contrast of text to its background that WCAG asks for.
+constexpr double ReadableContrast = 4.5;
+
+// WCAG's relative luminance of an sRGB colour.
+double luminance(const QColor &colour)
+{
+    const auto linear = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The text colour moved towards the background, halfway at most, as far as it stays readable:
+// muted in a light theme and in a dark one alike. A palette with no contrast to spare keeps its
+// text colour.
+QColor muted(const QColor &text, const QColor &background)
+{
+    for (int percent = 50; percent > 0; percent -= 5) {
+        const auto towards = [&](int from, int to) {
+            return from + (to - from) * percent / 100;
+        };
+        const QColor mixed(towards(text.red(), background.red()),
+                           towards(text.green(), background.green()),
+                           towards(text.blue(), background.blue()));
+        if (contrast(mixed, background) >= ReadableContrast)
+            return mixed;
+    }
+    return text;
+}
 
 // Every row is as tall as a line that mixes the scripts a conversation often holds: characters
 // the list's font lacks come from fallback fonts that may stand taller, and no row may cut them.
@@ -71,6 +108,28 @@ QString ConversationList::entry(int row) const
     return m_entries->entry(row);
 }
 
+ConversationList::Origin ConversationList::origin(int row) const
+{
+    return m_entries->origin(row);
+}
+
+QStyleOptionViewItem ConversationList::styled(const QStyleOptionViewItem &option, Origin origin)
+{
+    QStyleOptionViewItem style = option;
+    if (origin == Origin::Status) {
+        style.font.setItalic(true);
+        QPalette &palette = style.palette;
+        palette.setColor(QPalette::Text,
+                         muted(palette.color(QPalette::Text), palette.color(QPalette::Base)));
+        palette.setColor(QPalette::HighlightedText, muted(palette.color(QPalette::HighlightedText),
+                                                          palette.color(QPalette::Highlight)));
+    } else if (origin == Origin::Sent) {
+        style.font.setBold(true);
+    }
+    style.fontMetrics = QFontMetrics(style.font);
+    return style;
+}
+
 QModelIndex ConversationList::indexOfRow(int row) const
 {
     return m_entries->index(row, 0);
@@ -84,8 +143,15 @@ int ConversationList::rowHeight() const
         initViewItemOption(&option);
         option.features |= QStyleOptionViewItem::HasDisplay;
         option.text = QString::fromUtf16(TallestLine);
-        m_rowHeight = std::max(
-            1, style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).height());
+        // Bold or italic faces may be taller: every row fits any of the three.
+        m_rowHeight = 1;
+        for (Origin origin : {Origin::Status, Origin::Sent, Origin::Received}) {
+            const QStyleOptionViewItem style = styled(option, origin);
+            m_rowHeight = std::max(
+                m_rowHeight, this->style()
+                                 ->sizeFromContents(QStyle::CT_ItemViewItem, &style, QSize(), this)
+                                 .height());
+        }
     }
     return m_rowHeight;
 }
@@ -228,8 +294,12 @@ void ConversationList::paintEvent(QPaintEvent *event)
     const bool focus = (hasFocus() || viewport()->hasFocus()) && current.isValid();
     if (state & QStyle::State_Enabled)
         option.palette.setCurrentColorGroup(QPalette::Normal);
+    const QStyleOptionViewItem styles[] = {styled(option, Origin::Status),
+                                           styled(option, Origin::Sent),
+                                           styled(option, Origin::Received)};
     for (int row = first; row <= last; ++row) {
         const QModelIndex index = indexOfRow(row);
+        option = styles[int(origin(row))];
         option.rect = rowsRect(row, row);
         option.state = state;
         if (selectionModel()->isSelected(index))

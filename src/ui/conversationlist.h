@@ -16,6 +16,11 @@ class QTimer;
 // length: the geometry is computed, never laid out. Each row shows the beginning of its entry
 // on one line, ending in an ellipsis when the entry goes on; copying (Ctrl+C) takes the whole
 // entry, exactly as it was added.
+//
+// A row shows where its entry comes from, so that a partner cannot pass its text off as the
+// program's or the user's: the program's status lines are in italic and a muted colour, the
+// user's own lines in bold, the partner's text plain. Every row is as high as the tallest of the
+// three.
 class ConversationList : public QAbstractItemView
 {
     Q_OBJECT
@@ -31,6 +36,7 @@ public:
     bool appendUtf8(QByteArrayView entry);
     int count() const;
     QString entry(int row) const;
+    Origin origin(int row) const;
     qint64 textLimit() const;
     void setTextLimit(qint64 bytes);
 
@@ -57,6 +63,8 @@ protected:
 
 private:
     void updateScrollBar();
+    // The font and colours that show where an entry comes from.
+    static QStyleOptionViewItem styled(const QStyleOptionViewItem &option, Origin origin);
     int rowHeight() const;
     // Whole rows the viewport shows.
     int rowsPerPage() const;

@@ -252,6 +252,11 @@ void frmMain::appendLine(const QString &line)
     List1->append(line, ConversationList::Origin::Status);
 }
 
+void frmMain::appendSentLine(const QString &line)
+{
+    List1->append(line, ConversationList::Origin::Sent);
+}
+
 bool frmMain::appendReceived(const QByteArray &text)
 {
     requestAttention();

@@ -33,6 +33,7 @@ public:
     QString boxText(Box box) const override;
     void setBoxText(Box box, const QString &text) override;
     void appendLine(const QString &line) override;
+    void appendSentLine(const QString &line) override;
     bool appendReceived(const QByteArray &text) override;
     qint64 textLimit() const override;
     void focusDisplayName() override;
