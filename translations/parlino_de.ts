@@ -234,6 +234,14 @@ Von %1</translation>
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Write RTL for a language written from right to left, LTR otherwise.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>

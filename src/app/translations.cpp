@@ -6,6 +6,15 @@
 #include <QLocale>
 #include <QTranslator>
 
+namespace {
+
+// Qt reads the layout direction from the translation: right-to-left languages mirror the window.
+//: Write RTL for a language written from right to left, LTR otherwise.
+[[maybe_unused]] const char *const LayoutDirection =
+    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
+}  // namespace
+
 bool installTranslations(const QLocale &locale)
 {
     // Compiled in from translations/parlino_<language>.ts.
