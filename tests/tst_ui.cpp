@@ -8,6 +8,7 @@
 #include "parlinotest.h"
 #include "translations.h"
 #include "twipslayout.h"
+#include "visibletext.h"
 
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
@@ -95,6 +96,8 @@ private Q_SLOTS:
     void screenReader_hearsNamesAndNewEntries();
     void oneByteEntries_costLittleEach();
     void list_forgedLines_showAndReadAsThePartners();
+    void list_charactersDrawnAsNothing_showByTheirCode_data();
+    void list_charactersDrawnAsNothing_showByTheirCode();
 };
 
 void tst_Ui::freshStart_showsOneLineAndListens_inItsColours()
@@ -523,6 +526,38 @@ void tst_Ui::list_forgedLines_showAndReadAsThePartners()
             QCOMPARE(QGuiApplication::clipboard()->text(), texts[row]);
         }
     }
+}
+
+void tst_Ui::list_charactersDrawnAsNothing_showByTheirCode_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("invisible") << u"a\u200Bb\u2060\u2061\u2062\u2063\u2064\u00AD\u034F\uFEFF"_s
+                               << u"a<U+200B>b<U+2060><U+2061><U+2062><U+2063><U+2064><U+00AD>"
+                                  "<U+034F><U+FEFF>"_s;
+    QTest::newRow("blank fillers")
+        << u"\u115F\u1160\u3164\uFFA0\u180E"_s << u"<U+115F><U+1160><U+3164><U+FFA0><U+180E>"_s;
+    QTest::newRow("outside the first plane")
+        << u"id\U000E0041\U0001D173\U0001BCA0"_s << u"id<U+E0041><U+1D173><U+1BCA0>"_s;
+    const QString flag =
+        u"\U0001F3F4\U000E0067\U000E0062\U000E0073\U000E0063\U000E0074\U000E007F"_s;
+    const QString emoji =
+        u"👨\u200D👩\u200D👧 ❤\uFE0F 🏳\uFE0F\u200D🌈 👩🏽\u200D💻 1\uFE0F\u20E3 "_s +
+        flag;
+    QTest::newRow("emoji sequences") << emoji << emoji;
+    const QString joined = u"می\u200Cخواهم क्\u200Dष 葛\U000E0100 ᠠ\u180B"_s;
+    QTest::newRow("scripts that join and select") << joined << joined;
+    QTest::newRow("where nothing needs them")
+        << u"🙂\u200D a\u200Db\u200C a\uFE0F 🙂\uFE0F\uFE0F 🏴\U000E0067\U000E0062 ب\u200C\u200Cت"_s
+        << u"🙂<U+200D> a<U+200D>b<U+200C> a<U+FE0F> 🙂\uFE0F<U+FE0F> 🏴<U+E0067><U+E0062> "
+           u"ب<U+200C><U+200C>ت"_s;
+}
+
+void tst_Ui::list_charactersDrawnAsNothing_showByTheirCode()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(VisibleText::of(text), shown);
 }
 
 QTEST_MAIN(tst_Ui)

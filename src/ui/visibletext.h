@@ -6,9 +6,10 @@
 
 // Text as the conversation list shows it and reads it out: on one line, and with nothing a
 // partner sends able to hide or disguise what is there. Line breaks and tabs show as spaces;
-// other control characters in caret notation (^@ for NUL, ^[ for Esc, ^? for Delete), C1
-// controls and the characters that change the direction of text as <U+202E>. They are shown,
-// never applied, and in characters every font has.
+// other control characters in caret notation (^@ for NUL, ^[ for Esc, ^? for Delete); C1
+// controls, the characters that change the direction of text and those drawn as nothing at all
+// as <U+202E>. Joiners and selectors stay where emoji or a script need them (👨‍👩‍👧, ❤️,
+// a Persian ZWNJ). They are shown, never applied, and in characters every font has.
 namespace VisibleText {
 
 QString of(QStringView text);
