@@ -300,7 +300,7 @@ void tst_Ui::list_longEntry_tooltipAndCopiedWhole()
     chat.window->appendLine(huge);
     const QModelIndex entry = list.model()->index(1, 0);
     QCOMPARE(
-        entry.data(Qt::ToolTipRole).toString(),
+        entry.data(Qt::ToolTipRole).toString().remove(QChar(0x200B)),
         u"<p>&lt;b&gt;"_s + QString(ConversationModel::ToolTipCharacters - 3, u'x') + u"…</p>"_s);
     // Ctrl+C and the context menu copy all of it.
     list.setCurrentIndex(entry);
@@ -310,6 +310,14 @@ void tst_Ui::list_longEntry_tooltipAndCopiedWhole()
     chat.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(chat.window.get()));
     const QPoint at = list.visualRect(entry).center();
+    // Its tooltip, laid out as QToolTip lays it out, fits the screen.
+    QHelpEvent tipEvent(QEvent::ToolTip, at, list.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list.viewport(), &tipEvent);
+    QWidget *tip = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        tip = top->inherits("QTipLabel") ? top : tip;
+    QVERIFY(tip && tip->width() <= QGuiApplication::primaryScreen()->availableGeometry().width());
+    delete tip;
     QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, list.viewport()->mapToGlobal(at));
     QApplication::sendEvent(list.viewport(), &menuEvent);
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());

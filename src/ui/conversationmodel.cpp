@@ -49,9 +49,11 @@ QVariant ConversationModel::data(const QModelIndex &index, int role) const
         case Qt::DisplayRole:
             return shownBeginning(index.row(), ShownCharacters);
         case Qt::ToolTipRole:
-            // Wrapped, which a tooltip does only for rich text: the entry's own markup is escaped.
+            // Wrapped, which a tooltip does only for rich text and at word boundaries: the entry's
+            // own markup is escaped, and a long run with no space can break anywhere.
             return QStringLiteral("<p>%1</p>")
-                .arg(shownBeginning(index.row(), ToolTipCharacters).toHtmlEscaped());
+                .arg(VisibleText::wrappable(shownBeginning(index.row(), ToolTipCharacters))
+                         .toHtmlEscaped());
         case Qt::AccessibleTextRole:
             return VisibleText::of(entry(index.row()));
         case EntryTextRole:

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "visibletext.h"
 
+#include <QTextBoundaryFinder>
 
 namespace {
+
+// Runs of text longer than this with nowhere to break a line can break after any character.
+constexpr qsizetype LongestUnbroken = 40;
 
 char32_t codePointAt(QStringView text, qsizetype i)
 {
@@ -177,4 +181,27 @@ QString VisibleText::of(QStringView text)
         emoji = false;
     }
     return shown;
+}
+
+QString VisibleText::wrappable(QStringView text)
+{
+    QString wrappable;
+    wrappable.reserve(text.size());
+    QTextBoundaryFinder lines(QTextBoundaryFinder::Line, text);
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype from = 0, to = lines.toNextBoundary(); to > from;
+         from = to, to = lines.toNextBoundary()) {
+        if (to - from <= LongestUnbroken) {
+            wrappable += text.sliced(from, to - from);
+            continue;
+        }
+        characters.setPosition(from);
+        for (qsizetype at = from, next; at < to; at = next) {
+            next = qMin(characters.toNextBoundary(), to);
+            wrappable += text.sliced(at, next - at);
+            if (next < to)
+                wrappable += QChar(0x200B);  // a zero-width space, where a line may break
+        }
+    }
+    return wrappable;
 }

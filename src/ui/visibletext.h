@@ -13,5 +13,8 @@
 namespace VisibleText {
 
 QString of(QStringView text);
+// The text with zero-width spaces where a line may break in a long run that has none, between
+// whole characters: word-wrapped text, such as a tooltip's, then fits any width.
+QString wrappable(QStringView text);
 
 }  // namespace VisibleText
