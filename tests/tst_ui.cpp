@@ -98,6 +98,7 @@ private Q_SLOTS:
     void list_forgedLines_showAndReadAsThePartners();
     void list_charactersDrawnAsNothing_showByTheirCode_data();
     void list_charactersDrawnAsNothing_showByTheirCode();
+    void screenReader_longConversation_newestAndCurrentAmongFewChildren();
 };
 
 void tst_Ui::freshStart_showsOneLineAndListens_inItsColours()
@@ -566,6 +567,30 @@ void tst_Ui::list_charactersDrawnAsNothing_showByTheirCode()
     QFETCH(QString, text);
     QFETCH(QString, shown);
     QCOMPARE(VisibleText::of(text), shown);
+}
+
+
+void tst_Ui::screenReader_longConversation_newestAndCurrentAmongFewChildren()
+{
+    ChatWindow chat;
+    ConversationList &list = *chat.window->List1;
+    for (int i = 0; i < 12000; ++i) list.append(u"line %1"_s.arg(i));
+    list.setCurrentIndex(list.model()->index(5, 0));
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(&list);
+    QAccessibleTableInterface *table = reader->tableInterface();
+    QVERIFY(table->rowCount() == 12001 && reader->childCount() == 10000);
+    QSet<int> rows;
+    for (int i = 0; i < reader->childCount(); ++i) {
+        QAccessibleInterface *cell = reader->child(i);
+        QCOMPARE(reader->indexOfChild(cell), i);
+        rows.insert(cell->tableCellInterface()->rowIndex());
+    }
+    QVERIFY(rows.size() == 10000 && rows.contains(12000) && rows.contains(5));
+    // Every row stays reachable through the table, and the cells of older rows are let go.
+    const QAccessible::Id first = QAccessible::uniqueId(table->cellAt(0, 0));
+    for (int row = 1; row < 12001; ++row) table->cellAt(row, 0);
+    QVERIFY(!QAccessible::accessibleInterface(first));
+    QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), StartLine);
 }
 
 QTEST_MAIN(tst_Ui)

@@ -6,6 +6,14 @@
 
 #include <QItemSelectionModel>
 
+namespace {
+
+// Cells beyond the children kept before the cache is trimmed: trimming then costs little for
+// each cell made, however a screen reader walks the table.
+constexpr int SpareCells = ConversationListAccessible::ChildRows / 10;
+
+}  // namespace
+
 ConversationListAccessible::ConversationListAccessible(ConversationList *list)
     : QAccessibleWidget(list, QAccessible::List)
 {
@@ -34,11 +42,37 @@ int ConversationListAccessible::rowCount() const
     return list()->count();
 }
 
+int ConversationListAccessible::olderCurrentRow() const
+{
+    const int row = list()->currentIndex().row();
+    return row >= 0 && row < rowCount() - childCount() ? row : -1;
+}
+
+int ConversationListAccessible::firstChildRow() const
+{
+    return rowCount() - childCount() + (olderCurrentRow() >= 0 ? 1 : 0);
+}
+
+QAccessibleInterface *ConversationListAccessible::child(int index) const
+{
+    if (index < 0 || index >= childCount())
+        return nullptr;
+    const int older = olderCurrentRow();
+    if (older < 0)
+        return cellAt(firstChildRow() + index, 0);
+    return cellAt(index == 0 ? older : firstChildRow() + index - 1, 0);
+}
+
 int ConversationListAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
     const QAccessibleTableCellInterface *cell =
         child ? const_cast<QAccessibleInterface *>(child)->tableCellInterface() : nullptr;
-    return cell && child->parent() == this ? cell->rowIndex() : -1;
+    if (!cell || child->parent() != this)
+        return -1;
+    const int row = cell->rowIndex(), older = olderCurrentRow(), first = firstChildRow();
+    if (row == older)
+        return 0;
+    return row >= first && row < rowCount() ? row - first + (older >= 0 ? 1 : 0) : -1;
 }
 
 QAccessibleInterface *ConversationListAccessible::childAt(int x, int y) const
@@ -60,10 +94,27 @@ QAccessibleInterface *ConversationListAccessible::cellAt(int row, int column) co
     if (row < 0 || row >= rowCount() || column != 0)
         return nullptr;
     auto id = m_cells.constFind(row);
-    if (id == m_cells.constEnd())
+    if (id == m_cells.constEnd()) {
+        trimCells();
         id = m_cells.insert(row, QAccessible::registerAccessibleInterface(
                                      new ConversationEntryAccessible(list(), row)));
+    }
     return QAccessible::accessibleInterface(*id);
+}
+
+void ConversationListAccessible::trimCells() const
+{
+    if (m_cells.size() < ChildRows + SpareCells)
+        return;
+    const int first = firstChildRow(), older = olderCurrentRow();
+    for (auto cell = m_cells.begin(); cell != m_cells.end();) {
+        if (cell.key() < first && cell.key() != older) {
+            QAccessible::deleteAccessibleInterface(cell.value());
+            cell = m_cells.erase(cell);
+        } else {
+            ++cell;
+        }
+    }
 }
 
 QList<QAccessibleInterface *> ConversationListAccessible::selectedCells() const

@@ -11,9 +11,16 @@ class ConversationList;
 // shows them. Qt gives its own item views such an interface; ConversationList draws its rows
 // itself, so it brings its own. New entries are announced by the table-model events that every
 // item view sends.
+//
+// A conversation can hold a million entries, more than a screen reader can take in one answer:
+// the list's children are the newest entries and the current one, while the table reaches every
+// row. Cells are made when asked for and let go again once they fall out of the children.
 class ConversationListAccessible : public QAccessibleWidget, public QAccessibleTableInterface
 {
 public:
+    // Children of the list at most.
+    static constexpr int ChildRows = 10000;
+
     explicit ConversationListAccessible(ConversationList *list);
     ~ConversationListAccessible() override;
 
@@ -21,8 +28,8 @@ public:
     static QAccessibleInterface *create(const QString &className, QObject *object);
 
     QAccessible::Role role() const override { return QAccessible::List; }
-    int childCount() const override { return rowCount(); }
-    QAccessibleInterface *child(int index) const override { return cellAt(index, 0); }
+    int childCount() const override { return qMin(rowCount(), ChildRows); }
+    QAccessibleInterface *child(int index) const override;
     int indexOfChild(const QAccessibleInterface *child) const override;
     QAccessibleInterface *childAt(int x, int y) const override;
     void *interface_cast(QAccessible::InterfaceType type) override;
@@ -50,7 +57,11 @@ public:
 
 private:
     ConversationList *list() const;
+    // The first of the newest rows that are children, and the current row when it is older.
+    int firstChildRow() const;
+    int olderCurrentRow() const;
+    // Lets go of the cells that are not children, once there are many of them.
+    void trimCells() const;
 
-    // Entries are never removed, so a row's cell stays the same for the whole conversation.
     mutable QHash<int, QAccessible::Id> m_cells;
 };
