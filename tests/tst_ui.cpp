@@ -237,8 +237,8 @@ void tst_Ui::userLanguage_translatedOnlyWhereParlinoIs_data()
                                            "verbunden sein."_s,
                                            u"&Ja"_s};
     QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << english;
-    // Qt speaks French, Parlino does not: Qt's buttons stay English to match the rest.
-    QTest::newRow("French") << QLocale(QLocale::French, QLocale::France) << english;
+    // Qt speaks Czech, Parlino does not: Qt's buttons stay English to match the rest.
+    QTest::newRow("Czech") << QLocale(QLocale::Czech, QLocale::CzechRepublic) << english;
 }
 
 void tst_Ui::userLanguage_translatedOnlyWhereParlinoIs()
@@ -258,7 +258,7 @@ void tst_Ui::userLanguage_translatedOnlyWhereParlinoIs()
         QCoreApplication::removeTranslator(translator);
         delete translator;
     }
-    QCOMPARE(installed, locale.language() == QLocale::German);
+    QCOMPARE(installed, texts.constFirst() != u"Connect"_s);
     QCOMPARE(shown, texts);
 }
 
@@ -569,12 +569,11 @@ void tst_Ui::list_charactersDrawnAsNothing_showByTheirCode()
     QCOMPARE(VisibleText::of(text), shown);
 }
 
-
 void tst_Ui::screenReader_longConversation_newestAndCurrentAmongFewChildren()
 {
     ChatWindow chat;
     ConversationList &list = *chat.window->List1;
-    for (int i = 0; i < 12000; ++i) list.append(u"line %1"_s.arg(i));
+    for (int i = 0; i < 12000; ++i) chat.window->appendLine(u"line %1"_s.arg(i));
     list.setCurrentIndex(list.model()->index(5, 0));
     QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(&list);
     QAccessibleTableInterface *table = reader->tableInterface();
