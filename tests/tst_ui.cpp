@@ -317,7 +317,8 @@ void tst_Ui::list_longEntry_tooltipAndCopiedWhole()
     QWidget *tip = nullptr;
     for (QWidget *top : QApplication::topLevelWidgets())
         tip = top->inherits("QTipLabel") ? top : tip;
-    QVERIFY(tip && tip->width() <= QGuiApplication::primaryScreen()->availableGeometry().width());
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    QVERIFY(tip && tip->width() <= screen.width() && tip->height() <= screen.height());
     delete tip;
     QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, list.viewport()->mapToGlobal(at));
     QApplication::sendEvent(list.viewport(), &menuEvent);
