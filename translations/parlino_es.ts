@@ -5,231 +5,232 @@
     <name>CommandLine</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumento inesperado «%1».</translation>
     </message>
     <message>
         <source>%1 Try &apos;parlino --help&apos;.</source>
         <extracomment>%1 is what was wrong, for example &quot;Unknown option &apos;bogus&apos;.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Pruebe «parlino --help».</translation>
     </message>
     <message>
         <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un chat de texto entre dos equipos a través de una única conexión TCP directa, sin ningún servidor intermedio. Parlino escucha en el puerto TCP 1981 y pregunta a su usuario antes de aceptar una solicitud de conexión; cualquiera de las dos partes puede conectarse a la dirección de la otra. También se aceptan las opciones propias de Qt (-platform, -style, -display, ...).</translation>
     </message>
 </context>
 <context>
     <name>Commfunctions</name>
     <message>
         <source>Listening to port %1 for new connection requests.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escuchando en el puerto %1 en espera de nuevas solicitudes de conexión.</translation>
     </message>
     <message>
         <source>You are already connected to: %1You must disconnect before proceeding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe una conexión con %1. Debe desconectarse antes de continuar.</translation>
     </message>
     <message>
         <source>You must give me a Remote IP Address to connect to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe indicar la dirección IP remota a la que desea conectarse.</translation>
     </message>
     <message>
         <source>Connection request has been sent to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha enviado una solicitud de conexión a: %1</translation>
     </message>
     <message>
         <source>You are already disconnected, cannot disconnect again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya está desconectado; no es posible desconectarse de nuevo.</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectado</translation>
     </message>
     <message>
         <source>You must first be connected to another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero debe conectarse a otro equipo.</translation>
     </message>
     <message>
         <source>Please enter a display name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el nombre que desea mostrar.</translation>
     </message>
     <message>
         <source>Incoming Connection Request, do you wish to allow it?
 From %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Solicitud de conexión entrante. ¿Desea permitirla?
+Origen: %1</translation>
     </message>
     <message>
         <source>Connection Request</source>
-        <translation type="unfinished"></translation>
+        <translation>Solicitud de conexión</translation>
     </message>
     <message>
         <source>Connection Denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión rechazada</translation>
     </message>
     <message>
         <source>Connection made</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión establecida</translation>
     </message>
     <message>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>El interlocutor ha enviado más texto del que cabe en una conversación (%1 MiB), por lo que se ha cerrado la conexión. Todo lo mostrado hasta ahora permanece en la lista.</translation>
     </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
     <message>
         <source>Status line from Parlino</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea de estado de Parlino</translation>
     </message>
     <message>
         <source>Sent by you</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviado por usted</translation>
     </message>
     <message>
         <source>Received from your partner</source>
-        <translation type="unfinished"></translation>
+        <translation>Recibido de su interlocutor</translation>
     </message>
 </context>
 <context>
     <name>ConversationList</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
 </context>
 <context>
     <name>FailureSentences</name>
     <message>
         <source>The connection is busy with something else; close it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La conexión está ocupada con otra operación; ciérrela primero.</translation>
     </message>
     <message>
         <source>Port %1 is not a port number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto %1 no es un número de puerto entre 1 y 65535.</translation>
     </message>
     <message>
         <source>Port %1 is already in use by another program, so no connection requests can be received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ya está usando el puerto %1, por lo que no se pueden recibir solicitudes de conexión.</translation>
     </message>
     <message>
         <source>Cannot listen on port %1: %2.</source>
         <extracomment>%2 is the system&apos;s reason, for example &quot;Permission denied&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escuchar en el puerto %1: %2.</translation>
     </message>
     <message>
         <source>The remote port &quot;%1&quot; is not a number from 1 to 65535.</source>
         <extracomment>%1 is the text of the Remote Port box, quoted as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El puerto remoto «%1» no es un número entre 1 y 65535.</translation>
     </message>
     <message>
         <source>No remote address was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado ninguna dirección remota.</translation>
     </message>
     <message>
         <source>There is no connection request %1 to accept.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna solicitud de conexión %1 que aceptar.</translation>
     </message>
     <message>
         <source>The caller gave up before the request was accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>El solicitante desistió antes de que se aceptara la solicitud.</translation>
     </message>
     <message>
         <source>The text could not be sent: there is no connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo enviar el texto: no hay ninguna conexión.</translation>
     </message>
     <message>
         <source>The text could not be sent: the connection to the partner has failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo enviar el texto: ha fallado la conexión con el interlocutor.</translation>
     </message>
     <message>
         <source>The connection was refused: nothing is listening at that address and port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se rechazó la conexión: ningún programa está escuchando en esa dirección y ese puerto.</translation>
     </message>
     <message>
         <source>The remote host could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el equipo remoto.</translation>
     </message>
     <message>
         <source>The name of the remote host could not be looked up: the name server did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo resolver el nombre del equipo remoto: el servidor de nombres no respondió a tiempo.</translation>
     </message>
     <message>
         <source>The connection attempt timed out: the remote host did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se agotó el tiempo de espera del intento de conexión: el equipo remoto no respondió.</translation>
     </message>
     <message>
         <source>The network reported an error: %1.</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La red notificó un error: %1.</translation>
     </message>
     <message>
         <source>The connection failed: %1.</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ha fallado la conexión: %1.</translation>
     </message>
     <message numerus="yes">
         <source>The partner reset the connection. %n byte(s) sent to the partner were not delivered.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El interlocutor restableció la conexión. No se entregó %n byte enviado al interlocutor.</numerusform>
+            <numerusform>El interlocutor restableció la conexión. No se entregaron %n bytes enviados al interlocutor.</numerusform>
         </translation>
     </message>
     <message>
         <source>The connection to the partner was lost: %1.</source>
         <extracomment>%1 is the system&apos;s reason, for example &quot;Connection timed out&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se perdió la conexión con el interlocutor: %1.</translation>
     </message>
     <message numerus="yes">
         <source>The connection to the partner was lost: %1. %n byte(s) sent to the partner were not delivered.</source>
         <extracomment>%1 is the system&apos;s reason, for example &quot;Connection timed out&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se perdió la conexión con el interlocutor: %1. No se entregó %n byte enviado al interlocutor.</numerusform>
+            <numerusform>Se perdió la conexión con el interlocutor: %1. No se entregaron %n bytes enviados al interlocutor.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s) sent to the partner were not delivered: the partner stopped taking text before the connection ended.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se entregó %n byte enviado al interlocutor: el interlocutor dejó de aceptar texto antes de que terminara la conexión.</numerusform>
+            <numerusform>No se entregaron %n bytes enviados al interlocutor: el interlocutor dejó de aceptar texto antes de que terminara la conexión.</numerusform>
         </translation>
     </message>
     <message>
         <source>Port %1 is not a port number from 1 to 65535. You can still connect to a partner.</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto %1 no es un número de puerto entre 1 y 65535. Aun así, puede conectarse a un interlocutor.</translation>
     </message>
     <message>
         <source>Port %1 is already in use by another program, so no connection requests can be received. You can still connect to a partner.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ya está usando el puerto %1, por lo que no se pueden recibir solicitudes de conexión. Aun así, puede conectarse a un interlocutor.</translation>
     </message>
     <message>
         <source>Cannot listen on port %1: %2. You can still connect to a partner.</source>
         <extracomment>%2 is the system&apos;s reason, for example &quot;Permission denied&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escuchar en el puerto %1: %2. Aun así, puede conectarse a un interlocutor.</translation>
     </message>
     <message>
         <source>The caller gave up before the request was accepted. Parlino is not listening now; Listen waits for another request.</source>
-        <translation type="unfinished"></translation>
+        <translation>El solicitante desistió antes de que se aceptara la solicitud. Parlino ya no está escuchando; con «Escuchar» puede esperar otra solicitud.</translation>
     </message>
     <message>
         <source>There is no connection request %1 to accept. Parlino is not listening now; Listen waits for another request.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna solicitud de conexión %1 que aceptar. Parlino ya no está escuchando; con «Escuchar» puede esperar otra solicitud.</translation>
     </message>
     <message>
         <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
-        <translation type="unfinished"></translation>
+        <translation>La conexión está ocupada con otra operación, por lo que no se aceptó la solicitud. Parlino ya no está escuchando; con «Escuchar» puede esperar otra solicitud.</translation>
     </message>
 </context>
 <context>
     <name>Lifecycle</name>
     <message>
         <source>Listening to Port %1 for new connection requests.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escuchando en el puerto %1 en espera de nuevas solicitudes de conexión.</translation>
     </message>
 </context>
 <context>
     <name>MessageBoxPrompter</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
@@ -237,109 +238,109 @@ From %1</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Write RTL for a language written from right to left, LTR otherwise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Simple Direct IP Chat Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicación sencilla de chat por IP directa</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>By the Parlino developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Por los desarrolladores de Parlino</translation>
     </message>
     <message>
         <source>AIM: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>AIM: %1</translation>
     </message>
     <message>
         <source>E-Mail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo electrónico: %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Conversation</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversación</translation>
     </message>
     <message>
         <source>Remote Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto remoto</translation>
     </message>
     <message>
         <source>Local Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto local</translation>
     </message>
     <message>
         <source>Remote IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP remota</translation>
     </message>
     <message>
         <source>Local IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP local</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje</translation>
     </message>
     <message>
         <source>Send Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar mensaje</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectar</translation>
     </message>
     <message>
         <source>Listen</source>
-        <translation type="unfinished"></translation>
+        <translation>Escuchar</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Display Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre visible</translation>
     </message>
     <message>
         <source>Display Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Communications</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
 </context>
 </TS>

@@ -5,231 +5,232 @@
     <name>CommandLine</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>%1 Try &apos;parlino --help&apos;.</source>
         <extracomment>%1 is what was wrong, for example &quot;Unknown option &apos;bogus&apos;.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Essayez «&#xa0;parlino --help&#xa0;».</translation>
     </message>
     <message>
         <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Discussion textuelle entre deux ordinateurs par une seule connexion TCP directe, sans serveur intermédiaire. Parlino écoute sur le port TCP 1981 et demande l&apos;accord de son utilisateur avant d&apos;accepter une demande de connexion&#xa0;; chaque côté peut se connecter à l&apos;adresse de l&apos;autre. Les options propres à Qt (-platform, -style, -display, ...) sont également acceptées.</translation>
     </message>
 </context>
 <context>
     <name>Commfunctions</name>
     <message>
         <source>Listening to port %1 for new connection requests.</source>
-        <translation type="unfinished"></translation>
+        <translation>À l&apos;écoute sur le port %1 pour de nouvelles demandes de connexion.</translation>
     </message>
     <message>
         <source>You are already connected to: %1You must disconnect before proceeding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une connexion avec %1 est déjà établie. Vous devez vous déconnecter avant de continuer.</translation>
     </message>
     <message>
         <source>You must give me a Remote IP Address to connect to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez indiquer l&apos;adresse IP distante à laquelle vous connecter.</translation>
     </message>
     <message>
         <source>Connection request has been sent to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande de connexion envoyée à&#xa0;: %1</translation>
     </message>
     <message>
         <source>You are already disconnected, cannot disconnect again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion est déjà fermée&#xa0;; impossible de se déconnecter à nouveau.</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecté</translation>
     </message>
     <message>
         <source>You must first be connected to another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez d&apos;abord établir une connexion avec un autre ordinateur.</translation>
     </message>
     <message>
         <source>Please enter a display name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez indiquer le nom à afficher.</translation>
     </message>
     <message>
         <source>Incoming Connection Request, do you wish to allow it?
 From %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande de connexion entrante. Voulez-vous l&apos;autoriser&#xa0;?
+Provenance&#xa0;: %1</translation>
     </message>
     <message>
         <source>Connection Request</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande de connexion</translation>
     </message>
     <message>
         <source>Connection Denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion refusée</translation>
     </message>
     <message>
         <source>Connection made</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion établie</translation>
     </message>
     <message>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre correspondant a envoyé plus de texte qu&apos;une conversation ne peut en contenir (%1 Mio)&#xa0;; la connexion a donc été fermée. Tout ce qui était déjà affiché reste dans la liste.</translation>
     </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
     <message>
         <source>Status line from Parlino</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne d&apos;état de Parlino</translation>
     </message>
     <message>
         <source>Sent by you</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyé par vous</translation>
     </message>
     <message>
         <source>Received from your partner</source>
-        <translation type="unfinished"></translation>
+        <translation>Reçu de votre correspondant</translation>
     </message>
 </context>
 <context>
     <name>ConversationList</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
 </context>
 <context>
     <name>FailureSentences</name>
     <message>
         <source>The connection is busy with something else; close it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion est occupée par une autre opération&#xa0;; fermez-la d&apos;abord.</translation>
     </message>
     <message>
         <source>Port %1 is not a port number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port %1 n&apos;est pas un numéro de port compris entre 1 et 65535.</translation>
     </message>
     <message>
         <source>Port %1 is already in use by another program, so no connection requests can be received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port %1 est déjà utilisé par un autre programme&#xa0;; aucune demande de connexion ne peut donc être reçue.</translation>
     </message>
     <message>
         <source>Cannot listen on port %1: %2.</source>
         <extracomment>%2 is the system&apos;s reason, for example &quot;Permission denied&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écouter sur le port %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The remote port &quot;%1&quot; is not a number from 1 to 65535.</source>
         <extracomment>%1 is the text of the Remote Port box, quoted as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le port distant «&#xa0;%1&#xa0;» n&apos;est pas un nombre compris entre 1 et 65535.</translation>
     </message>
     <message>
         <source>No remote address was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune adresse distante n&apos;a été indiquée.</translation>
     </message>
     <message>
         <source>There is no connection request %1 to accept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune demande de connexion %1 à accepter.</translation>
     </message>
     <message>
         <source>The caller gave up before the request was accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appelant a abandonné avant que la demande ne soit acceptée.</translation>
     </message>
     <message>
         <source>The text could not be sent: there is no connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte n&apos;a pas pu être envoyé&#xa0;: aucune connexion n&apos;est établie.</translation>
     </message>
     <message>
         <source>The text could not be sent: the connection to the partner has failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte n&apos;a pas pu être envoyé&#xa0;: la connexion avec le correspondant a échoué.</translation>
     </message>
     <message>
         <source>The connection was refused: nothing is listening at that address and port.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion a été refusée&#xa0;: aucun programme n&apos;écoute à cette adresse sur ce port.</translation>
     </message>
     <message>
         <source>The remote host could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;hôte distant est introuvable.</translation>
     </message>
     <message>
         <source>The name of the remote host could not be looked up: the name server did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de l&apos;hôte distant n&apos;a pas pu être résolu&#xa0;: le serveur de noms n&apos;a pas répondu à temps.</translation>
     </message>
     <message>
         <source>The connection attempt timed out: the remote host did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tentative de connexion a expiré&#xa0;: l&apos;hôte distant n&apos;a pas répondu.</translation>
     </message>
     <message>
         <source>The network reported an error: %1.</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le réseau a signalé une erreur&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The connection failed: %1.</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La connexion a échoué&#xa0;: %1.</translation>
     </message>
     <message numerus="yes">
         <source>The partner reset the connection. %n byte(s) sent to the partner were not delivered.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le correspondant a réinitialisé la connexion. %n octet envoyé au correspondant n&apos;a pas été remis.</numerusform>
+            <numerusform>Le correspondant a réinitialisé la connexion. %n octets envoyés au correspondant n&apos;ont pas été remis.</numerusform>
         </translation>
     </message>
     <message>
         <source>The connection to the partner was lost: %1.</source>
         <extracomment>%1 is the system&apos;s reason, for example &quot;Connection timed out&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La connexion avec le correspondant a été perdue&#xa0;: %1.</translation>
     </message>
     <message numerus="yes">
         <source>The connection to the partner was lost: %1. %n byte(s) sent to the partner were not delivered.</source>
         <extracomment>%1 is the system&apos;s reason, for example &quot;Connection timed out&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La connexion avec le correspondant a été perdue&#xa0;: %1. %n octet envoyé au correspondant n&apos;a pas été remis.</numerusform>
+            <numerusform>La connexion avec le correspondant a été perdue&#xa0;: %1. %n octets envoyés au correspondant n&apos;ont pas été remis.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s) sent to the partner were not delivered: the partner stopped taking text before the connection ended.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n octet envoyé au correspondant n&apos;a pas été remis&#xa0;: le correspondant a cessé d&apos;accepter du texte avant la fin de la connexion.</numerusform>
+            <numerusform>%n octets envoyés au correspondant n&apos;ont pas été remis&#xa0;: le correspondant a cessé d&apos;accepter du texte avant la fin de la connexion.</numerusform>
         </translation>
     </message>
     <message>
         <source>Port %1 is not a port number from 1 to 65535. You can still connect to a partner.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port %1 n&apos;est pas un numéro de port compris entre 1 et 65535. Vous pouvez tout de même vous connecter à un correspondant.</translation>
     </message>
     <message>
         <source>Port %1 is already in use by another program, so no connection requests can be received. You can still connect to a partner.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port %1 est déjà utilisé par un autre programme&#xa0;; aucune demande de connexion ne peut donc être reçue. Vous pouvez tout de même vous connecter à un correspondant.</translation>
     </message>
     <message>
         <source>Cannot listen on port %1: %2. You can still connect to a partner.</source>
         <extracomment>%2 is the system&apos;s reason, for example &quot;Permission denied&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écouter sur le port %1&#xa0;: %2. Vous pouvez tout de même vous connecter à un correspondant.</translation>
     </message>
     <message>
         <source>The caller gave up before the request was accepted. Parlino is not listening now; Listen waits for another request.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appelant a abandonné avant que la demande ne soit acceptée. Parlino n&apos;écoute plus&#xa0;; «&#xa0;Écouter&#xa0;» permet d&apos;attendre une nouvelle demande.</translation>
     </message>
     <message>
         <source>There is no connection request %1 to accept. Parlino is not listening now; Listen waits for another request.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune demande de connexion %1 à accepter. Parlino n&apos;écoute plus&#xa0;; «&#xa0;Écouter&#xa0;» permet d&apos;attendre une nouvelle demande.</translation>
     </message>
     <message>
         <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion est occupée par une autre opération&#xa0;; la demande n&apos;a donc pas été acceptée. Parlino n&apos;écoute plus&#xa0;; «&#xa0;Écouter&#xa0;» permet d&apos;attendre une nouvelle demande.</translation>
     </message>
 </context>
 <context>
     <name>Lifecycle</name>
     <message>
         <source>Listening to Port %1 for new connection requests.</source>
-        <translation type="unfinished"></translation>
+        <translation>À l&apos;écoute sur le port %1 pour de nouvelles demandes de connexion.</translation>
     </message>
 </context>
 <context>
     <name>MessageBoxPrompter</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
 </context>
 <context>
@@ -237,109 +238,109 @@ From %1</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Write RTL for a language written from right to left, LTR otherwise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Simple Direct IP Chat Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Application simple de discussion par IP directe</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>By the Parlino developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Par les développeurs de Parlino</translation>
     </message>
     <message>
         <source>AIM: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>AIM&#xa0;: %1</translation>
     </message>
     <message>
         <source>E-Mail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Courriel&#xa0;: %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Conversation</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversation</translation>
     </message>
     <message>
         <source>Remote Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port distant</translation>
     </message>
     <message>
         <source>Local Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port local</translation>
     </message>
     <message>
         <source>Remote IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP distante</translation>
     </message>
     <message>
         <source>Local IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP locale</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <source>Send Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecter</translation>
     </message>
     <message>
         <source>Listen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écouter</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Display Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom affiché</translation>
     </message>
     <message>
         <source>Display Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom affiché&#xa0;:</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Communications</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
 </context>
 </TS>

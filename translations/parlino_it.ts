@@ -5,231 +5,232 @@
     <name>CommandLine</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argomento inatteso «%1».</translation>
     </message>
     <message>
         <source>%1 Try &apos;parlino --help&apos;.</source>
         <extracomment>%1 is what was wrong, for example &quot;Unknown option &apos;bogus&apos;.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Provare «parlino --help».</translation>
     </message>
     <message>
         <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una chat testuale tra due computer tramite un&apos;unica connessione TCP diretta, senza alcun server intermedio. Parlino resta in ascolto sulla porta TCP 1981 e chiede conferma all&apos;utente prima di accettare una richiesta di connessione; ciascuna delle due parti può connettersi all&apos;indirizzo dell&apos;altra. Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display, ...).</translation>
     </message>
 </context>
 <context>
     <name>Commfunctions</name>
     <message>
         <source>Listening to port %1 for new connection requests.</source>
-        <translation type="unfinished"></translation>
+        <translation>In ascolto sulla porta %1 per nuove richieste di connessione.</translation>
     </message>
     <message>
         <source>You are already connected to: %1You must disconnect before proceeding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esiste già una connessione con %1. È necessario disconnettersi prima di procedere.</translation>
     </message>
     <message>
         <source>You must give me a Remote IP Address to connect to.</source>
-        <translation type="unfinished"></translation>
+        <translation>È necessario indicare l&apos;indirizzo IP remoto a cui connettersi.</translation>
     </message>
     <message>
         <source>Connection request has been sent to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiesta di connessione inviata a: %1</translation>
     </message>
     <message>
         <source>You are already disconnected, cannot disconnect again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connessione è già chiusa; impossibile disconnettersi di nuovo.</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnesso</translation>
     </message>
     <message>
         <source>You must first be connected to another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>È necessario prima connettersi a un altro computer.</translation>
     </message>
     <message>
         <source>Please enter a display name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire il nome da visualizzare.</translation>
     </message>
     <message>
         <source>Incoming Connection Request, do you wish to allow it?
 From %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiesta di connessione in arrivo. Consentire la connessione?
+Provenienza: %1</translation>
     </message>
     <message>
         <source>Connection Request</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiesta di connessione</translation>
     </message>
     <message>
         <source>Connection Denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione rifiutata</translation>
     </message>
     <message>
         <source>Connection made</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione stabilita</translation>
     </message>
     <message>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;interlocutore ha inviato più testo di quanto una conversazione possa contenerne (%1 MiB), perciò la connessione è stata chiusa. Tutto ciò che è stato mostrato finora rimane nell&apos;elenco.</translation>
     </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
     <message>
         <source>Status line from Parlino</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga di stato di Parlino</translation>
     </message>
     <message>
         <source>Sent by you</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio inviato</translation>
     </message>
     <message>
         <source>Received from your partner</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio ricevuto dall&apos;interlocutore</translation>
     </message>
 </context>
 <context>
     <name>ConversationList</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
 </context>
 <context>
     <name>FailureSentences</name>
     <message>
         <source>The connection is busy with something else; close it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connessione è occupata da un&apos;altra operazione; chiuderla prima di continuare.</translation>
     </message>
     <message>
         <source>Port %1 is not a port number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta %1 non è un numero di porta compreso tra 1 e 65535.</translation>
     </message>
     <message>
         <source>Port %1 is already in use by another program, so no connection requests can be received.</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta %1 è già in uso da parte di un altro programma, quindi non è possibile ricevere richieste di connessione.</translation>
     </message>
     <message>
         <source>Cannot listen on port %1: %2.</source>
         <extracomment>%2 is the system&apos;s reason, for example &quot;Permission denied&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile mettersi in ascolto sulla porta %1: %2.</translation>
     </message>
     <message>
         <source>The remote port &quot;%1&quot; is not a number from 1 to 65535.</source>
         <extracomment>%1 is the text of the Remote Port box, quoted as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La porta remota «%1» non è un numero compreso tra 1 e 65535.</translation>
     </message>
     <message>
         <source>No remote address was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato indicato alcun indirizzo remoto.</translation>
     </message>
     <message>
         <source>There is no connection request %1 to accept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è alcuna richiesta di connessione %1 da accettare.</translation>
     </message>
     <message>
         <source>The caller gave up before the request was accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il richiedente ha rinunciato prima che la richiesta venisse accettata.</translation>
     </message>
     <message>
         <source>The text could not be sent: there is no connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile inviare il testo: non c&apos;è alcuna connessione.</translation>
     </message>
     <message>
         <source>The text could not be sent: the connection to the partner has failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile inviare il testo: la connessione con l&apos;interlocutore non è riuscita.</translation>
     </message>
     <message>
         <source>The connection was refused: nothing is listening at that address and port.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connessione è stata rifiutata: nessun programma è in ascolto su quell&apos;indirizzo e quella porta.</translation>
     </message>
     <message>
         <source>The remote host could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trovare l&apos;host remoto.</translation>
     </message>
     <message>
         <source>The name of the remote host could not be looked up: the name server did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile risolvere il nome dell&apos;host remoto: il server dei nomi non ha risposto in tempo.</translation>
     </message>
     <message>
         <source>The connection attempt timed out: the remote host did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scaduto per il tentativo di connessione: l&apos;host remoto non ha risposto.</translation>
     </message>
     <message>
         <source>The network reported an error: %1.</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La rete ha segnalato un errore: %1.</translation>
     </message>
     <message>
         <source>The connection failed: %1.</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Connessione non riuscita: %1.</translation>
     </message>
     <message numerus="yes">
         <source>The partner reset the connection. %n byte(s) sent to the partner were not delivered.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L&apos;interlocutore ha reimpostato la connessione. %n byte inviato all&apos;interlocutore non è stato consegnato.</numerusform>
+            <numerusform>L&apos;interlocutore ha reimpostato la connessione. %n byte inviati all&apos;interlocutore non sono stati consegnati.</numerusform>
         </translation>
     </message>
     <message>
         <source>The connection to the partner was lost: %1.</source>
         <extracomment>%1 is the system&apos;s reason, for example &quot;Connection timed out&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La connessione con l&apos;interlocutore si è interrotta: %1.</translation>
     </message>
     <message numerus="yes">
         <source>The connection to the partner was lost: %1. %n byte(s) sent to the partner were not delivered.</source>
         <extracomment>%1 is the system&apos;s reason, for example &quot;Connection timed out&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La connessione con l&apos;interlocutore si è interrotta: %1. %n byte inviato all&apos;interlocutore non è stato consegnato.</numerusform>
+            <numerusform>La connessione con l&apos;interlocutore si è interrotta: %1. %n byte inviati all&apos;interlocutore non sono stati consegnati.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s) sent to the partner were not delivered: the partner stopped taking text before the connection ended.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte inviato all&apos;interlocutore non è stato consegnato: l&apos;interlocutore ha smesso di accettare testo prima della fine della connessione.</numerusform>
+            <numerusform>%n byte inviati all&apos;interlocutore non sono stati consegnati: l&apos;interlocutore ha smesso di accettare testo prima della fine della connessione.</numerusform>
         </translation>
     </message>
     <message>
         <source>Port %1 is not a port number from 1 to 65535. You can still connect to a partner.</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta %1 non è un numero di porta compreso tra 1 e 65535. È comunque possibile connettersi a un interlocutore.</translation>
     </message>
     <message>
         <source>Port %1 is already in use by another program, so no connection requests can be received. You can still connect to a partner.</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta %1 è già in uso da parte di un altro programma, quindi non è possibile ricevere richieste di connessione. È comunque possibile connettersi a un interlocutore.</translation>
     </message>
     <message>
         <source>Cannot listen on port %1: %2. You can still connect to a partner.</source>
         <extracomment>%2 is the system&apos;s reason, for example &quot;Permission denied&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile mettersi in ascolto sulla porta %1: %2. È comunque possibile connettersi a un interlocutore.</translation>
     </message>
     <message>
         <source>The caller gave up before the request was accepted. Parlino is not listening now; Listen waits for another request.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il richiedente ha rinunciato prima che la richiesta venisse accettata. Parlino ora non è in ascolto; con «Ascolta» si attende un&apos;altra richiesta.</translation>
     </message>
     <message>
         <source>There is no connection request %1 to accept. Parlino is not listening now; Listen waits for another request.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è alcuna richiesta di connessione %1 da accettare. Parlino ora non è in ascolto; con «Ascolta» si attende un&apos;altra richiesta.</translation>
     </message>
     <message>
         <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connessione è occupata da un&apos;altra operazione, quindi la richiesta non è stata accettata. Parlino ora non è in ascolto; con «Ascolta» si attende un&apos;altra richiesta.</translation>
     </message>
 </context>
 <context>
     <name>Lifecycle</name>
     <message>
         <source>Listening to Port %1 for new connection requests.</source>
-        <translation type="unfinished"></translation>
+        <translation>In ascolto sulla porta %1 per nuove richieste di connessione.</translation>
     </message>
 </context>
 <context>
     <name>MessageBoxPrompter</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
 </context>
 <context>
@@ -237,109 +238,109 @@ From %1</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Write RTL for a language written from right to left, LTR otherwise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Simple Direct IP Chat Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Semplice applicazione di chat via IP diretto</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>By the Parlino developers</source>
-        <translation type="unfinished"></translation>
+        <translation>A cura degli sviluppatori di Parlino</translation>
     </message>
     <message>
         <source>AIM: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>AIM: %1</translation>
     </message>
     <message>
         <source>E-Mail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail: %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Conversation</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversazione</translation>
     </message>
     <message>
         <source>Remote Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta remota</translation>
     </message>
     <message>
         <source>Local Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta locale</translation>
     </message>
     <message>
         <source>Remote IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo IP remoto</translation>
     </message>
     <message>
         <source>Local IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo IP locale</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio</translation>
     </message>
     <message>
         <source>Send Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia messaggio</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connetti</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnetti</translation>
     </message>
     <message>
         <source>Listen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascolta</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Display Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome visualizzato</translation>
     </message>
     <message>
         <source>Display Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Communications</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
 </context>
 </TS>
