@@ -239,6 +239,18 @@ void tst_Ui::userLanguage_translatedOnlyWhereParlinoIs_data()
                                            "verbunden sein."_s,
                                            u"&Ja"_s};
     QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << english;
+    QTest::newRow("Japanese") << QLocale(QLocale::Japanese, QLocale::Japan)
+                              << QStringList{u"接続"_s, u"表示名:"_s,
+                                             u"ポート 1981 で新しい接続要求を待機しています。"_s,
+                                             u"先に別のコンピューターに接続する必要があります。"_s,
+                                             u"\u306F\u3044(&Y)"_s};
+    // Written from right to left, the window is mirrored.
+    QTest::newRow("Arabic") << QLocale(QLocale::Arabic, QLocale::Egypt)
+                            << QStringList{
+                                   u"اتصال"_s, u"اسم العرض:"_s,
+                                   u"جارٍ الاستماع على المنفذ 1981 بانتظار طلبات اتصال جديدة."_s,
+                                   u"يجب أن تكون متصلًا بحاسوب آخر أولًا."_s,
+                                   u"&\u0646\u0639\u0645"_s};
     // Qt speaks Czech, Parlino does not: Qt's buttons stay English to match the rest.
     QTest::newRow("Czech") << QLocale(QLocale::Czech, QLocale::CzechRepublic) << english;
 }
@@ -249,6 +261,8 @@ void tst_Ui::userLanguage_translatedOnlyWhereParlinoIs()
     QFETCH(QStringList, texts);
     const bool installed = installTranslations(locale);
     QStringList shown;
+    QCOMPARE(QGuiApplication::layoutDirection() == Qt::RightToLeft,
+             locale.language() == QLocale::Arabic);
     {
         ChatWindow chat;
         chat.window->cmdSend->click();

@@ -5,243 +5,244 @@
     <name>CommandLine</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>وسيط غير متوقع «%1».</translation>
     </message>
     <message>
         <source>%1 Try &apos;parlino --help&apos;.</source>
         <extracomment>%1 is what was wrong, for example &quot;Unknown option &apos;bogus&apos;.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 جرّب الأمر «parlino --help».</translation>
     </message>
     <message>
         <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
-        <translation type="unfinished"></translation>
+        <translation>دردشة نصية بين حاسوبين عبر اتصال TCP مباشر واحد، دون أي خادم وسيط. يستمع Parlino على منفذ TCP رقم 1981 ويسأل مستخدمه قبل قبول أي طلب اتصال؛ ويمكن لأيٍّ من الطرفين الاتصال بعنوان الطرف الآخر. وتُقبل أيضًا خيارات Qt الخاصة (-platform، -style، -display، ...).</translation>
     </message>
 </context>
 <context>
     <name>Commfunctions</name>
     <message>
         <source>Listening to port %1 for new connection requests.</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ الاستماع على المنفذ %1 بانتظار طلبات اتصال جديدة.</translation>
     </message>
     <message>
         <source>You are already connected to: %1You must disconnect before proceeding.</source>
-        <translation type="unfinished"></translation>
+        <translation>أنت متصل بالفعل بـ: %1. يجب قطع الاتصال قبل المتابعة.</translation>
     </message>
     <message>
         <source>You must give me a Remote IP Address to connect to.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب إدخال عنوان IP البعيد المراد الاتصال به.</translation>
     </message>
     <message>
         <source>Connection request has been sent to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>أُرسل طلب الاتصال إلى: %1</translation>
     </message>
     <message>
         <source>You are already disconnected, cannot disconnect again.</source>
-        <translation type="unfinished"></translation>
+        <translation>الاتصال مقطوع بالفعل، ولا يمكن قطعه مرة أخرى.</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>قُطع الاتصال</translation>
     </message>
     <message>
         <source>You must first be connected to another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تكون متصلًا بحاسوب آخر أولًا.</translation>
     </message>
     <message>
         <source>Please enter a display name.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُرجى إدخال اسم العرض.</translation>
     </message>
     <message>
         <source>Incoming Connection Request, do you wish to allow it?
 From %1</source>
-        <translation type="unfinished"></translation>
+        <translation>طلب اتصال وارد، هل تريد السماح به؟
+من %1</translation>
     </message>
     <message>
         <source>Connection Request</source>
-        <translation type="unfinished"></translation>
+        <translation>طلب اتصال</translation>
     </message>
     <message>
         <source>Connection Denied</source>
-        <translation type="unfinished"></translation>
+        <translation>رُفض الاتصال</translation>
     </message>
     <message>
         <source>Connection made</source>
-        <translation type="unfinished"></translation>
+        <translation>تم الاتصال</translation>
     </message>
     <message>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>أرسل الطرف الآخر نصًا أكثر مما تتسع له محادثة واحدة (%1 MiB)، لذا أُغلق الاتصال. ويبقى كل ما عُرض سابقًا في القائمة.</translation>
     </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
     <message>
         <source>Status line from Parlino</source>
-        <translation type="unfinished"></translation>
+        <translation>سطر حالة من Parlino</translation>
     </message>
     <message>
         <source>Sent by you</source>
-        <translation type="unfinished"></translation>
+        <translation>مُرسَل منك</translation>
     </message>
     <message>
         <source>Received from your partner</source>
-        <translation type="unfinished"></translation>
+        <translation>وارد من الطرف الآخر</translation>
     </message>
 </context>
 <context>
     <name>ConversationList</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ</translation>
     </message>
 </context>
 <context>
     <name>FailureSentences</name>
     <message>
         <source>The connection is busy with something else; close it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>الاتصال مشغول بأمر آخر؛ أغلقه أولًا.</translation>
     </message>
     <message>
         <source>Port %1 is not a port number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ %1 ليس رقم منفذ بين 1 و65535.</translation>
     </message>
     <message>
         <source>Port %1 is already in use by another program, so no connection requests can be received.</source>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ %1 مستخدم بالفعل من قِبل برنامج آخر، لذا لا يمكن استقبال طلبات الاتصال.</translation>
     </message>
     <message>
         <source>Cannot listen on port %1: %2.</source>
         <extracomment>%2 is the system&apos;s reason, for example &quot;Permission denied&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الاستماع على المنفذ %1: %2.</translation>
     </message>
     <message>
         <source>The remote port &quot;%1&quot; is not a number from 1 to 65535.</source>
         <extracomment>%1 is the text of the Remote Port box, quoted as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ البعيد «%1» ليس رقمًا بين 1 و65535.</translation>
     </message>
     <message>
         <source>No remote address was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُحدَّد عنوان بعيد.</translation>
     </message>
     <message>
         <source>There is no connection request %1 to accept.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد طلب اتصال %1 لقبوله.</translation>
     </message>
     <message>
         <source>The caller gave up before the request was accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>تخلّى الطرف المتصل عن الطلب قبل قبوله.</translation>
     </message>
     <message>
         <source>The text could not be sent: there is no connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إرسال النص: لا يوجد اتصال.</translation>
     </message>
     <message>
         <source>The text could not be sent: the connection to the partner has failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إرسال النص: فشل الاتصال بالطرف الآخر.</translation>
     </message>
     <message>
         <source>The connection was refused: nothing is listening at that address and port.</source>
-        <translation type="unfinished"></translation>
+        <translation>رُفض الاتصال: لا يوجد ما يستمع على هذا العنوان وهذا المنفذ.</translation>
     </message>
     <message>
         <source>The remote host could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر العثور على المضيف البعيد.</translation>
     </message>
     <message>
         <source>The name of the remote host could not be looked up: the name server did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تحليل اسم المضيف البعيد: لم يستجب خادم الأسماء في الوقت المناسب.</translation>
     </message>
     <message>
         <source>The connection attempt timed out: the remote host did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهت مهلة محاولة الاتصال: لم يستجب المضيف البعيد.</translation>
     </message>
     <message>
         <source>The network reported an error: %1.</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أبلغت الشبكة عن خطأ: %1.</translation>
     </message>
     <message>
         <source>The connection failed: %1.</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>فشل الاتصال: %1.</translation>
     </message>
     <message numerus="yes">
         <source>The partner reset the connection. %n byte(s) sent to the partner were not delivered.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>أعاد الطرف الآخر تعيين الاتصال. لم يُسلَّم %n بايت من البيانات المرسلة إليه.</numerusform>
+            <numerusform>أعاد الطرف الآخر تعيين الاتصال. لم يُسلَّم %n بايت من البيانات المرسلة إليه.</numerusform>
+            <numerusform>أعاد الطرف الآخر تعيين الاتصال. لم يُسلَّم %n بايت من البيانات المرسلة إليه.</numerusform>
+            <numerusform>أعاد الطرف الآخر تعيين الاتصال. لم تُسلَّم %n بايتات من البيانات المرسلة إليه.</numerusform>
+            <numerusform>أعاد الطرف الآخر تعيين الاتصال. لم يُسلَّم %n بايتًا من البيانات المرسلة إليه.</numerusform>
+            <numerusform>أعاد الطرف الآخر تعيين الاتصال. لم يُسلَّم %n بايت من البيانات المرسلة إليه.</numerusform>
         </translation>
     </message>
     <message>
         <source>The connection to the partner was lost: %1.</source>
         <extracomment>%1 is the system&apos;s reason, for example &quot;Connection timed out&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>انقطع الاتصال بالطرف الآخر: %1.</translation>
     </message>
     <message numerus="yes">
         <source>The connection to the partner was lost: %1. %n byte(s) sent to the partner were not delivered.</source>
         <extracomment>%1 is the system&apos;s reason, for example &quot;Connection timed out&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>انقطع الاتصال بالطرف الآخر: %1. لم يُسلَّم %n بايت من البيانات المرسلة إليه.</numerusform>
+            <numerusform>انقطع الاتصال بالطرف الآخر: %1. لم يُسلَّم %n بايت من البيانات المرسلة إليه.</numerusform>
+            <numerusform>انقطع الاتصال بالطرف الآخر: %1. لم يُسلَّم %n بايت من البيانات المرسلة إليه.</numerusform>
+            <numerusform>انقطع الاتصال بالطرف الآخر: %1. لم تُسلَّم %n بايتات من البيانات المرسلة إليه.</numerusform>
+            <numerusform>انقطع الاتصال بالطرف الآخر: %1. لم يُسلَّم %n بايتًا من البيانات المرسلة إليه.</numerusform>
+            <numerusform>انقطع الاتصال بالطرف الآخر: %1. لم يُسلَّم %n بايت من البيانات المرسلة إليه.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s) sent to the partner were not delivered: the partner stopped taking text before the connection ended.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم يُسلَّم %n بايت من البيانات المرسلة إلى الطرف الآخر: توقف الطرف الآخر عن استقبال النص قبل انتهاء الاتصال.</numerusform>
+            <numerusform>لم يُسلَّم %n بايت من البيانات المرسلة إلى الطرف الآخر: توقف الطرف الآخر عن استقبال النص قبل انتهاء الاتصال.</numerusform>
+            <numerusform>لم يُسلَّم %n بايت من البيانات المرسلة إلى الطرف الآخر: توقف الطرف الآخر عن استقبال النص قبل انتهاء الاتصال.</numerusform>
+            <numerusform>لم تُسلَّم %n بايتات من البيانات المرسلة إلى الطرف الآخر: توقف الطرف الآخر عن استقبال النص قبل انتهاء الاتصال.</numerusform>
+            <numerusform>لم يُسلَّم %n بايتًا من البيانات المرسلة إلى الطرف الآخر: توقف الطرف الآخر عن استقبال النص قبل انتهاء الاتصال.</numerusform>
+            <numerusform>لم يُسلَّم %n بايت من البيانات المرسلة إلى الطرف الآخر: توقف الطرف الآخر عن استقبال النص قبل انتهاء الاتصال.</numerusform>
         </translation>
     </message>
     <message>
         <source>Port %1 is not a port number from 1 to 65535. You can still connect to a partner.</source>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ %1 ليس رقم منفذ بين 1 و65535. لا يزال بإمكانك الاتصال بالطرف الآخر.</translation>
     </message>
     <message>
         <source>Port %1 is already in use by another program, so no connection requests can be received. You can still connect to a partner.</source>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ %1 مستخدم بالفعل من قِبل برنامج آخر، لذا لا يمكن استقبال طلبات الاتصال. لا يزال بإمكانك الاتصال بالطرف الآخر.</translation>
     </message>
     <message>
         <source>Cannot listen on port %1: %2. You can still connect to a partner.</source>
         <extracomment>%2 is the system&apos;s reason, for example &quot;Permission denied&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الاستماع على المنفذ %1: %2. لا يزال بإمكانك الاتصال بالطرف الآخر.</translation>
     </message>
     <message>
         <source>The caller gave up before the request was accepted. Parlino is not listening now; Listen waits for another request.</source>
-        <translation type="unfinished"></translation>
+        <translation>تخلّى الطرف المتصل عن الطلب قبل قبوله. لا يستمع Parlino الآن؛ انقر «استماع» لانتظار طلب آخر.</translation>
     </message>
     <message>
         <source>There is no connection request %1 to accept. Parlino is not listening now; Listen waits for another request.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد طلب اتصال %1 لقبوله. لا يستمع Parlino الآن؛ انقر «استماع» لانتظار طلب آخر.</translation>
     </message>
     <message>
         <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
-        <translation type="unfinished"></translation>
+        <translation>الاتصال مشغول بأمر آخر، لذا لم يُقبل الطلب. لا يستمع Parlino الآن؛ انقر «استماع» لانتظار طلب آخر.</translation>
     </message>
 </context>
 <context>
     <name>Lifecycle</name>
     <message>
         <source>Listening to Port %1 for new connection requests.</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ الاستماع على المنفذ %1 بانتظار طلبات اتصال جديدة.</translation>
     </message>
 </context>
 <context>
     <name>MessageBoxPrompter</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ</translation>
     </message>
 </context>
 <context>
@@ -249,109 +250,109 @@ From %1</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Write RTL for a language written from right to left, LTR otherwise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>حول</translation>
     </message>
     <message>
         <source>Simple Direct IP Chat Application</source>
-        <translation type="unfinished"></translation>
+        <translation>تطبيق دردشة بسيط عبر اتصال IP مباشر</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <source>By the Parlino developers</source>
-        <translation type="unfinished"></translation>
+        <translation>من مطوّري Parlino</translation>
     </message>
     <message>
         <source>AIM: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>AIM: %1</translation>
     </message>
     <message>
         <source>E-Mail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>البريد الإلكتروني: %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Conversation</source>
-        <translation type="unfinished"></translation>
+        <translation>المحادثة</translation>
     </message>
     <message>
         <source>Remote Port</source>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ البعيد</translation>
     </message>
     <message>
         <source>Local Port</source>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ المحلي</translation>
     </message>
     <message>
         <source>Remote IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان IP البعيد</translation>
     </message>
     <message>
         <source>Local IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان IP المحلي</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>الرسالة</translation>
     </message>
     <message>
         <source>Send Message</source>
-        <translation type="unfinished"></translation>
+        <translation>إرسال الرسالة</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>اتصال</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>قطع الاتصال</translation>
     </message>
     <message>
         <source>Listen</source>
-        <translation type="unfinished"></translation>
+        <translation>استماع</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>حول</translation>
     </message>
     <message>
         <source>Display Name</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم العرض</translation>
     </message>
     <message>
         <source>Display Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم العرض:</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>خروج</translation>
     </message>
     <message>
         <source>Communications</source>
-        <translation type="unfinished"></translation>
+        <translation>الاتصالات</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة</translation>
     </message>
 </context>
 </TS>

@@ -5,228 +5,229 @@
     <name>CommandLine</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しない引数「%1」です。</translation>
     </message>
     <message>
         <source>%1 Try &apos;parlino --help&apos;.</source>
         <extracomment>%1 is what was wrong, for example &quot;Unknown option &apos;bogus&apos;.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1「parlino --help」で使い方を確認してください。</translation>
     </message>
     <message>
         <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 本の直接 TCP 接続を使い、サーバーを介さずに 2 台のコンピューター間でテキスト チャットを行います。Parlino は TCP ポート 1981 で待ち受け、接続要求を受け入れる前にユーザーに確認します。どちらの側からも相手のアドレスに接続できます。Qt 独自のオプション (-platform、-style、-display など) も使用できます。</translation>
     </message>
 </context>
 <context>
     <name>Commfunctions</name>
     <message>
         <source>Listening to port %1 for new connection requests.</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート %1 で新しい接続要求を待機しています。</translation>
     </message>
     <message>
         <source>You are already connected to: %1You must disconnect before proceeding.</source>
-        <translation type="unfinished"></translation>
+        <translation>既に接続しています: %1。続行するには、先に切断してください。</translation>
     </message>
     <message>
         <source>You must give me a Remote IP Address to connect to.</source>
-        <translation type="unfinished"></translation>
+        <translation>接続先のリモート IP アドレスを入力してください。</translation>
     </message>
     <message>
         <source>Connection request has been sent to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>接続要求を送信しました: %1</translation>
     </message>
     <message>
         <source>You are already disconnected, cannot disconnect again.</source>
-        <translation type="unfinished"></translation>
+        <translation>既に切断されているため、再度切断することはできません。</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>切断しました</translation>
     </message>
     <message>
         <source>You must first be connected to another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>先に別のコンピューターに接続する必要があります。</translation>
     </message>
     <message>
         <source>Please enter a display name.</source>
-        <translation type="unfinished"></translation>
+        <translation>表示名を入力してください。</translation>
     </message>
     <message>
         <source>Incoming Connection Request, do you wish to allow it?
 From %1</source>
-        <translation type="unfinished"></translation>
+        <translation>接続要求を受信しました。許可しますか?
+接続元: %1</translation>
     </message>
     <message>
         <source>Connection Request</source>
-        <translation type="unfinished"></translation>
+        <translation>接続要求</translation>
     </message>
     <message>
         <source>Connection Denied</source>
-        <translation type="unfinished"></translation>
+        <translation>接続が拒否されました</translation>
     </message>
     <message>
         <source>Connection made</source>
-        <translation type="unfinished"></translation>
+        <translation>接続しました</translation>
     </message>
     <message>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>相手が 1 つの会話で保持できる量 (%1 MiB) を超えるテキストを送信したため、接続を閉じました。それまでに表示された内容はすべて一覧に残ります。</translation>
     </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
     <message>
         <source>Status line from Parlino</source>
-        <translation type="unfinished"></translation>
+        <translation>Parlino からのステータス行</translation>
     </message>
     <message>
         <source>Sent by you</source>
-        <translation type="unfinished"></translation>
+        <translation>自分が送信</translation>
     </message>
     <message>
         <source>Received from your partner</source>
-        <translation type="unfinished"></translation>
+        <translation>相手から受信</translation>
     </message>
 </context>
 <context>
     <name>ConversationList</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー</translation>
     </message>
 </context>
 <context>
     <name>FailureSentences</name>
     <message>
         <source>The connection is busy with something else; close it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>接続は別の処理で使用中です。先に閉じてください。</translation>
     </message>
     <message>
         <source>Port %1 is not a port number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート %1 は 1 ～ 65535 の範囲のポート番号ではありません。</translation>
     </message>
     <message>
         <source>Port %1 is already in use by another program, so no connection requests can be received.</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート %1 は既に別のプログラムで使用されているため、接続要求を受信できません。</translation>
     </message>
     <message>
         <source>Cannot listen on port %1: %2.</source>
         <extracomment>%2 is the system&apos;s reason, for example &quot;Permission denied&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ポート %1 で待機できません: %2。</translation>
     </message>
     <message>
         <source>The remote port &quot;%1&quot; is not a number from 1 to 65535.</source>
         <extracomment>%1 is the text of the Remote Port box, quoted as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>リモート ポート「%1」は 1 ～ 65535 の範囲の数値ではありません。</translation>
     </message>
     <message>
         <source>No remote address was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>リモート アドレスが指定されていません。</translation>
     </message>
     <message>
         <source>There is no connection request %1 to accept.</source>
-        <translation type="unfinished"></translation>
+        <translation>受け入れる接続要求 %1 がありません。</translation>
     </message>
     <message>
         <source>The caller gave up before the request was accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>要求が受け入れられる前に、接続元が要求を取り消しました。</translation>
     </message>
     <message>
         <source>The text could not be sent: there is no connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストを送信できませんでした: 接続されていません。</translation>
     </message>
     <message>
         <source>The text could not be sent: the connection to the partner has failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストを送信できませんでした: 相手との接続に失敗しました。</translation>
     </message>
     <message>
         <source>The connection was refused: nothing is listening at that address and port.</source>
-        <translation type="unfinished"></translation>
+        <translation>接続が拒否されました: そのアドレスとポートで待機しているプログラムがありません。</translation>
     </message>
     <message>
         <source>The remote host could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>リモート ホストが見つかりませんでした。</translation>
     </message>
     <message>
         <source>The name of the remote host could not be looked up: the name server did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>リモート ホストの名前を解決できませんでした: ネーム サーバーが時間内に応答しませんでした。</translation>
     </message>
     <message>
         <source>The connection attempt timed out: the remote host did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>接続の試行がタイムアウトしました: リモート ホストが応答しませんでした。</translation>
     </message>
     <message>
         <source>The network reported an error: %1.</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ネットワークでエラーが発生しました: %1。</translation>
     </message>
     <message>
         <source>The connection failed: %1.</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>接続に失敗しました: %1。</translation>
     </message>
     <message numerus="yes">
         <source>The partner reset the connection. %n byte(s) sent to the partner were not delivered.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>相手が接続をリセットしました。相手に送信した %n バイトは届きませんでした。</numerusform>
         </translation>
     </message>
     <message>
         <source>The connection to the partner was lost: %1.</source>
         <extracomment>%1 is the system&apos;s reason, for example &quot;Connection timed out&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>相手との接続が切れました: %1。</translation>
     </message>
     <message numerus="yes">
         <source>The connection to the partner was lost: %1. %n byte(s) sent to the partner were not delivered.</source>
         <extracomment>%1 is the system&apos;s reason, for example &quot;Connection timed out&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>相手との接続が切れました: %1。相手に送信した %n バイトは届きませんでした。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s) sent to the partner were not delivered: the partner stopped taking text before the connection ended.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>相手に送信した %n バイトは届きませんでした: 接続が終了する前に、相手がテキストの受信を停止しました。</numerusform>
         </translation>
     </message>
     <message>
         <source>Port %1 is not a port number from 1 to 65535. You can still connect to a partner.</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート %1 は 1 ～ 65535 の範囲のポート番号ではありません。相手への接続は引き続き可能です。</translation>
     </message>
     <message>
         <source>Port %1 is already in use by another program, so no connection requests can be received. You can still connect to a partner.</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート %1 は既に別のプログラムで使用されているため、接続要求を受信できません。相手への接続は引き続き可能です。</translation>
     </message>
     <message>
         <source>Cannot listen on port %1: %2. You can still connect to a partner.</source>
         <extracomment>%2 is the system&apos;s reason, for example &quot;Permission denied&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ポート %1 で待機できません: %2。相手への接続は引き続き可能です。</translation>
     </message>
     <message>
         <source>The caller gave up before the request was accepted. Parlino is not listening now; Listen waits for another request.</source>
-        <translation type="unfinished"></translation>
+        <translation>要求が受け入れられる前に、接続元が要求を取り消しました。Parlino は現在待機していません。[待機] で次の要求を待つことができます。</translation>
     </message>
     <message>
         <source>There is no connection request %1 to accept. Parlino is not listening now; Listen waits for another request.</source>
-        <translation type="unfinished"></translation>
+        <translation>受け入れる接続要求 %1 がありません。Parlino は現在待機していません。[待機] で次の要求を待つことができます。</translation>
     </message>
     <message>
         <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
-        <translation type="unfinished"></translation>
+        <translation>接続が別の処理で使用中のため、要求は受け入れられませんでした。Parlino は現在待機していません。[待機] で次の要求を待つことができます。</translation>
     </message>
 </context>
 <context>
     <name>Lifecycle</name>
     <message>
         <source>Listening to Port %1 for new connection requests.</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート %1 で新しい接続要求を待機しています。</translation>
     </message>
 </context>
 <context>
     <name>MessageBoxPrompter</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー</translation>
     </message>
 </context>
 <context>
@@ -234,109 +235,109 @@ From %1</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Write RTL for a language written from right to left, LTR otherwise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>Simple Direct IP Chat Application</source>
-        <translation type="unfinished"></translation>
+        <translation>シンプルな IP 直接接続チャット アプリケーション</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>By the Parlino developers</source>
-        <translation type="unfinished"></translation>
+        <translation>作成: Parlino 開発者</translation>
     </message>
     <message>
         <source>AIM: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>AIM: %1</translation>
     </message>
     <message>
         <source>E-Mail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>メール: %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Conversation</source>
-        <translation type="unfinished"></translation>
+        <translation>会話</translation>
     </message>
     <message>
         <source>Remote Port</source>
-        <translation type="unfinished"></translation>
+        <translation>リモート ポート</translation>
     </message>
     <message>
         <source>Local Port</source>
-        <translation type="unfinished"></translation>
+        <translation>ローカル ポート</translation>
     </message>
     <message>
         <source>Remote IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>リモート IP</translation>
     </message>
     <message>
         <source>Local IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>ローカル IP</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ</translation>
     </message>
     <message>
         <source>Send Message</source>
-        <translation type="unfinished"></translation>
+        <translation>送信</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>接続</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>切断</translation>
     </message>
     <message>
         <source>Listen</source>
-        <translation type="unfinished"></translation>
+        <translation>待機</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>Display Name</source>
-        <translation type="unfinished"></translation>
+        <translation>表示名</translation>
     </message>
     <message>
         <source>Display Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>表示名:</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Communications</source>
-        <translation type="unfinished"></translation>
+        <translation>通信</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
 </context>
 </TS>
