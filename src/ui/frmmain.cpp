@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <limits>
 
 namespace {
@@ -45,6 +46,9 @@ QLineEdit *textBox(QWidget *parent, const char *name, const QString &text,
     edit->setAccessibleName(accessibleName);
     // No silent cut at QLineEdit's default of 32,767 characters: a pasted text goes whole.
     edit->setMaxLength(std::numeric_limits<int>::max());
+    // Text starts at the window's leading edge, whatever its own direction.
+    edit->setAlignment(QStyle::visualAlignment(parent->layoutDirection(), Qt::AlignLeft) |
+                       Qt::AlignAbsolute);
     return edit;
 }
 
@@ -55,7 +59,10 @@ QLabel *caption(QWidget *parent, const char *name, const QString &text, const QC
     label->setBuddy(buddy);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(alignment | Qt::AlignTop);
+    // Aligned as the window runs: an untranslated caption in a right-to-left window still
+    // starts at the right, beside its box.
+    label->setAlignment(QStyle::visualAlignment(parent->layoutDirection(), alignment) |
+                        Qt::AlignAbsolute | Qt::AlignTop);
     fill(label, colour);
     return label;
 }

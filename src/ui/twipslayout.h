@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QSize>
 #include <QStringList>
+#include <QStyle>
 #include <QWidget>
 
 namespace TwipsLayout {
@@ -17,10 +18,14 @@ constexpr QSize size(int width, int height)
     return QSize(width / TwipsPerPixel, height / TwipsPerPixel);
 }
 
+// Places a control at its spot, measured from the parent's top left; in a right-to-left window
+// from the top right, as Qt's layouts mirror a window. The parent must have its final width.
 inline void place(QWidget *widget, int left, int top, int width, int height)
 {
-    widget->setGeometry(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
-                        height / TwipsPerPixel);
+    const QRect spot(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
+                     height / TwipsPerPixel);
+    widget->setGeometry(
+        QStyle::visualRect(widget->layoutDirection(), widget->parentWidget()->rect(), spot));
 }
 
 // A compact sans serif, small enough for 19-pixel text boxes and for "Display Name:" to show in
