@@ -101,6 +101,7 @@ private Q_SLOTS:
     void list_charactersDrawnAsNothing_showByTheirCode_data();
     void list_charactersDrawnAsNothing_showByTheirCode();
     void screenReader_longConversation_newestAndCurrentAmongFewChildren();
+    void rightToLeft_windowMirrored_entriesKeepTheirDirection();
 };
 
 void tst_Ui::freshStart_showsOneLineAndListens_inItsColours()
@@ -612,6 +613,45 @@ void tst_Ui::screenReader_longConversation_newestAndCurrentAmongFewChildren()
     for (int row = 1; row < 12001; ++row) table->cellAt(row, 0);
     QVERIFY(!QAccessible::accessibleInterface(first));
     QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), StartLine);
+}
+
+void tst_Ui::rightToLeft_windowMirrored_entriesKeepTheirDirection()
+{
+    // Which side of an area its ink lies nearer: -1 left, 1 right, 0 none.
+    const auto inkSide = [](QWidget *widget, const QRect &area, const QColor &back) {
+        const QImage image = widget->grab(area).toImage();
+        int left = image.width(), right = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) != back)
+                    left = qMin(left, x), right = qMax(right, x);
+        return right < 0 ? 0 : left < image.width() - 1 - right ? -1 : 1;
+    };
+    QList<QRect> placed[2];
+    // Left to right last, as the other tests expect.
+    for (const Qt::LayoutDirection direction : {Qt::RightToLeft, Qt::LeftToRight}) {
+        QGuiApplication::setLayoutDirection(direction);
+        ChatWindow chat;
+        frmMain &w = *chat.window;
+        for (const QString &entry : {u"Ann : hello"_s, u"أحمد : مرحبا"_s}) w.appendLine(entry);
+        w.show();
+        // The LTR window's geometry mirrored within the client's 465 pixels.
+        for (QWidget *c : w.centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            placed[direction].append(
+                c->geometry().translated(direction ? 0 : 465 - 2 * c->x() - c->width(), 0));
+        // The name's caption shows beside its box, boxes start at the window's leading edge,
+        // and each entry reads from its own side, whichever way the window runs.
+        const QRegion beside = QRegion(w.DisplayName->geometry()) - w.txtDisplayName->geometry();
+        QVERIFY(inkSide(w.centralWidget(), beside.boundingRect(), QColor(255, 255, 0)) != 0);
+        const QColor base = w.List1->palette().color(QPalette::Base);
+        QCOMPARE(inkSide(w.txtLocalPort, w.txtLocalPort->rect().adjusted(3, 3, -3, -3), base),
+                 direction == Qt::LeftToRight ? -1 : 1);
+        for (int row : {1, 2})
+            QCOMPARE(inkSide(w.List1->viewport(),
+                             w.List1->visualRect(w.List1->model()->index(row, 0)), base),
+                     row == 1 ? -1 : 1);
+    }
+    QCOMPARE(placed[Qt::RightToLeft], placed[Qt::LeftToRight]);
 }
 
 QTEST_MAIN(tst_Ui)

@@ -302,6 +302,9 @@ void ConversationList::paintEvent(QPaintEvent *event)
         option = styles[int(origin(row))];
         option.rect = rowsRect(row, row);
         option.state = state;
+        // Each entry reads in its own direction, whichever way the window runs.
+        option.direction =
+            index.data().toString().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
         if (selectionModel()->isSelected(index))
             option.state |= QStyle::State_Selected;
         if (focus && index == current)
