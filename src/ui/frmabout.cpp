@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include "pushbutton.h"
+#include "titlebar.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
     createControls();
     connect(cmdClose, &QPushButton::clicked, this, &frmAbout::cmdClose_Click);
     showVersion();
+    TitleBar::watch(this);
 }
 
 void frmAbout::createControls()

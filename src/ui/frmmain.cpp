@@ -5,6 +5,7 @@
 #include "frmabout.h"
 #include "messageboxprompter.h"
 #include "pushbutton.h"
+#include "titlebar.h"
 #include "twipslayout.h"
 #include "winsock.h"
 
@@ -101,6 +102,7 @@ frmMain::frmMain(std::unique_ptr<ModalPrompter> prompter, QWidget *parent)
     wireEvents();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     List1->setFocus();
+    TitleBar::watch(this);
 }
 
 frmMain::~frmMain() = default;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "messageboxprompter.h"
 
+#include "titlebar.h"
+
 #include <QCoreApplication>
 #include <QDialog>
 #include <QMessageBox>
@@ -13,6 +15,7 @@ void MessageBoxPrompter::showError(QWidget *owner, const QString &text)
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setStandardButtons(QMessageBox::Ok);
+    TitleBar::watch(&box);
     box.exec();
 }
 
@@ -25,6 +28,7 @@ bool MessageBoxPrompter::askYesNo(QWidget *owner, const QString &title, const QS
     box.setText(question);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
+    TitleBar::watch(&box);
     return box.exec() == QMessageBox::Yes;
 }
 
