@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -274,9 +275,24 @@ bool frmMain::appendReceived(const QByteArray &text)
 
 void frmMain::requestAttention()
 {
+    if (isActiveWindow())
+        return;
     // The task bar entry flashes (on X11 the urgency hint is set) until the window is activated.
-    if (!isActiveWindow())
+    // Qt 6.4 ignores alerts under Wayland; there the window asks to be activated instead
+    // (xdg-activation), which a compositor that keeps the focus where the user is turns into a
+    // request for attention. Once until the window is active again: each request goes out to
+    // the compositor.
+    if (!QGuiApplication::platformName().startsWith(u"wayland"))
         QApplication::alert(this);
+    else if (!std::exchange(m_activationRequested, true))
+        activateWindow();
+}
+
+void frmMain::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_activationRequested = false;
+    QMainWindow::changeEvent(event);
 }
 
 qint64 frmMain::textLimit() const

@@ -76,6 +76,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void createControls();
@@ -104,4 +105,5 @@ private:
     Winsock *Winsock1 = nullptr;
     Commfunctions m_commands;
     QByteArray m_strIncoming;
+    bool m_activationRequested = false;
 };
