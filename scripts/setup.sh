@@ -20,11 +20,11 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # The checkers of the installed tree and the package: desktop-file-utils, appstream and
 # appstream-compose for desktops and software centres, lintian, and devscripts for
-# hardening-check.
+# hardening-check. weston and qt6-wayland: a Wayland desktop for the tests.
 case "$purpose" in
-    test) packages+=(qt6-base-private-dev iproute2 xauth xvfb openbox x11-utils clang
-                     libclang-rt-14-dev desktop-file-utils appstream appstream-compose lintian
-                     devscripts) ;;
+    test) packages+=(qt6-base-private-dev iproute2 xauth xvfb openbox x11-utils weston qt6-wayland
+                     clang libclang-rt-14-dev desktop-file-utils appstream appstream-compose
+                     lintian devscripts) ;;
     bench) packages+=(xauth xvfb iproute2) ;;
 esac
 

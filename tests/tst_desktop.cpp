@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The program on a real desktop: an X server with a window manager, which the other tests do
-// without.
+// The program on real desktops, which the other tests do without: an X server with a window
+// manager, and a Wayland compositor.
 #include "parlinotest.h"
 
 #include <QtGui/qpa/qplatformwindow.h>
+#include <QAbstractButton>
 #include <QProcess>
 #include <QWindow>
 
@@ -14,6 +15,7 @@ class tst_Desktop : public QObject
 private Q_SLOTS:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
     void attention_newTextFlagsAnInactiveWindow();
+    void wayland_fixedWindowOffersNoMaximize_listensAndAsks();
 };
 
 void tst_Desktop::attention_newTextFlagsAnInactiveWindow()
@@ -40,6 +42,27 @@ void tst_Desktop::attention_newTextFlagsAnInactiveWindow()
                                        : xprop.errorString();
     };
     QTRY_VERIFY2(state().contains(u"_NET_WM_STATE_DEMANDS_ATTENTION"_s), qPrintable(state()));
+}
+
+void tst_Desktop::wayland_fixedWindowOffersNoMaximize_listensAndAsks()
+{
+    ChatWindow chat;
+    frmMain &w = *chat.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // Qt's title bar gives way to the window's own, above the menus: a close box, nothing else.
+    const auto *bar = w.findChild<QWidget *>(u"titleBar"_s);
+    QTRY_VERIFY(bar && bar->isVisible());
+    QVERIFY(w.windowHandle()->frameMargins().isNull() &&
+            bar->findChildren<QAbstractButton *>().size() == 1 &&
+            !bar->geometry().intersects(w.menuWidget()->geometry()));
+    QVERIFY(w.centralWidget()->size() == QSize(465, 276) && w.minimumSize() == w.maximumSize());
+    auto peer = acceptedCaller(chat);
+    QVERIFY(peer && chat.prompter->questions.size() == 1);
+    // Without a keyboard no window is active: new text asks for attention, which this
+    // compositor does not offer, and shows.
+    QVERIFY(!w.isActiveWindow() && peer->write("hi") == 2);
+    QTRY_COMPARE(chat.lines().constLast(), u"hi"_s);
 }
 
 QTEST_MAIN(tst_Desktop)
