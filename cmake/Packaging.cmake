@@ -29,8 +29,10 @@ if(UNIX AND NOT APPLE)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
     # The windows are drawn in Liberation Sans, and the product name in the About box in Comic
     # Neue where Comic Sans MS is missing. Qt's own buttons (Yes, No, OK) follow the user's
-    # language with Qt's translations.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-comic-neue, qt6-translations-l10n")
+    # language with Qt's translations. On a Wayland desktop Qt needs its Wayland plugin, or it
+    # goes through XWayland.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+        "fonts-liberation2, fonts-comic-neue, qt6-translations-l10n, qt6-wayland")
 endif()
 
 include(CPack)
