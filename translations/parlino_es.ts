@@ -242,6 +242,13 @@ Origen: %1</translation>
     </message>
 </context>
 <context>
+    <name>TitleBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>

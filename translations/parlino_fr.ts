@@ -242,6 +242,13 @@ Provenance&#xa0;: %1</translation>
     </message>
 </context>
 <context>
+    <name>TitleBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>

@@ -239,6 +239,13 @@ From %1</source>
     </message>
 </context>
 <context>
+    <name>TitleBar</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>

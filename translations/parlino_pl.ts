@@ -245,6 +245,13 @@ Z adresu %1</translation>
     </message>
 </context>
 <context>
+    <name>TitleBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>

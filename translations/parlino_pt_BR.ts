@@ -242,6 +242,13 @@ Origem: %1</translation>
     </message>
 </context>
 <context>
+    <name>TitleBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
