@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: MIT
 # The optimised builds (Release, RelWithDebInfo, MinSizeRel) and so the Debian package get Debian's
 # hardening flags: what `DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags` gives where dpkg
-# is installed, the same list otherwise. They go on parlino_options, so every target of ours has
-# them. Sanitizer and fuzzer builds keep their own instrumentation and get none of them.
+# is installed, the same list otherwise; a Windows build gets their counterparts for PE files. They
+# go on parlino_options, so every target of ours has them. Sanitizer and fuzzer builds keep their
+# own instrumentation and get none of them.
 
 include(CheckCXXCompilerFlag)
 include(CheckPIESupported)
@@ -21,9 +22,18 @@ endif()
 set(hardening_compile -fstack-protector-strong -Wformat -Werror=format-security)
 set(hardening_definitions _FORTIFY_SOURCE=2)
 set(hardening_link -Wl,-z,relro -Wl,-z,now)
+if(WIN32)
+    # PE files have no RELRO and no lazy binding to turn off. Their counterparts: address space
+    # layout randomisation with the whole 64-bit range, and data that cannot be executed. The
+    # stack protector and the fortified functions live in GCC's libssp there, which the driver
+    # links only when the link step is told too; libssp-0.dll ships beside the program.
+    set(hardening_link -fstack-protector-strong
+        -Wl,--dynamicbase -Wl,--high-entropy-va -Wl,--nxcompat)
+endif()
 find_program(DPKG_BUILDFLAGS dpkg-buildflags)
 mark_as_advanced(DPKG_BUILDFLAGS)
-if(DPKG_BUILDFLAGS)
+# A cross build must not take the build host's flags.
+if(DPKG_BUILDFLAGS AND NOT CMAKE_CROSSCOMPILING)
     set(hardening_compile)
     set(hardening_definitions)
     set(hardening_link)
