@@ -26,7 +26,8 @@ qintptr duplicate(qintptr descriptor);
 // Hands bytes to the system without waiting: how many it took, 0 when it has no room now, -1
 // when the connection has failed.
 qint64 send(qintptr descriptor, const char *data, qint64 size);
-// Bytes of this connection the partner has acknowledged, counted from its start.
+// Bytes of this connection the partner has acknowledged, counted from its start; where the system
+// keeps no such count, a number beyond any sent.
 qint64 acknowledged(qintptr descriptor);
 // Whether the connection has ended for good: reset by the partner, or given up as unanswered.
 bool hasFailed(qintptr descriptor);
