@@ -5,8 +5,9 @@
 
 class QSocketNotifier;
 
-// Turns SIGTERM and SIGINT into a signal delivered by the event loop, so that a request to
-// terminate ends the program the orderly way, as File ▸ Exit does. Only one may exist.
+// Turns a request to terminate into a signal delivered by the event loop, so that it ends the
+// program the orderly way, as File ▸ Exit does: SIGTERM and SIGINT on Unix; on Windows the end of
+// the session, and Ctrl+C or the closing of a console the program runs in. Only one may exist.
 class TerminationSignals : public QObject
 {
     Q_OBJECT
@@ -19,5 +20,5 @@ Q_SIGNALS:
     void received();
 
 private:
-    QSocketNotifier *m_notifier = nullptr;
+    QSocketNotifier *m_notifier = nullptr;  // Unix: where the handler leaves word
 };

@@ -4,7 +4,6 @@
 #include <QSocketNotifier>
 #include <utility>
 
-#ifdef Q_OS_UNIX
 #include <sys/socket.h>
 #include <unistd.h>
 #include <csignal>
@@ -50,7 +49,3 @@ TerminationSignals::~TerminationSignals()
             ::close(std::exchange(fd, -1));
     }
 }
-#else
-TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent) {}
-TerminationSignals::~TerminationSignals() = default;
-#endif
