@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "conversationmodel.h"
 
+#include "systemmemory.h"
 #include "utf8chunkdecoder.h"
 #include "visibletext.h"
 
 #include <QStringDecoder>
 #include <cstring>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -18,13 +15,8 @@ constexpr qint64 MaxTextLimit = 1024 * 1024 * 1024;
 
 qint64 physicalMemory()
 {
-#ifdef Q_OS_UNIX
-    const long pages = sysconf(_SC_PHYS_PAGES);
-    const long pageSize = sysconf(_SC_PAGE_SIZE);
-    if (pages > 0 && pageSize > 0)
-        return qint64(pages) * pageSize;
-#endif
-    return 4 * MaxTextLimit;
+    const qint64 bytes = SystemMemory::physical();
+    return bytes > 0 ? bytes : 4 * MaxTextLimit;
 }
 
 }  // namespace
