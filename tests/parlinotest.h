@@ -22,8 +22,15 @@
 #include <QTimer>
 #include <memory>
 
+#ifdef Q_OS_WIN
+#include <winsock2.h>
+
+#include <psapi.h>
+#else
+#include <sched.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -154,17 +161,57 @@ bool waitUntil(Predicate done, int timeoutMs = 20000)
     return true;
 }
 
-// What this process holds from the system, as Linux shows it.
+// What this process holds from the system: descriptors (on Windows all its handles) and memory.
 inline int openDescriptors()
 {
+#ifdef Q_OS_WIN
+    DWORD handles = 0;
+    return ::GetProcessHandleCount(::GetCurrentProcess(), &handles) ? int(handles) : -1;
+#else
     const QDir fds(u"/proc/self/fd"_s);
     return int(fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size());
+#endif
 }
 
 inline qint64 residentKiB()
 {
+#ifdef Q_OS_WIN
+    PROCESS_MEMORY_COUNTERS counters{};
+    return ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters)
+               ? qint64(counters.WorkingSetSize / 1024)
+               : -1;
+#else
     QFile statm(u"/proc/self/statm"_s);
     return statm.open(QIODevice::ReadOnly)
                ? statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE) / 1024
                : -1;
+#endif
+}
+
+// A raw peer's moves that QTcpSocket does not offer: ending its side of the stream, and a reset.
+inline void halfClose(const QTcpSocket &peer)
+{
+#ifdef Q_OS_WIN
+    ::shutdown(SOCKET(peer.socketDescriptor()), SD_SEND);
+#else
+    ::shutdown(int(peer.socketDescriptor()), SHUT_WR);
+#endif
+}
+
+inline void reset(QTcpSocket &peer)
+{
+    const linger abortive{1, 0};
+    ::setsockopt(peer.socketDescriptor(), SOL_SOCKET, SO_LINGER,
+                 reinterpret_cast<const char *>(&abortive), sizeof abortive);
+    peer.abort();
+}
+
+// Moves the test into a network namespace of its own (Linux, as root); false where it cannot.
+inline bool ownNetwork()
+{
+#ifdef Q_OS_LINUX
+    return ::unshare(CLONE_NEWNET) == 0;
+#else
+    return false;
+#endif
 }

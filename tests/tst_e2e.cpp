@@ -96,7 +96,6 @@ void tst_E2e::ending_deliversWhatWasSent()
     }
     QSignalSpy unloading(a.window.get(), &frmMain::unloading);
     a.window->show();
-    const int fd = int(peer->socketDescriptor());
     if (how == u"Disconnect") {
         a.window->cmdDissconnect->click();
     } else if (how == u"close box") {
@@ -104,14 +103,12 @@ void tst_E2e::ending_deliversWhatWasSent()
     } else if (how == u"File, Exit") {
         a.window->mnuFileExit->trigger();
     } else if (how == u"partner half-closes") {
-        ::shutdown(fd, SHUT_WR);
+        halfClose(*peer);
         QTRY_VERIFY(!a.connected());
         say(a, u"Ann"_s, u"too late"_s);
         QCOMPARE(a.prompter->errors.takeFirst(), NotConnected);
     } else {
-        const linger abortive{1, 0};
-        ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
-        peer->abort();
+        reset(*peer);
     }
     const bool ends = how == u"close box" || how == u"File, Exit";
     QCOMPARE(a.window->isVisible(), !ends);
@@ -245,9 +242,7 @@ void tst_E2e::resetMidText_keepsItsStart_silentPartnerBlocksNothing()
     auto peer = acceptedCaller(b);
     peer->write(text.toUtf8());
     QVERIFY(waitUntil([&] { return b.lines().size() > 2; }));
-    const linger abortive{1, 0};
-    ::setsockopt(int(peer->socketDescriptor()), SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
-    peer->abort();
+    reset(*peer);
     QVERIFY(waitUntil([&] { return b.state() == Winsock::sckClosed; }));
     QString received = b.joined(2);
     while (received.endsWith(QChar::ReplacementCharacter)) received.chop(1);

@@ -8,7 +8,6 @@
 #include <QProcess>
 #include <QSignalSpy>
 
-#include <sched.h>
 #include <QStringDecoder>
 
 class tst_Net : public QObject
@@ -139,7 +138,7 @@ void tst_Net::vanishedPartner_isNoticed_data()
 void tst_Net::vanishedPartner_isNoticed()
 {
     QFETCH(bool, textWaits);
-    QVERIFY2(::unshare(CLONE_NEWNET) == 0, "needs root: a network namespace of the test's own");
+    QVERIFY2(ownNetwork(), "needs root: a network namespace of the test's own");
     const QString far = u"parlino-far-%1"_s.arg(QCoreApplication::applicationPid());
     QVERIFY(
         run(u"ip link set lo up && ip netns add %1 && "
