@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # CPack settings. On Linux `cmake --build build --target package` makes a Debian package,
-# parlino_<version>_<arch>.deb, whose library dependencies dpkg-shlibdeps works out.
+# parlino_<version>_<arch>.deb, whose library dependencies dpkg-shlibdeps works out; for Windows
+# an installer (NSIS) and a portable zip, Parlino-<version>-win64.exe and .zip.
 
 set(CPACK_PACKAGE_NAME parlino)
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
@@ -33,6 +34,24 @@ if(UNIX AND NOT APPLE)
     # goes through XWayland.
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
         "fonts-liberation2, fonts-comic-neue, qt6-translations-l10n, qt6-wayland")
+elseif(WIN32)
+    set(CPACK_GENERATOR NSIS ZIP)
+    set(CPACK_PACKAGE_FILE_NAME "Parlino-${PROJECT_VERSION}-win64")
+    # NSIS shows the licence, and takes it only as a .txt file.
+    configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_BINARY_DIR}/LICENSE.txt COPYONLY)
+    set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_BINARY_DIR}/LICENSE.txt)
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    set(CPACK_NSIS_PACKAGE_NAME Parlino)
+    set(CPACK_NSIS_DISPLAY_NAME Parlino)
+    set(CPACK_NSIS_MUI_ICON ${PARLINO_ICO})
+    set(CPACK_NSIS_MUI_UNIICON ${PARLINO_ICO})
+    set(CPACK_NSIS_INSTALLED_ICON_NAME parlino.exe)
+    set(CPACK_NSIS_URL_INFO_ABOUT "${PROJECT_HOMEPAGE_URL}")
+    set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+    set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+    # The Start-menu entry, with the program's own icon.
+    set(CPACK_PACKAGE_EXECUTABLES parlino Parlino)
+    set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 endif()
 
 include(CPack)

@@ -1,0 +1,66 @@
+# SPDX-License-Identifier: MIT
+# What Parlino needs on Windows besides parlino.exe, all in the one folder it is installed into:
+# the icon and version inside the program, the Qt and compiler runtime DLLs it loads, the
+# platform and style plugins, Qt's own translations for the languages Parlino speaks, and qt.conf,
+# which tells Qt to look for them there.
+
+enable_language(RC)
+
+# The icon, in every size of the hicolor PNGs; the largest stays PNG inside the .ico.
+find_program(ICOTOOL icotool REQUIRED)
+mark_as_advanced(ICOTOOL)
+set(PARLINO_ICO ${PROJECT_BINARY_DIR}/parlino.ico)
+set(icon_sizes ${PARLINO_ICON_SIZES})
+list(REMOVE_ITEM icon_sizes 256)
+list(TRANSFORM icon_sizes REPLACE "(.+)"
+    "${PROJECT_SOURCE_DIR}/data/icons/hicolor/\\1x\\1/apps/org.parlino.Parlino.png"
+    OUTPUT_VARIABLE icon_pngs)
+set(icon_256 ${PROJECT_SOURCE_DIR}/data/icons/hicolor/256x256/apps/org.parlino.Parlino.png)
+add_custom_command(OUTPUT ${PARLINO_ICO}
+    COMMAND ${ICOTOOL} --create --output=${PARLINO_ICO} ${icon_pngs} --raw=${icon_256}
+    DEPENDS ${icon_pngs} ${icon_256} VERBATIM)
+configure_file(${PROJECT_SOURCE_DIR}/data/windows/parlino.rc.in ${PROJECT_BINARY_DIR}/parlino.rc
+    @ONLY)
+add_custom_target(parlino_icon DEPENDS ${PARLINO_ICO})
+add_dependencies(parlino parlino_icon)
+target_sources(parlino PRIVATE ${PROJECT_BINARY_DIR}/parlino.rc)
+
+# Plugins: the windows platform and the native look (windowsvista).
+set(qt_plugins ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS})
+install(FILES ${qt_plugins}/platforms/qwindows.dll DESTINATION platforms)
+install(FILES ${qt_plugins}/styles/qwindowsvistastyle.dll DESTINATION styles)
+install(FILES ${PROJECT_SOURCE_DIR}/data/windows/qt.conf DESTINATION .)
+
+# Qt's own texts (Yes, No, OK) for each language Parlino has a translation for; they are the same
+# on every system, so the build host's Qt provides them (qt6-translations-l10n).
+file(GLOB ts_files ${PROJECT_SOURCE_DIR}/translations/parlino_*.ts)
+foreach(ts IN LISTS ts_files)
+    string(REGEX REPLACE ".*/parlino_(.+)\\.ts$" "\\1" language ${ts})
+    find_file(QTBASE_QM_${language} qtbase_${language}.qm
+        PATHS ${QT_HOST_PATH}/share/qt6/translations NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+    if(NOT QTBASE_QM_${language})
+        message(FATAL_ERROR "qtbase_${language}.qm not found: apt-get install qt6-translations-l10n")
+    endif()
+    install(FILES ${QTBASE_QM_${language}} DESTINATION translations)
+endforeach()
+
+# The DLLs, found by what the program and the plugins import.
+foreach(dll libstdc++-6.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+        OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
+    get_filename_component(found ${found} DIRECTORY)
+    get_filename_component(found ${found} REALPATH)
+    list(APPEND runtime_folders ${found})
+endforeach()
+list(REMOVE_DUPLICATES runtime_folders)
+set(PARLINO_RUNTIME_FOLDERS ${QT6_INSTALL_PREFIX}/bin ${runtime_folders})
+install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+        set(strip ${CMAKE_STRIP})
+    endif()
+    execute_process(COMMAND \"${CMAKE_COMMAND}\"
+        -DOBJDUMP=${CMAKE_OBJDUMP} -DSTRIP=\${strip}
+        \"-DFOLDER=\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\"
+        \"-DPROGRAMS=parlino.exe;platforms/qwindows.dll;styles/qwindowsvistastyle.dll\"
+        \"-DSEARCH=${PARLINO_RUNTIME_FOLDERS}\"
+        -P \"${CMAKE_CURRENT_LIST_DIR}/WindowsRuntime.cmake\"
+    COMMAND_ERROR_IS_FATAL ANY)")
