@@ -27,6 +27,7 @@
 
 #include <psapi.h>
 #else
+#include <malloc.h>
 #include <sched.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -185,6 +186,16 @@ inline qint64 residentKiB()
     return statm.open(QIODevice::ReadOnly)
                ? statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE) / 1024
                : -1;
+#endif
+}
+
+// Gives memory freed earlier back to the system, so that it does not hide later growth.
+inline void returnFreedMemory()
+{
+#ifdef Q_OS_WIN
+    ::HeapCompact(::GetProcessHeap(), 0);
+#else
+    ::malloc_trim(0);
 #endif
 }
 

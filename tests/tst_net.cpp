@@ -139,14 +139,14 @@ void tst_Net::vanishedPartner_isNoticed()
 {
     QFETCH(bool, textWaits);
     QVERIFY2(ownNetwork(), "needs root: a network namespace of the test's own");
-    const QString far = u"parlino-far-%1"_s.arg(QCoreApplication::applicationPid());
+    const QString remote = u"parlino-far-%1"_s.arg(QCoreApplication::applicationPid());
     QVERIFY(
         run(u"ip link set lo up && ip netns add %1 && "
             "ip link add v0 type veth peer name v1 netns %1 && "
             "ip addr add 10.198.0.1/30 dev v0 && ip link set v0 up && "
-            "ip -n %1 addr add 10.198.0.2/30 dev v1 && ip -n %1 link set v1 up"_s.arg(far)));
+            "ip -n %1 addr add 10.198.0.2/30 dev v1 && ip -n %1 link set v1 up"_s.arg(remote)));
     const auto cleanup =
-        qScopeGuard([&] { run(u"ip netns pids %1 | xargs -r kill; ip netns del %1"_s.arg(far)); });
+        qScopeGuard([&] { run(u"ip netns pids %1 | xargs -r kill; ip netns del %1"_s.arg(remote)); });
     Winsock socket;
     socket.setLiveness({1, 1, 2, 2000});
     socket.setLocalPort(0);
@@ -157,11 +157,11 @@ void tst_Net::vanishedPartner_isNoticed()
     });
     QProcess partner;
     partner.start(u"ip"_s,
-                  {u"netns"_s, u"exec"_s, far, u"bash"_s, u"-c"_s,
+                  {u"netns"_s, u"exec"_s, remote, u"bash"_s, u"-c"_s,
                    u"exec 3<>/dev/tcp/10.198.0.1/%1 && read -u 0"_s.arg(socket.LocalPort())});
     QTRY_COMPARE(socket.State(), Winsock::sckConnected);
     QSignalSpy lost(&socket, &Winsock::errorOccurred);
-    QVERIFY(run(u"ip -n %1 link set v1 down"_s.arg(far)));
+    QVERIFY(run(u"ip -n %1 link set v1 down"_s.arg(remote)));
     if (textWaits)
         QVERIFY(socket.SendData(u"are you there?"_s));
     QVERIFY(lost.wait(20000));

@@ -27,7 +27,6 @@
 #include <QTranslator>
 #include <QWindow>
 
-#include <malloc.h>
 
 namespace {
 
@@ -385,7 +384,7 @@ void tst_Ui::list_looksAsAPlainList()
         return image.pixelColor(qMin(pixel.x(), image.width() - 1),
                                 qMin(pixel.y(), image.height() - 1));
     };
-    const auto near = [](const QColor &a, const QColor &b) {
+    const auto similar = [](const QColor &a, const QColor &b) {
         return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) <=
                24;
     };
@@ -394,7 +393,7 @@ void tst_Ui::list_looksAsAPlainList()
         const QColor back = at(image, row.right() - 1, row.center().y());
         for (int x = row.left(); x < row.right() - 1; ++x)
             for (int y = row.top(); y <= row.bottom(); ++y)
-                if (!near(at(image, x, y), back))
+                if (!similar(at(image, x, y), back))
                     return x;
         return -1;
     };
@@ -412,10 +411,10 @@ void tst_Ui::list_looksAsAPlainList()
         const QColor fill =
             row == 1 ? colours.color(QPalette::Highlight) : colours.color(QPalette::Base);
         for (int y : {mine.top(), mine.bottom()})
-            QVERIFY2(near(at(ours, mine.right() - 1, y), fill), qPrintable(u"row %1"_s.arg(row)));
+            QVERIFY2(similar(at(ours, mine.right() - 1, y), fill), qPrintable(u"row %1"_s.arg(row)));
         if (row == 1)
             for (int y : {mine.top() - 1, mine.bottom() + 1})
-                QVERIFY(!near(at(ours, mine.right() - 1, y), fill));
+                QVERIFY(!similar(at(ours, mine.right() - 1, y), fill));
         QVERIFY(qAbs(textStart(ours, mine) - textStart(theirs, plains)) <= 1);
     }
 }
@@ -498,7 +497,7 @@ void tst_Ui::oneByteEntries_costLittleEach()
     constexpr int Entries = 500000;
     // The limit counts 8 bytes for each entry beside its text: it takes exactly this many more.
     list.setTextLimit(7 + 8 + qint64(Entries) * (1 + 8));
-    malloc_trim(0);  // so that memory earlier tests freed does not hide the growth
+    returnFreedMemory();
     const qint64 before = residentKiB();
     for (int i = 0; i < Entries; ++i) QVERIFY(list.appendUtf8("z"));
     const double perEntry = double(residentKiB() - before) * 1024 / Entries;
