@@ -233,8 +233,10 @@ void ConversationList::reset()
 
 void ConversationList::rowsInserted(const QModelIndex &parent, int start, int end)
 {
-    // The base announces the new rows to assistive technologies.
-    QAbstractItemView::rowsInserted(parent, start, end);
+    Q_UNUSED(parent);
+    // Not the base's: it fetches more rows (the model has them all) or moves editors (the list
+    // has none), and while the list is hidden it restarts a zero timer for each row, which on
+    // Windows leaves one posted event behind per row until the event loop runs again.
     // The scroll bar follows once a frame: updating and redrawing it for each of many quick
     // entries would cost far more than the entries themselves.
     if (!m_scrollBarUpdate->isActive())
