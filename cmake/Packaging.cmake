@@ -40,6 +40,9 @@ elseif(WIN32)
     # NSIS shows the licence, and takes it only as a .txt file.
     configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_BINARY_DIR}/LICENSE.txt COPYONLY)
     set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_BINARY_DIR}/LICENSE.txt)
+    # A 64-bit installer for a 64-bit program: it writes to the 64-bit Program Files and registry
+    # and needs no 32-bit layer to run.
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
     set(CPACK_NSIS_PACKAGE_NAME Parlino)
     set(CPACK_NSIS_DISPLAY_NAME Parlino)

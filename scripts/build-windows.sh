@@ -20,6 +20,8 @@ tests=OFF
 
 packages=(cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools
           qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n icoutils nsis zip)
+# Running them: Wine, and an X server for the installed program.
+[ $tests = ON ] && packages+=(wine wine64 fonts-wine xvfb xauth x11-utils imagemagick iproute2)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
