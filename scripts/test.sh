@@ -3,6 +3,7 @@
 # Sets everything up, builds Parlino with its tests and runs the whole suite headless. Then the
 # receive-path fuzzer briefly over its seed corpus (build-fuzz/), and last the same suite again,
 # built with AddressSanitizer and UndefinedBehaviorSanitizer with leak checks on (build-asan/).
+# Then the Windows build: its tests and its installer under Wine (build-windows/).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=${PARLINO_JOBS:-2}
@@ -23,3 +24,6 @@ cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPARLI
     -DBUILD_TESTING=ON >/dev/null
 cmake --build "$root/build-asan" -j"$jobs"
 (cd "$root/build-asan" && ctest --output-on-failure -j"$jobs")
+
+echo "== Windows build, its tests and its installer under Wine"
+"$root/scripts/test-windows.sh"
