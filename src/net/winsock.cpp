@@ -343,7 +343,8 @@ void Winsock::handOverTheRest()
 {
     if (!m_socket || m_socket->state() != QAbstractSocket::UnconnectedState)
         return;
-    const QByteArray rest = m_socket->readAll();
+    // A connection attempt given up is closed already: nothing to read.
+    const QByteArray rest = m_socket->isOpen() ? m_socket->readAll() : QByteArray();
     m_incoming.add(rest);
     const bool textWaits = m_incoming.end();
     endConversation();
