@@ -39,7 +39,8 @@ Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$out/display" 2>/dev/nu
 xvfb=$!
 trap 'kill $xvfb' EXIT
 until_true '[ -s "$out/display" ]'
-export DISPLAY=:$(cat "$out/display")
+DISPLAY=:$(cat "$out/display")
+export DISPLAY
 
 # Wine passes QT_ variables to Windows programs only with a WINE prefix.
 export WINEPREFIX=$out/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -127,8 +128,11 @@ shot=${PARLINO_SCREENSHOT:-$out/screen.png}
 import -window root "$shot"
 colour_at() { convert "$shot" -format "%[pixel:p{$((x + $1)),$((y + height - 276 + $2))}]" info:; }
 window="${width}x$height, $(colour_at 464 275) in its corner, $(colour_at 364 42) behind Remote Port"
-[ "$window" = "465x$height, srgb(0,192,0) in its corner, srgb(255,255,128) behind Remote Port" ] &&
-    [ "$height" -gt 276 ] || { echo "test-windows: the window is $window" >&2; exit 1; }
+if [ "$window" != "465x$height, srgb(0,192,0) in its corner, srgb(255,255,128) behind Remote Port" ] ||
+    [ "$height" -le 276 ]; then
+    echo "test-windows: the window is $window" >&2
+    exit 1
+fi
 echo "  in a window of $window"
 exec 3>&-
 wine taskkill /f /im parlino.exe >/dev/null 2>&1
