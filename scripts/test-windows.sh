@@ -7,7 +7,8 @@
 #
 # All of it runs in a network namespace of its own (as root, or in a user namespace), so port 1981
 # and every connection stay inside it.
-#   PARLINO_SCREENSHOT=FILE   where to save the screen while the question shows (build-windows/screen.png)
+#   PARLINO_SCREENSHOT=FILE   where the screen is saved while the question shows
+#                             (build-windows/screen.png when unset)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 out=$root/build-windows
