@@ -200,14 +200,14 @@ void tst_Chat::foreignPeer_textAndCallersDuringTheQuestion()
         QCOMPARE(b.lines(), QStringList{StartLine});
     };
     peer = call(b);
-    QSignalSpy ended(peer.get(), &QTcpSocket::disconnected);
     if (answerYes) {
         QTRY_COMPARE(b.lines(),
                      (QStringList{StartLine, u"Connection made"_s, u"typed before the answer"_s}));
         QVERIFY(b.connected());
     } else {
-        QVERIFY(ended.wait(5000));
-        QCOMPARE(b.lines(), (QStringList{StartLine, u"Connection Denied"_s}));
+        QTRY_COMPARE(b.lines(), (QStringList{StartLine, u"Connection Denied"_s}));
+        QVERIFY(peer->state() == QAbstractSocket::UnconnectedState ||
+                peer->waitForDisconnected(5000));
     }
     QCOMPARE(b.prompter->questions.size(), 1);
     QVERIFY(b.prompter->errors.isEmpty());
@@ -218,8 +218,8 @@ void tst_Chat::callerGivesUpDuringTheQuestion_oneSentenceNoConnection()
     ChatWindow b;
     std::unique_ptr<QTcpSocket> peer;
     b.prompter->whileAsking = [&] {
-        peer->disconnectFromHost();
         QVERIFY(oneMoreCallerTurnedAway(b));
+        peer->disconnectFromHost();  // just before the answer: no event has told of it yet
     };
     peer = call(b);
     QVERIFY(waitUntil([&] { return !b.prompter->errors.isEmpty(); }));

@@ -168,6 +168,9 @@ bool Winsock::Accept(int requestId)
         discard(socket);
         return false;
     }
+    // The caller may have hung up a moment ago, unnoticed yet by the event loop: look now.
+    if (socket->bytesAvailable() == 0)
+        socket->waitForReadyRead(0);
     if (socket->state() != QAbstractSocket::ConnectedState && socket->bytesAvailable() == 0) {
         socket->deleteLater();
         return fail({SocketFailure::CallerGaveUp});
