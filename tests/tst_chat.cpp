@@ -19,6 +19,7 @@ private Q_SLOTS:
     void refusals_showTextAndChangeNothing();
     void foreignPeer_textAndCallersDuringTheQuestion_data();
     void foreignPeer_textAndCallersDuringTheQuestion();
+    void callerGivesUpDuringTheQuestion_oneSentenceNoConnection_data();
     void callerGivesUpDuringTheQuestion_oneSentenceNoConnection();
     void foreignPeer_bytesReassembleExactly_hangUpIsSilent();
     void foreignPeer_floodPastTheLimit_isCutOff();
@@ -213,13 +214,26 @@ void tst_Chat::foreignPeer_textAndCallersDuringTheQuestion()
     QVERIFY(b.prompter->errors.isEmpty());
 }
 
+void tst_Chat::callerGivesUpDuringTheQuestion_oneSentenceNoConnection_data()
+{
+    QTest::addColumn<bool>("atTheLastMoment");
+    QTest::newRow("while events run") << false;
+    // No event has told of it yet when the answer comes.
+    QTest::newRow("just before the answer") << true;
+}
+
 void tst_Chat::callerGivesUpDuringTheQuestion_oneSentenceNoConnection()
 {
+    QFETCH(bool, atTheLastMoment);
     ChatWindow b;
     std::unique_ptr<QTcpSocket> peer;
     b.prompter->whileAsking = [&] {
+        QVERIFY(peer->waitForConnected(5000));  // so that it hangs up now, not once it has heard
+        if (!atTheLastMoment)
+            peer->disconnectFromHost();
         QVERIFY(oneMoreCallerTurnedAway(b));
-        peer->disconnectFromHost();  // just before the answer: no event has told of it yet
+        if (atTheLastMoment)
+            peer->disconnectFromHost();
     };
     peer = call(b);
     QVERIFY(waitUntil([&] { return !b.prompter->errors.isEmpty(); }));
