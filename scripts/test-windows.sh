@@ -60,16 +60,11 @@ cp "$out"/build/tst_*.exe "$out/qt6-mingw/bin/Qt6Test.dll" "$tests/"
 cp "$out/qt6-mingw/plugins/platforms/qoffscreen.dll" "$tests/platforms/"
 
 # What cannot be tested under Wine, a test function (or one data row of it) each, and why; the
-# README names them too. Wine reports a reset as an orderly close and signals no more of the
-# stream after it; and Qt's event dispatcher under Wine leaves the sockets used while the question
-# is open unselected (WSAAsyncSelect mask 0 in WINEDEBUG=+winsock), so their end goes unseen.
+# README names them too.
 namespace="a network namespace of the test's own, which only Linux has"
-question="under Wine the sockets used during the question stay unselected: their end goes unseen"
 declare -A wine_cannot=(
     ["tst_net vanishedPartner_isNoticed:idle"]=$namespace
     ["tst_net vanishedPartner_isNoticed:text waiting"]=$namespace
-    ["tst_chat foreignPeer_textAndCallersDuringTheQuestion:No: never shown, caller cut off"]=$question
-    ["tst_chat callerGivesUpDuringTheQuestion_oneSentenceNoConnection"]=$question
     ["tst_e2e resetMidText_keepsItsStart_silentPartnerBlocksNothing"]="Wine reports a reset as an \
 orderly close and then signals none of the rest of the stream"
 )
