@@ -38,7 +38,7 @@ until_true() {
 rm -f "$out/display"
 Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$out/display" 2>/dev/null &
 xvfb=$!
-trap 'kill $xvfb' EXIT
+trap 'wineserver -k 2>/dev/null || true; kill $xvfb' EXIT
 until_true '[ -s "$out/display" ]'
 DISPLAY=:$(cat "$out/display")
 export DISPLAY
@@ -50,7 +50,6 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "== Wine prefix"
     wine wineboot --init >/dev/null 2>&1
 fi
-trap 'wineserver -k 2>/dev/null || true; kill $xvfb' EXIT
 
 # The test programs beside the deployed folder, with Qt Test and the offscreen platform.
 tests=$out/tests
