@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# SIGTERM and SIGINT end Parlino the orderly way, as File > Exit does: exit status 0 at once
+# SIGTERM, SIGINT and SIGHUP end Parlino the orderly way, as File > Exit does: exit status 0 at once
 # (with no partner there is nothing to wait for), not the signal's default death. Runs the real program in a network namespace of its
 # own, where port 1981 is free.
 #   terminate.sh PARLINO
@@ -13,7 +13,7 @@ fi
 exec unshare -n bash -s "$parlino" <<'INNER'
 set -u
 ip link set lo up
-for signal in TERM INT; do
+for signal in TERM INT HUP; do
     QT_QPA_PLATFORM=offscreen "$1" &
     pid=$!
     for _ in $(seq 200); do  # until it listens: at most 10 s
