@@ -10,9 +10,6 @@
 #include "twipslayout.h"
 #include "visibletext.h"
 
-#include <QtGui/private/qguiapplication_p.h>
-#include <QtGui/qpa/qplatformaccessibility.h>
-#include <QtGui/qpa/qplatformintegration.h>
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QClipboard>
@@ -26,7 +23,6 @@
 #include <QStyledItemDelegate>
 #include <QTranslator>
 #include <QWindow>
-
 
 namespace {
 
@@ -94,7 +90,6 @@ private Q_SLOTS:
     void list_looksAsAPlainList_data();
     void list_looksAsAPlainList();
     void list_quickAppends_leaveTheViewAlone_everyRowReachable();
-    void screenReader_hearsNamesAndNewEntries();
     void oneByteEntries_costLittleEach();
     void list_forgedLines_showAndReadAsThePartners();
     void list_charactersDrawnAsNothing_showByTheirCode_data();
@@ -411,7 +406,8 @@ void tst_Ui::list_looksAsAPlainList()
         const QColor fill =
             row == 1 ? colours.color(QPalette::Highlight) : colours.color(QPalette::Base);
         for (int y : {mine.top(), mine.bottom()})
-            QVERIFY2(similar(at(ours, mine.right() - 1, y), fill), qPrintable(u"row %1"_s.arg(row)));
+            QVERIFY2(similar(at(ours, mine.right() - 1, y), fill),
+                     qPrintable(u"row %1"_s.arg(row)));
         if (row == 1)
             for (int y : {mine.top() - 1, mine.bottom() + 1})
                 QVERIFY(!similar(at(ours, mine.right() - 1, y), fill));
@@ -457,37 +453,6 @@ void tst_Ui::list_quickAppends_leaveTheViewAlone_everyRowReachable()
     list.scrollTo(last);
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(last).center());
     QCOMPARE(list.selectionModel()->selectedIndexes(), QModelIndexList{last});
-}
-
-void tst_Ui::screenReader_hearsNamesAndNewEntries()
-{
-    ChatWindow chat;
-    frmMain &w = *chat.window;
-    // As a screen reader starting up would: the offscreen platform has no bridge of its own.
-    QPlatformAccessibility *platform =
-        QGuiApplicationPrivate::platformIntegration()->accessibility();
-    QVERIFY(platform);
-    platform->setActive(true);
-    const QList<QWidget *> named = {w.txtRemotePort,  w.txtLocalPort, w.txtRemoteIP, w.txtLocalIP,
-                                    w.txtDisplayName, w.txtMessage,   w.List1};
-    QStringList names;
-    for (QWidget *widget : named)
-        names.append(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name));
-    QCOMPARE(names, (QStringList{u"Remote Port"_s, u"Local Port"_s, u"Remote IP Address"_s,
-                                 u"Local IP Address"_s, u"Display Name"_s, u"Message"_s,
-                                 u"Conversation"_s}));
-    for (QLabel *caption : w.findChildren<QLabel *>())
-        QVERIFY2(caption->buddy(), qPrintable(caption->objectName()));
-    // A new entry is announced as one new row of the table.
-    static QList<int> newRows;
-    QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
-        if (event->type() == QAccessible::TableModelChanged)
-            newRows.append(static_cast<QAccessibleTableModelChangeEvent *>(event)->firstRow());
-    });
-    w.appendLine(u"Ann : hello"_s);
-    QAccessible::installUpdateHandler(nullptr);
-    platform->setActive(false);
-    QCOMPARE(newRows, QList<int>{1});
 }
 
 void tst_Ui::oneByteEntries_costLittleEach()
