@@ -189,13 +189,16 @@ void tst_Chat::refusals_showTextAndChangeNothing()
 void tst_Chat::foreignPeer_textAndCallersDuringTheQuestion_data()
 {
     QTest::addColumn<bool>("answerYes");
-    QTest::newRow("Yes: text shown after the answer") << true;
-    QTest::newRow("No: never shown, caller cut off") << false;
+    QTest::addColumn<bool>("windowCloses");
+    QTest::newRow("Yes: text shown after the answer") << true << false;
+    QTest::newRow("No: never shown, caller cut off") << false << false;
+    QTest::newRow("Yes once the window closed: as No, nothing listens") << true << true;
 }
 
 void tst_Chat::foreignPeer_textAndCallersDuringTheQuestion()
 {
     QFETCH(bool, answerYes);
+    QFETCH(bool, windowCloses);
     ChatWindow b;
     b.prompter->answerYes = answerYes;
     std::unique_ptr<QTcpSocket> peer;
@@ -211,9 +214,11 @@ void tst_Chat::foreignPeer_textAndCallersDuringTheQuestion()
         b.window->cmdDissconnect->click();
         b.window->cmdSend->click();
         QCOMPARE(b.lines(), QStringList{StartLine});
+        if (windowCloses)
+            b.window->close();
     };
     peer = call(b);
-    if (answerYes) {
+    if (answerYes && !windowCloses) {
         QTRY_COMPARE(b.lines(),
                      (QStringList{StartLine, u"Connection made"_s, u"typed before the answer"_s}));
         QVERIFY(b.connected());
@@ -224,6 +229,8 @@ void tst_Chat::foreignPeer_textAndCallersDuringTheQuestion()
     }
     QCOMPARE(b.prompter->questions.size(), 1);
     QVERIFY(b.prompter->errors.isEmpty());
+    QCOMPARE(b.exits, windowCloses ? 1 : 0);
+    QCOMPARE(b.state() == Winsock::sckListening, false);
 }
 
 void tst_Chat::callerGivesUpDuringTheQuestion_oneSentenceNoConnection_data()

@@ -81,7 +81,7 @@ private Q_SLOTS:
     void freshStart_showsOneLineAndListens_inItsColours();
     void keyboard_focusTabOrderAndEnter();
     void about_modalOverTheWindow_onlyItsCloseControlsCloseIt();
-    void realErrorBox_showsTextAsPlainText();
+    void realBoxes_plainText_questionClosesWithTheProgram();
     void darkTheme_captionsAndBoxesStayReadable();
     void userLanguage_translatedOnlyWhereParlinoIs_data();
     void userLanguage_translatedOnlyWhereParlinoIs();
@@ -187,9 +187,9 @@ void tst_Ui::about_modalOverTheWindow_onlyItsCloseControlsCloseIt()
              QStringList{u"You must give me a Remote IP Address to connect to."_s});
 }
 
-void tst_Ui::realErrorBox_showsTextAsPlainText()
+void tst_Ui::realBoxes_plainText_questionClosesWithTheProgram()
 {
-    // The one test of a real box: it must show a peer's or user's text literally.
+    // The one test of real boxes: they must show a peer's or user's text literally.
     QWidget owner;
     const QString text = u"You are already connected to: <b>a</b> & <i>bYou must"_s;
     QStringList shown;
@@ -204,6 +204,13 @@ void tst_Ui::realErrorBox_showsTextAsPlainText()
     MessageBoxPrompter().showError(&owner, text);
     QCOMPARE(shown, (QStringList{u"Error"_s, text, QString::number(Qt::PlainText),
                                  QString::number(QMessageBox::Information), u"1"_s}));
+    // A question still open when the program ends closes, as No.
+    frmMain window;
+    QTimer::singleShot(0, &window, [&] {
+        QTRY_VERIFY(QApplication::activeModalWidget());
+        window.closeForGood();
+    });
+    QVERIFY(!window.askYesNo(u"Connection Request"_s, u"?"_s));
 }
 
 void tst_Ui::darkTheme_captionsAndBoxesStayReadable()
