@@ -26,7 +26,7 @@ private:
 };
 
 // Every box's name, and each new entry as a notification that shows: received, the user's own,
-// the program's, and one after 10,000 rows.
+// and the program's after 10,000 rows.
 void tst_ScreenReader::namesAndEachNewEntry()
 {
     const QDBusReply<QString> address =
@@ -84,13 +84,14 @@ void tst_ScreenReader::namesAndEachNewEntry()
     // The first once the toolkit has learnt that someone listens.
     QVERIFY(QTest::qWaitFor(
         [&] { return w.appendLine(u"Disconnected"_s), heard(u"Disconnected"_s, 500); }, 10000));
-    w.appendReceived("Bob : hi");
-    QVERIFY(heard(u"Bob : hi"_s));
+    // Where an entry comes from is heard too, so a partner cannot pass for Parlino.
+    w.appendReceived("Connection made");
+    QVERIFY(heard(u"Received from your partner\nConnection made"_s));
     w.appendSentLine(u"Ann : hello"_s);
-    QVERIFY(heard(u"Ann : hello"_s));
+    QVERIFY(heard(u"Sent by you\nAnn : hello"_s));
     for (int i = 0; i < 10000; ++i) w.appendReceived("x");
-    w.appendLine(u"Connection made"_s);
-    QVERIFY(heard(u"Connection made"_s));
+    w.appendLine(u"Disconnected"_s);
+    QVERIFY(heard(u"Status line from Parlino\nDisconnected"_s));
 }
 
 QTEST_MAIN(tst_ScreenReader)

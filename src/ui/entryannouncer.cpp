@@ -32,17 +32,19 @@ EntryAnnouncer::EntryAnnouncer(QAbstractItemView *list)
 
 void EntryAnnouncer::announce()
 {
-    const QAbstractItemModel *model = m_list->model();
+    // Each entry as a reader finds it in the list: where it comes from, and its text.
+    QAccessibleTableInterface *table =
+        QAccessible::queryAccessibleInterface(m_list)->tableInterface();
+    const int rows = m_list->model()->rowCount();
     QStringList told;
     qsizetype size = 0;
-    for (int row = model->rowCount() - 1; row >= m_firstUntold && size < MostCharacters; --row) {
-        told.prepend(model->index(row, 0)
-                         .data(Qt::AccessibleTextRole)
-                         .toString()
+    for (int row = rows - 1; row >= m_firstUntold && size < MostCharacters; --row) {
+        const QAccessibleInterface *cell = table->cellAt(row, 0);
+        told.prepend((cell->text(QAccessible::Description) + u'\n' + cell->text(QAccessible::Name))
                          .left(MostCharacters - size));
         size += told.constFirst().size() + 1;
     }
-    m_firstUntold = model->rowCount();
+    m_firstUntold = rows;
     setAccessibleName(told.join(u'\n'));
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
