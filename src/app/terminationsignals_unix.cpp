@@ -38,12 +38,22 @@ TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signal : HandledSignals) ::sigaction(signal, &action, nullptr);
+    for (int signal : HandledSignals) {
+        // A signal ignored from the start stays ignored: nohup, or a job started in the
+        // background by a shell without job control, asks for that.
+        struct sigaction before = {};
+        if (::sigaction(signal, nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
+            ::sigaction(signal, &action, nullptr);
+    }
 }
 
 TerminationSignals::~TerminationSignals()
 {
-    for (int signal : HandledSignals) ::signal(signal, SIG_DFL);
+    for (int signal : HandledSignals) {
+        struct sigaction now = {};
+        if (::sigaction(signal, nullptr, &now) == 0 && now.sa_handler == onSignal)
+            ::signal(signal, SIG_DFL);
+    }
     delete m_notifier;
     for (int &fd : signalSocket) {
         if (fd != -1)
