@@ -24,7 +24,7 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
 case "$purpose" in
     test) packages+=(qt6-base-private-dev iproute2 xauth xvfb openbox x11-utils weston qt6-wayland
                      clang libclang-rt-14-dev desktop-file-utils appstream appstream-compose
-                     lintian devscripts) ;;
+                     lintian devscripts at-spi2-core dbus-daemon) ;;
     bench) packages+=(xauth xvfb iproute2) ;;
 esac
 

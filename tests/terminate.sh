@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# SIGTERM and SIGINT end Parlino the orderly way, as File > Exit does: exit status 0 at once
-# (with no partner there is nothing to wait for), not the signal's default death. Runs the real program in a network namespace of its
+# SIGTERM, SIGINT and SIGHUP end Parlino the orderly way, as File > Exit does: exit status 0 at once
+# (with no partner there is nothing to wait for), not the signal's default death; a signal
+# ignored from the start (nohup) stays ignored. Runs the real program in a network namespace of its
 # own, where port 1981 is free.
 #   terminate.sh PARLINO
 set -u
@@ -11,9 +12,9 @@ if ! unshare -n true 2>/dev/null; then
     exit 0
 fi
 exec unshare -n bash -s "$parlino" <<'INNER'
-set -u
+set -um  # job control, so that a job in the background is not told to ignore SIGINT
 ip link set lo up
-for signal in TERM INT; do
+for signal in TERM INT HUP; do
     QT_QPA_PLATFORM=offscreen "$1" &
     pid=$!
     for _ in $(seq 200); do  # until it listens: at most 10 s
@@ -30,4 +31,13 @@ for signal in TERM INT; do
     # Well under the 30 s a closing connection may linger: nothing is waited for here.
     [ "$status" -eq 0 ] && [ "$elapsed" -lt 10000 ] || { echo "FAIL"; exit 1; }
 done
+# Started under nohup, it outlives the terminal.
+nohup env QT_QPA_PLATFORM=offscreen "$1" >/dev/null 2>&1 &
+pid=$!
+for _ in $(seq 200); do ss -ltn | grep -q ':1981 ' && break; sleep 0.05; done
+kill -s HUP "$pid"
+sleep 0.5
+kill -0 "$pid" || { echo "FAIL: SIGHUP ended it under nohup"; exit 1; }
+kill -s TERM "$pid"
+wait "$pid"
 INNER

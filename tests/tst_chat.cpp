@@ -2,9 +2,18 @@
 // The commands and the socket's event handlers: two windows in one process talking over loopback,
 // and raw sockets playing foreign peers such as netcat.
 #include "parlinotest.h"
+#include "terminationsignals.h"
 
 #include <QClipboard>
+#include <QProcess>
 #include <QSignalSpy>
+#include <cstdio>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <pty.h>
+#include <sys/ioctl.h>
+#endif
 
 class tst_Chat : public QObject
 {
@@ -23,6 +32,9 @@ private Q_SLOTS:
     void callerGivesUpDuringTheQuestion_oneSentenceNoConnection();
     void foreignPeer_bytesReassembleExactly_hangUpIsSilent();
     void foreignPeer_floodPastTheLimit_isCutOff();
+#ifdef Q_OS_UNIX
+    void terminalClosed_deliversWhatWasSent();
+#endif
 };
 
 void tst_Chat::answerYes_connectsBoth_andTheyChat_data()
@@ -177,13 +189,16 @@ void tst_Chat::refusals_showTextAndChangeNothing()
 void tst_Chat::foreignPeer_textAndCallersDuringTheQuestion_data()
 {
     QTest::addColumn<bool>("answerYes");
-    QTest::newRow("Yes: text shown after the answer") << true;
-    QTest::newRow("No: never shown, caller cut off") << false;
+    QTest::addColumn<bool>("windowCloses");
+    QTest::newRow("Yes: text shown after the answer") << true << false;
+    QTest::newRow("No: never shown, caller cut off") << false << false;
+    QTest::newRow("Yes once the window closed: as No, nothing listens") << true << true;
 }
 
 void tst_Chat::foreignPeer_textAndCallersDuringTheQuestion()
 {
     QFETCH(bool, answerYes);
+    QFETCH(bool, windowCloses);
     ChatWindow b;
     b.prompter->answerYes = answerYes;
     std::unique_ptr<QTcpSocket> peer;
@@ -199,9 +214,11 @@ void tst_Chat::foreignPeer_textAndCallersDuringTheQuestion()
         b.window->cmdDissconnect->click();
         b.window->cmdSend->click();
         QCOMPARE(b.lines(), QStringList{StartLine});
+        if (windowCloses)
+            b.window->close();
     };
     peer = call(b);
-    if (answerYes) {
+    if (answerYes && !windowCloses) {
         QTRY_COMPARE(b.lines(),
                      (QStringList{StartLine, u"Connection made"_s, u"typed before the answer"_s}));
         QVERIFY(b.connected());
@@ -212,6 +229,8 @@ void tst_Chat::foreignPeer_textAndCallersDuringTheQuestion()
     }
     QCOMPARE(b.prompter->questions.size(), 1);
     QVERIFY(b.prompter->errors.isEmpty());
+    QCOMPARE(b.exits, windowCloses ? 1 : 0);
+    QCOMPARE(b.state() == Winsock::sckListening, false);
 }
 
 void tst_Chat::callerGivesUpDuringTheQuestion_oneSentenceNoConnection_data()
@@ -294,6 +313,65 @@ void tst_Chat::foreignPeer_floodPastTheLimit_isCutOff()
     b.window->cmdListen->click();
     QCOMPARE(b.state(), Winsock::sckListening);
 }
+
+#ifdef Q_OS_UNIX
+// Closing the terminal the program was started from ends it as File, Exit does: the partner still
+// gets everything shown as sent. The program's side is this test run again in a terminal of its
+// own, which goes away while the partner is not reading.
+void tst_Chat::terminalClosed_deliversWhatWasSent()
+{
+    const QString message(2 << 20, u'a');
+    if (const int port = qEnvironmentVariableIntValue("PARLINO_PARTNER_PORT")) {
+        ChatWindow a;
+        TerminationSignals termination;
+        connect(&termination, &TerminationSignals::received, a.window->findChild<Lifecycle *>(),
+                &Lifecycle::exit);
+        aimAt(a, u"127.0.0.1"_s, port);
+        a.window->cmdConnect->click();
+        QTRY_VERIFY(a.connected());
+        for (int i = 0; i < 4; ++i) say(a, u"Ann"_s, message);
+        std::puts("sent");
+        std::fflush(stdout);
+        QTRY_COMPARE_WITH_TIMEOUT(a.exits, 1, 60000);
+        QCOMPARE(a.exitStatus, 0);
+        return;
+    }
+    QTcpServer partner;
+    QVERIFY(partner.listen(QHostAddress::LocalHost));
+    int terminal = -1, programSide = -1;
+    QCOMPARE(::openpty(&terminal, &programSide, nullptr, nullptr, nullptr), 0);
+    ::fcntl(terminal, F_SETFD, FD_CLOEXEC);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"PARLINO_PARTNER_PORT"_s, QString::number(partner.serverPort()));
+    program.setProcessEnvironment(environment);
+    program.setChildProcessModifier([programSide] {
+        ::setsid();
+        ::ioctl(programSide, TIOCSCTTY, 0);
+        for (int fd : {0, 1, 2}) ::dup2(programSide, fd);
+    });
+    program.start(QCoreApplication::applicationFilePath(),
+                  {QString::fromLatin1(QTest::currentTestFunction())});
+    ::close(programSide);
+    QVERIFY(partner.waitForNewConnection(20000));
+    QTcpSocket *peer = partner.nextPendingConnection();
+    QByteArray shown;
+    for (char chunk[512]; !shown.contains("\nsent");) {
+        const ssize_t n = ::read(terminal, chunk, sizeof chunk);
+        QVERIFY(n > 0);
+        shown.append(chunk, n);
+    }
+    ::close(terminal);
+    QByteArray received;
+    QVERIFY(QTest::qWaitFor(
+        [&] { return (received += peer->readAll(), peer->state() != QTcpSocket::ConnectedState); },
+        40000));
+    QCOMPARE(received.size() + peer->readAll().size(), 4 * (6 + message.size()));
+    QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 30000);
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+}
+#endif
 
 QTEST_MAIN(tst_Chat)
 #include "tst_chat.moc"

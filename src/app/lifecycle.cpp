@@ -17,7 +17,7 @@ Lifecycle::Lifecycle(frmMain &window, std::optional<int> listenPort, ExitFunctio
       m_listenPort(listenPort),
       m_exitNow(exitNow ? std::move(exitNow) : [](int status) { QCoreApplication::exit(status); })
 {
-    connect(&window, &frmMain::unloading, this, &Lifecycle::unload);
+    connect(&window, &frmMain::unloading, this, &Lifecycle::exit);
     connect(&window, &frmMain::exitChosen, this, &Lifecycle::exit);
 }
 
@@ -37,17 +37,12 @@ void Lifecycle::load()
     QTimer::singleShot(0, this, [this, error] { m_window.showError(error); });
 }
 
-void Lifecycle::unload()
-{
-    m_window.socket().Close();
-    endWhenDelivered();
-}
-
 void Lifecycle::exit()
 {
-    // Ends the program without the unload step. The window goes at once; the connection
-    // delivers what was sent first.
-    m_window.hide();
+    // The window's unload step closes the socket, and File ▸ Exit ends the program with the
+    // process, which leaves the same to do. The window goes at once; the connection delivers
+    // what was sent first.
+    m_window.closeForGood();
     m_window.socket().Close();
     endWhenDelivered();
 }

@@ -23,11 +23,11 @@ public:
 
     // Runs once, before the window is first shown.
     void load();
-    // Ends the program as File ▸ Exit does; also what a request to terminate does.
+    // Ends the program as File ▸ Exit and the window's unload step do; also what a request to
+    // terminate does.
     void exit();
 
 private:
-    void unload();
     // The window is gone or hidden: the program ends once the partner has taken what was sent.
     void endWhenDelivered();
 

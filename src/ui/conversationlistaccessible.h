@@ -9,8 +9,7 @@ class ConversationList;
 // What assistive technologies see of the conversation list: a list of one-column rows, each
 // entry a cell whose text is the whole entry, with its control characters shown as the list
 // shows them. Qt gives its own item views such an interface; ConversationList draws its rows
-// itself, so it brings its own. New entries are announced by the table-model events that every
-// item view sends.
+// itself, so it brings its own. EntryAnnouncer tells readers of new entries.
 //
 // A conversation can hold a million entries, more than a screen reader can take in one answer:
 // the list's children are the newest entries and the current one, while the table reaches every

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 
 #include <QLabel>
 #include <QLayout>
@@ -312,6 +313,17 @@ void frmMain::showError(const QString &text)
 
 bool frmMain::askYesNo(const QString &title, const QString &question)
 {
+    if (m_closedForGood)
+        return false;
     requestAttention();
-    return m_prompter->askYesNo(this, title, question);
+    // A Yes given after the window has gone would connect a caller into nothing.
+    return m_prompter->askYesNo(this, title, question) && !m_closedForGood;
+}
+
+void frmMain::closeForGood()
+{
+    m_closedForGood = true;
+    hide();
+    // Boxes are windows of their own, which hiding their owner leaves on screen.
+    for (QDialog *box : findChildren<QDialog *>(Qt::FindDirectChildrenOnly)) box->reject();
 }

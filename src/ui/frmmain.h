@@ -28,6 +28,9 @@ public:
     ~frmMain() override;
 
     Winsock &socket() { return *Winsock1; }
+    // The program is ending: the window goes, its open boxes close (a question as No), and no
+    // question is asked any more.
+    void closeForGood();
 
     // ChatView
     QString boxText(Box box) const override;
@@ -106,4 +109,5 @@ private:
     Commfunctions m_commands;
     QByteArray m_strIncoming;
     bool m_activationRequested = false;
+    bool m_closedForGood = false;
 };

@@ -1,0 +1,21 @@
+#!/bin/sh
+# SPDX-License-Identifier: MIT
+# The command line of the real program, with no display: --help and --version answer, in every
+# language the program speaks, every line of it; anything Qt does not take and Parlino does not
+# know is an error, with status 2.
+#   commandline.sh PARLINO SOURCE_DIR VERSION
+parlino=$1
+fail() { echo "FAIL: $*"; exit 1; }
+[ "$("$parlino" --version)" = "Parlino $3" ] || fail "--version"
+"$parlino" --help | grep -q "^Usage: .*parlino \[options\]$" || fail "--help"
+"$parlino" --help | grep -q "port 1981" || fail "--help describes the program"
+out=$("$parlino" -platform offscreen -style fusion --bogus 2>&1)
+[ $? -eq 2 ] && echo "$out" | grep -qx "parlino: Unknown option 'bogus'. Try 'parlino --help'." ||
+    fail "unknown option: $out"
+for ts in "$2"/translations/parlino_*.ts; do
+    language=$(basename "$ts" .ts)
+    language=${language#parlino_}
+    LC_ALL=$language.UTF-8 "$parlino" --help | grep -e Usage -e Displays &&
+        fail "--help not translated in $language"
+done
+echo "PASS"
