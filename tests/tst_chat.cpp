@@ -40,9 +40,9 @@ void tst_Chat::answerYes_connectsBoth_andTheyChat()
     ChatWindow a, b;
     QVERIFY(connectPair(a, b, viaMenu, address));
     QCOMPARE(a.lines(),
-             (QStringList{StartLine, u"Connection request has been sent to: "_s + address}));
-    QCOMPARE(b.lines(), (QStringList{StartLine, u"Connection made"_s}));
-    QCOMPARE(b.prompter->questions,
+             (QStringList{a.startLine(), u"Connection request has been sent to: "_s + address}));
+    QCOMPARE(b.lines(), (QStringList{b.startLine(), u"Connection made"_s}));
+    QCOMPARE(b.window->questions,
              QStringList{u"Connection Request: Incoming Connection Request, do "
                          u"you wish to allow "
                          "it?\nFrom "_s +
@@ -69,35 +69,35 @@ void tst_Chat::answerYes_connectsBoth_andTheyChat()
     QTRY_COMPARE(b.joined(4), u"Ann : oneAnn : twoAnn : "_s + QString(100000, u'm'));
     // While connected nobody else gets in.
     QVERIFY(oneMoreCallerTurnedAway(b));
-    QCOMPARE(b.prompter->questions.size(), 1);
+    QCOMPARE(b.window->questions.size(), 1);
     QVERIFY(b.connected());
-    QVERIFY(a.prompter->errors.isEmpty() && b.prompter->errors.isEmpty());
+    QVERIFY(a.window->errors.isEmpty() && b.window->errors.isEmpty());
 }
 
 void tst_Chat::answerNo_deniesAndStopsListening_untilListen()
 {
     ChatWindow a, b;
-    b.prompter->answerYes = false;
+    b.window->answerYes = false;
     aimAt(a, u"127.0.0.1"_s, b.port());
     a.window->cmdConnect->click();
-    QTRY_COMPARE(b.lines(), (QStringList{StartLine, u"Connection Denied"_s}));
+    QTRY_COMPARE(b.lines(), (QStringList{b.startLine(), u"Connection Denied"_s}));
     QCOMPARE(b.state(), Winsock::sckClosed);
     QTRY_VERIFY(!a.connected());  // the caller sees its connection end
     // No further request reaches the program, and Disconnect does not listen again.
     a.window->cmdConnect->click();
-    QTRY_COMPARE(a.prompter->errors.size(), 1);
-    QVERIFY(a.prompter->errors[0].startsWith(u"The connection was refused"_s));
+    QTRY_COMPARE(a.window->errors.size(), 1);
+    QVERIFY(a.window->errors[0].startsWith(u"The connection was refused"_s));
     b.window->cmdDissconnect->click();
     QCOMPARE(b.state(), Winsock::sckClosed);
-    QCOMPARE(b.prompter->questions.size(), 1);
-    QCOMPARE(a.lines(), (QStringList{StartLine, SentLine, SentLine}));
+    QCOMPARE(b.window->questions.size(), 1);
+    QCOMPARE(a.lines(), (QStringList{a.startLine(), SentLine, SentLine}));
 
     // Listen quotes the port the socket was given at start-up, not an edited box.
     const int port = b.port();
     b.window->cmdListen->click();
     b.window->txtLocalPort->setText(u"5555"_s);
     b.window->mnuCommunicationsListen->trigger();
-    b.prompter->answerYes = true;
+    b.window->answerYes = true;
     QVERIFY(connectPair(a, b));
     QCOMPARE(b.lines().mid(2), (QStringList{b.listenLine(), b.listenLine(), u"Connection made"_s}));
     // Listen while connected drops the partner without a "Disconnected" line.
@@ -167,7 +167,7 @@ void tst_Chat::refusals_showTextAndChangeNothing()
     const QList<QPushButton *> buttons = {w.cmdConnect, w.cmdDissconnect, w.cmdSend};
     const QList<QAction *> items = {w.mnuCommunicationsConnect, w.mnuCommunicationsDisconnect};
     viaMenu ? items[command]->trigger() : buttons[command]->click();
-    QCOMPARE(a.prompter->errors, QStringList{error});
+    QCOMPARE(a.window->errors, QStringList{error});
     QCOMPARE(a.lines(), linesBefore);
     QCOMPARE(a.state(), stateBefore);
     QCOMPARE(w.txtMessage->text(), u"kept"_s);
@@ -185,9 +185,9 @@ void tst_Chat::foreignPeer_textAndCallersDuringTheQuestion()
 {
     QFETCH(bool, answerYes);
     ChatWindow b;
-    b.prompter->answerYes = answerYes;
+    b.window->answerYes = answerYes;
     std::unique_ptr<QTcpSocket> peer;
-    b.prompter->whileAsking = [&] {
+    b.window->whileAsking = [&] {
         QVERIFY(peer->waitForConnected(5000));
         peer->write("typed before the answer");
         QVERIFY(peer->waitForBytesWritten(5000));
@@ -198,20 +198,20 @@ void tst_Chat::foreignPeer_textAndCallersDuringTheQuestion()
         b.window->mnuCommunicationsConnect->trigger();
         b.window->cmdDissconnect->click();
         b.window->cmdSend->click();
-        QCOMPARE(b.lines(), QStringList{StartLine});
+        QCOMPARE(b.lines(), QStringList{b.startLine()});
     };
     peer = call(b);
     if (answerYes) {
-        QTRY_COMPARE(b.lines(),
-                     (QStringList{StartLine, u"Connection made"_s, u"typed before the answer"_s}));
+        QTRY_COMPARE(b.lines(), (QStringList{b.startLine(), u"Connection made"_s,
+                                             u"typed before the answer"_s}));
         QVERIFY(b.connected());
     } else {
-        QTRY_COMPARE(b.lines(), (QStringList{StartLine, u"Connection Denied"_s}));
+        QTRY_COMPARE(b.lines(), (QStringList{b.startLine(), u"Connection Denied"_s}));
         QVERIFY(peer->state() == QAbstractSocket::UnconnectedState ||
                 peer->waitForDisconnected(5000));
     }
-    QCOMPARE(b.prompter->questions.size(), 1);
-    QVERIFY(b.prompter->errors.isEmpty());
+    QCOMPARE(b.window->questions.size(), 1);
+    QVERIFY(b.window->errors.isEmpty());
 }
 
 void tst_Chat::callerGivesUpDuringTheQuestion_oneSentenceNoConnection_data()
@@ -227,7 +227,7 @@ void tst_Chat::callerGivesUpDuringTheQuestion_oneSentenceNoConnection()
     QFETCH(bool, atTheLastMoment);
     ChatWindow b;
     std::unique_ptr<QTcpSocket> peer;
-    b.prompter->whileAsking = [&] {
+    b.window->whileAsking = [&] {
         QVERIFY(peer->waitForConnected(5000));  // so that it hangs up now, not once it has heard
         if (!atTheLastMoment)
             peer->disconnectFromHost();
@@ -236,11 +236,11 @@ void tst_Chat::callerGivesUpDuringTheQuestion_oneSentenceNoConnection()
             peer->disconnectFromHost();
     };
     peer = call(b);
-    QVERIFY(waitUntil([&] { return !b.prompter->errors.isEmpty(); }));
-    QCOMPARE(b.prompter->errors,
+    QVERIFY(waitUntil([&] { return !b.window->errors.isEmpty(); }));
+    QCOMPARE(b.window->errors,
              QStringList{u"The caller gave up before the request was accepted. Parlino is not "
                          "listening now; Listen waits for another request."_s});
-    QCOMPARE(b.lines(), QStringList{StartLine});
+    QCOMPARE(b.lines(), QStringList{b.startLine()});
 }
 
 void tst_Chat::foreignPeer_bytesReassembleExactly_hangUpIsSilent()
@@ -270,7 +270,7 @@ void tst_Chat::foreignPeer_bytesReassembleExactly_hangUpIsSilent()
     peer->disconnectFromHost();
     QTRY_COMPARE(b.joined(seen), u"<b>x</b> <img src=x> \uFFFD( nul\0end \uFFFD\uFFFD"_s);
     QTRY_VERIFY(!b.connected());
-    QVERIFY(b.prompter->errors.isEmpty());
+    QVERIFY(b.window->errors.isEmpty());
 }
 
 void tst_Chat::foreignPeer_floodPastTheLimit_isCutOff()
@@ -282,7 +282,7 @@ void tst_Chat::foreignPeer_floodPastTheLimit_isCutOff()
     QVERIFY(peer && peer->write("w\xEF") == 2 && peer->waitForBytesWritten(1000));
     QTRY_COMPARE(b.lines().size(), 3);
     peer->write("\xBB\xBFv" + QByteArray(4 << 20, 'x'));
-    QTRY_COMPARE(b.prompter->errors,
+    QTRY_COMPARE(b.window->errors,
                  QStringList{u"The partner has sent more text than one conversation can hold "
                              "(2 MiB), so the connection was closed. Everything shown before "
                              "stays in the list."_s});

@@ -4,7 +4,7 @@
 // entry, and what assistive technologies see of it.
 #include "conversationmodel.h"
 #include "frmabout.h"
-#include "messageboxprompter.h"
+#include "messageboxes.h"
 #include "parlinotest.h"
 #include "translations.h"
 #include "twipslayout.h"
@@ -26,7 +26,6 @@
 #include <QStyledItemDelegate>
 #include <QTranslator>
 #include <QWindow>
-
 
 namespace {
 
@@ -93,7 +92,8 @@ private Q_SLOTS:
     void list_longEntry_tooltipAndCopiedWhole();
     void list_looksAsAPlainList_data();
     void list_looksAsAPlainList();
-    void list_quickAppends_leaveTheViewAlone_everyRowReachable();
+    void list_quickAppends_leaveTheViewAlone();
+    void list_tallRowsPastWhatAnIntPlaces_everyRowReachable();
     void screenReader_hearsNamesAndNewEntries();
     void oneByteEntries_costLittleEach();
     void list_forgedLines_showAndReadAsThePartners();
@@ -107,9 +107,9 @@ void tst_Ui::freshStart_showsOneLineAndListens_inItsColours()
 {
     ChatWindow chat;
     frmMain &w = *chat.window;
-    QCOMPARE(chat.lines(), QStringList{StartLine});
+    QCOMPARE(chat.lines(), QStringList{chat.startLine()});
     QVERIFY(!QHostAddress(w.txtLocalIP->text()).isNull());
-    QVERIFY(chat.prompter->errors.isEmpty() && chat.state() == Winsock::sckListening);
+    QVERIFY(chat.window->errors.isEmpty() && chat.state() == Winsock::sckListening);
 
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -149,12 +149,12 @@ void tst_Ui::keyboard_focusTabOrderAndEnter()
     w.txtMessage->setFocus();
     QTest::keyClick(w.txtMessage, Qt::Key_Return);
     QTest::keyClick(w.txtMessage, Qt::Key_Enter);
-    QVERIFY(chat.lines().size() == 1 && chat.prompter->errors.isEmpty());
+    QVERIFY(chat.lines().size() == 1 && chat.window->errors.isEmpty());
     QCOMPARE(w.txtMessage->text(), u"hello"_s);
     // Enter on a focused button presses it.
     w.cmdListen->setFocus();
     QTest::keyClick(w.cmdListen, Qt::Key_Return);
-    QTRY_COMPARE(chat.lines(), (QStringList{StartLine, chat.listenLine()}));
+    QTRY_COMPARE(chat.lines(), (QStringList{chat.startLine(), chat.listenLine()}));
 }
 
 void tst_Ui::about_modalOverTheWindow_onlyItsCloseControlsCloseIt()
@@ -163,32 +163,35 @@ void tst_Ui::about_modalOverTheWindow_onlyItsCloseControlsCloseIt()
     chat.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(chat.window.get()));
     QStringList seen;
-    chat.prompter->whileDialogOpen = [&](QDialog &dialog) {
-        auto &box = static_cast<frmAbout &>(dialog);
-        QVERIFY(QTest::qWaitForWindowActive(&box));
-        QCOMPARE(QApplication::activeModalWidget(), &box);
-        seen.append(box.windowTitle() + u' ' + box.lblVersion->text());
+    const auto whileOpen = [&] {
+        auto *box = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        const auto closeAnyway = qScopeGuard([box] { box->close(); });
+        QVERIFY(QTest::qWaitForWindowActive(box));
+        seen.append(box->windowTitle() + u' ' + box->lblVersion->text());
         // The big title fits its label in whichever face stands in for Comic Sans MS.
-        QVERIFY(QFontMetrics(box.Label1->font()).boundingRect(box.Label1->text()).width() <=
-                box.Label1->width());
+        QVERIFY(QFontMetrics(box->Label1->font()).boundingRect(box->Label1->text()).width() <=
+                box->Label1->width());
         // Esc and Tab leave it open, and the main window takes no input meanwhile.
-        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Tab}) QTest::keyClick(box.windowHandle(), key);
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Tab}) QTest::keyClick(box->windowHandle(), key);
         clickThroughWindow(chat.window->cmdConnect);
-        QVERIFY(box.isVisible() && chat.prompter->errors.isEmpty());
-        QCOMPARE(QApplication::focusWidget(), box.cmdClose);
+        QVERIFY(box->isVisible() && chat.window->errors.isEmpty());
+        QCOMPARE(QApplication::focusWidget(), box->cmdClose);
         // Enter on its Close button closes it the first time, the title bar's close box the second.
-        seen.size() == 1 ? QTest::keyClick(box.windowHandle(), Qt::Key_Return)
-                         : (void)box.windowHandle()->close();
-        QTRY_VERIFY(!box.isVisible());
+        seen.size() == 1 ? QTest::keyClick(box->windowHandle(), Qt::Key_Return)
+                         : (void)box->windowHandle()->close();
+        QTRY_VERIFY(!box->isVisible());
     };
-    clickThroughWindow(chat.window->cmdAbout);
+    QTimer::singleShot(0, whileOpen);
+    chat.window->cmdAbout->click();
+    QTimer::singleShot(0, whileOpen);
     chat.window->mnuHelpAbout->trigger();
     QCOMPARE(seen, QStringList(2, u"About Version 0.1.1"_s));
 
     // Closed, it gives the main window back.
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     clickThroughWindow(chat.window->cmdConnect);
-    QCOMPARE(chat.prompter->errors,
+    QCOMPARE(chat.window->errors,
              QStringList{u"You must give me a Remote IP Address to connect to."_s});
 }
 
@@ -206,7 +209,7 @@ void tst_Ui::realErrorBox_showsTextAsPlainText()
                             QString::number(box->buttons().size())};
         box->button(QMessageBox::Ok)->click();
     });
-    MessageBoxPrompter().showError(&owner, text);
+    MessageBoxes::showError(&owner, text);
     QCOMPARE(shown, (QStringList{u"Error"_s, text, QString::number(Qt::PlainText),
                                  QString::number(QMessageBox::Information), u"1"_s}));
 }
@@ -230,25 +233,26 @@ void tst_Ui::userLanguage_translatedOnlyWhereParlinoIs_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QStringList>("texts");
-    const QStringList english = {u"Connect"_s, u"Display Name:"_s, StartLine, NotConnected,
-                                 u"&Yes"_s};
+    const QStringList english = {u"Connect"_s, u"Display Name:"_s,
+                                 u"Listening to Port %1 for new connection requests."_s,
+                                 NotConnected, u"&Yes"_s};
     QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany)
                             << QStringList{u"Verbinden"_s, u"Anzeigename:"_s,
-                                           u"Warte an Port 1981 auf neue Verbindungsanfragen."_s,
+                                           u"Warte an Port %1 auf neue Verbindungsanfragen."_s,
                                            u"Sie müssen zuerst mit einem anderen Computer "
                                            "verbunden sein."_s,
                                            u"&Ja"_s};
     QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << english;
     QTest::newRow("Japanese") << QLocale(QLocale::Japanese, QLocale::Japan)
                               << QStringList{u"接続"_s, u"表示名:"_s,
-                                             u"ポート 1981 で新しい接続要求を待機しています。"_s,
+                                             u"ポート %1 で新しい接続要求を待機しています。"_s,
                                              u"先に別のコンピューターに接続する必要があります。"_s,
                                              u"\u306F\u3044(&Y)"_s};
     // Written from right to left, the window is mirrored.
     QTest::newRow("Arabic") << QLocale(QLocale::Arabic, QLocale::Egypt)
                             << QStringList{
                                    u"اتصال"_s, u"اسم العرض:"_s,
-                                   u"جارٍ الاستماع على المنفذ 1981 بانتظار طلبات اتصال جديدة."_s,
+                                   u"جارٍ الاستماع على المنفذ %1 بانتظار طلبات اتصال جديدة."_s,
                                    u"يجب أن تكون متصلًا بحاسوب آخر أولًا."_s,
                                    u"&\u0646\u0639\u0645"_s};
     // Qt speaks Czech, Parlino does not: Qt's buttons stay English to match the rest.
@@ -266,8 +270,9 @@ void tst_Ui::userLanguage_translatedOnlyWhereParlinoIs()
     {
         ChatWindow chat;
         chat.window->cmdSend->click();
+        texts[2] = texts[2].arg(chat.port());
         shown = {chat.window->cmdConnect->text(), chat.window->DisplayName->text(),
-                 chat.lines().value(0), chat.prompter->errors.value(0),
+                 chat.lines().value(0), chat.window->errors.value(0),
                  QCoreApplication::translate("QPlatformTheme", "&Yes")};
     }
     for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
@@ -411,7 +416,8 @@ void tst_Ui::list_looksAsAPlainList()
         const QColor fill =
             row == 1 ? colours.color(QPalette::Highlight) : colours.color(QPalette::Base);
         for (int y : {mine.top(), mine.bottom()})
-            QVERIFY2(similar(at(ours, mine.right() - 1, y), fill), qPrintable(u"row %1"_s.arg(row)));
+            QVERIFY2(similar(at(ours, mine.right() - 1, y), fill),
+                     qPrintable(u"row %1"_s.arg(row)));
         if (row == 1)
             for (int y : {mine.top() - 1, mine.bottom() + 1})
                 QVERIFY(!similar(at(ours, mine.right() - 1, y), fill));
@@ -419,7 +425,7 @@ void tst_Ui::list_looksAsAPlainList()
     }
 }
 
-void tst_Ui::list_quickAppends_leaveTheViewAlone_everyRowReachable()
+void tst_Ui::list_quickAppends_leaveTheViewAlone()
 {
     ChatWindow chat;
     ConversationList &list = *chat.window->List1;
@@ -443,6 +449,26 @@ void tst_Ui::list_quickAppends_leaveTheViewAlone_everyRowReachable()
     list.viewport()->removeEventFilter(&counter);
     QCOMPARE(list.indexAt(QPoint(2, 2)).row(), 100);
     QVERIFY(list.selectionModel()->selectedIndexes().isEmpty());
+}
+
+void tst_Ui::list_tallRowsPastWhatAnIntPlaces_everyRowReachable()
+{
+    // Rows 200 pixels tall (a large font, a scale factor, a style sheet), more than an int's
+    // 2^31 pixels of them. Each entry costs the list no more than its 8 bytes.
+    ConversationList list;
+    list.setStyleSheet(u"ConversationList::item { height: 200px }"_s);
+    list.resize(300, 700);
+    returnFreedMemory();
+    const qint64 before = residentKiB();
+    for (int i = 0; i < 11'000'000; ++i) list.appendUtf8({});
+    const double perEntry = double(residentKiB() - before) * 1024 / list.count();
+    qInfo("%.2f bytes of memory for each empty entry", perEntry);
+#ifndef __SANITIZE_ADDRESS__  // AddressSanitizer pads every allocation
+    QVERIFY2(perEntry <= 8.5, qPrintable(QString::number(perEntry)));
+#endif
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QCOMPARE(list.visualRect(list.model()->index(0, 0)).height(), 200);
 
     // Every row is reachable, by the keyboard and by the mouse.
     const QModelIndex last = list.model()->index(list.count() - 1, 0);
@@ -524,8 +550,8 @@ void tst_Ui::list_forgedLines_showAndReadAsThePartners()
     } recorder;
     const auto restore =
         qScopeGuard([p = QApplication::palette()] { QApplication::setPalette(p); });
-    const QString texts[] = {StartLine, u"Connection made"_s, u"Connection made"_s,
-                             u"Bob : I agree"_s, u"Bob : I agree"_s};
+    QString texts[] = {QString(), u"Connection made"_s, u"Connection made"_s, u"Bob : I agree"_s,
+                       u"Bob : I agree"_s};
     const QString status = u"Status line from Parlino"_s,
                   received = u"Received from your partner"_s;
     const QString origin[] = {status, status, received, u"Sent by you"_s, received};
@@ -535,6 +561,7 @@ void tst_Ui::list_forgedLines_showAndReadAsThePartners()
         ConversationList &list = *chat.window->List1;
         auto peer = acceptedCaller(chat);
         // The partner sends the program's own line, then the user's line before the user does.
+        texts[0] = chat.startLine();
         QVERIFY(peer && peer->write("Connection made") &&
                 waitUntil([&] { return list.count() == 3; }));
         say(chat, u"Bob"_s, u"I agree"_s);
@@ -611,7 +638,7 @@ void tst_Ui::screenReader_longConversation_newestAndCurrentAmongFewChildren()
     const QAccessible::Id first = QAccessible::uniqueId(table->cellAt(0, 0));
     for (int row = 1; row < 12001; ++row) table->cellAt(row, 0);
     QVERIFY(!QAccessible::accessibleInterface(first));
-    QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), StartLine);
+    QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), chat.startLine());
 }
 
 void tst_Ui::rightToLeft_windowMirrored_entriesKeepTheirDirection()

@@ -68,8 +68,10 @@ private:
     int rowHeight() const;
     // Whole rows the viewport shows.
     int rowsPerPage() const;
-    // The row at a viewport y, which may lie outside 0 .. count() - 1.
-    int rowAt(int y) const;
+    // The row at the top of the viewport, and the row at a viewport y, which may lie outside
+    // 0 .. count() - 1.
+    int topRow() const;
+    qint64 rowAt(int y) const;
     QRect rowsRect(int first, int last) const;
     QModelIndex indexOfRow(int row) const;
 

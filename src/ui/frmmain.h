@@ -3,10 +3,8 @@
 
 #include "chatview.h"
 #include "commfunctions.h"
-#include "modalprompter.h"
 
 #include <QMainWindow>
-#include <memory>
 
 class QAction;
 class QLabel;
@@ -23,8 +21,7 @@ class frmMain : public QMainWindow, public ChatView
     Q_OBJECT
 
 public:
-    // Without a prompter the window shows real message boxes.
-    explicit frmMain(std::unique_ptr<ModalPrompter> prompter = {}, QWidget *parent = nullptr);
+    explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
 
     Winsock &socket() { return *Winsock1; }
@@ -84,7 +81,7 @@ private:
     void placeControls();
     void createMenus();
     void wireEvents();
-    QLineEdit *box(Box box) const;
+    QLineEdit *textBoxOf(Box box) const;
     // Asks the desktop to draw the user's eye to the window, when it is not the active one.
     void requestAttention();
 
@@ -98,10 +95,12 @@ private:
     void mnuCommunicationsListen_Click() { m_commands.CommListen(); }
     void mnuHelpAbout_Click() { cmdAbout_Click(); }
     void mnuFileExit_Click() { Q_EMIT exitChosen(); }
-    void Winsock1_ConnectionRequest(int requestId) { m_commands.ConnectionRequest(requestId); }
-    void Winsock1_DataArrival(qint64 bytesTotal) { m_commands.DataArrival(bytesTotal); }
+    void Winsock1_ConnectionRequest(int requestId)
+    {
+        m_commands.askAboutConnectionRequest(requestId);
+    }
+    void Winsock1_DataArrival(qint64 bytesTotal) { m_commands.showArrivedText(bytesTotal); }
 
-    std::unique_ptr<ModalPrompter> m_prompter;
     Winsock *Winsock1 = nullptr;
     Commfunctions m_commands;
     QByteArray m_strIncoming;
