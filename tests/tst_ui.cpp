@@ -97,8 +97,8 @@ private Q_SLOTS:
     void screenReader_hearsNamesAndNewEntries();
     void oneByteEntries_costLittleEach();
     void list_forgedLines_showAndReadAsThePartners();
-    void list_charactersDrawnAsNothing_showByTheirCode_data();
-    void list_charactersDrawnAsNothing_showByTheirCode();
+    void list_hiddenOrDisguisedCharacters_showAsWhatTheyAre_data();
+    void list_hiddenOrDisguisedCharacters_showAsWhatTheyAre();
     void screenReader_longConversation_newestAndCurrentAmongFewChildren();
     void rightToLeft_windowMirrored_entriesKeepTheirDirection();
 };
@@ -319,7 +319,11 @@ void tst_Ui::list_longEntry_tooltipAndCopiedWhole()
     ChatWindow chat;
     ConversationList &list = *chat.window->List1;
     const QString huge = u"<b>"_s + QString(1 << 20, u'x');
-    chat.window->appendLine(huge);
+    // Single characters that never end: a chain of joined emoji, a syllable of Hangul letters.
+    QString chain = u"👩"_s;
+    for (int i = 0; i < 700; ++i) chain += u"\u200D👩"_s;
+    for (const QString &entry : {huge, chain, QString(1000, u'\u1100') + QString(1000, u'\u1161')})
+        chat.window->appendLine(entry);
     const QModelIndex entry = list.model()->index(1, 0);
     QCOMPARE(
         entry.data(Qt::ToolTipRole).toString().remove(QChar(0x200B)),
@@ -331,16 +335,20 @@ void tst_Ui::list_longEntry_tooltipAndCopiedWhole()
     QGuiApplication::clipboard()->clear();
     chat.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(chat.window.get()));
+    // Each tooltip, laid out as QToolTip lays it out, fits the screen.
+    for (int row = 1; row < 4; ++row) {
+        const QPoint at = list.visualRect(list.model()->index(row, 0)).center();
+        QHelpEvent tipEvent(QEvent::ToolTip, at, list.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list.viewport(), &tipEvent);
+        QWidget *tip = nullptr;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            tip = top->inherits("QTipLabel") ? top : tip;
+        const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+        QVERIFY2(tip && tip->width() <= screen.width() && tip->height() <= screen.height(),
+                 qPrintable(u"row %1"_s.arg(row)));
+        delete tip;
+    }
     const QPoint at = list.visualRect(entry).center();
-    // Its tooltip, laid out as QToolTip lays it out, fits the screen.
-    QHelpEvent tipEvent(QEvent::ToolTip, at, list.viewport()->mapToGlobal(at));
-    QApplication::sendEvent(list.viewport(), &tipEvent);
-    QWidget *tip = nullptr;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        tip = top->inherits("QTipLabel") ? top : tip;
-    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
-    QVERIFY(tip && tip->width() <= screen.width() && tip->height() <= screen.height());
-    delete tip;
     QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, list.viewport()->mapToGlobal(at));
     QApplication::sendEvent(list.viewport(), &menuEvent);
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
@@ -586,17 +594,17 @@ void tst_Ui::list_forgedLines_showAndReadAsThePartners()
     }
 }
 
-void tst_Ui::list_charactersDrawnAsNothing_showByTheirCode_data()
+void tst_Ui::list_hiddenOrDisguisedCharacters_showAsWhatTheyAre_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("invisible") << u"a\u200Bb\u2060\u2061\u2062\u2063\u2064\u00AD\u034F\uFEFF"_s
-                               << u"a<U+200B>b<U+2060><U+2061><U+2062><U+2063><U+2064><U+00AD>"
-                                  "<U+034F><U+FEFF>"_s;
-    QTest::newRow("blank fillers")
-        << u"\u115F\u1160\u3164\uFFA0\u180E"_s << u"<U+115F><U+1160><U+3164><U+FFA0><U+180E>"_s;
-    QTest::newRow("outside the first plane")
-        << u"id\U000E0041\U0001D173\U0001BCA0"_s << u"id<U+E0041><U+1D173><U+1BCA0>"_s;
+    QTest::newRow("drawn as nothing")
+        << u"a\u200Bb\u00AD\u3164\uFEFF\U0001D173\uFFF9c\uFFFB"_s
+        << u"a<U+200B>b<U+00AD><U+3164><U+FEFF><U+1D173><U+FFF9>c<U+FFFB>"_s;
+    QTest::newRow("a sentence in tags after a black flag")
+        << u"🏴\U000E0068\U000E0069\U000E007F"_s << u"🏴<U+E0068><U+E0069><U+E007F>"_s;
+    QTest::newRow("letters in a font of their own")
+        << u"𝗕𝗼𝗯 : 𝗜 𝗮𝗴𝗿𝗲𝗲 ℂ𝟭 𝑖"_s << u"Bob : I agree C1 i"_s;
     const QString flag =
         u"\U0001F3F4\U000E0067\U000E0062\U000E0073\U000E0063\U000E0074\U000E007F"_s;
     const QString emoji =
@@ -611,7 +619,7 @@ void tst_Ui::list_charactersDrawnAsNothing_showByTheirCode_data()
            u"ب<U+200C><U+200C>ت"_s;
 }
 
-void tst_Ui::list_charactersDrawnAsNothing_showByTheirCode()
+void tst_Ui::list_hiddenOrDisguisedCharacters_showAsWhatTheyAre()
 {
     QFETCH(QString, text);
     QFETCH(QString, shown);
