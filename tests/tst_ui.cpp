@@ -87,8 +87,7 @@ private Q_SLOTS:
     void realErrorBox_showsTextAsPlainText();
     void userLanguage_translatedOnlyWhereParlinoIs_data();
     void userLanguage_translatedOnlyWhereParlinoIs();
-    void list_entriesKeepTheirTextButDrawOnOneLine();
-    void list_longEntry_tooltipAndCopiedWhole();
+    void list_entriesOnOneLine_tooltipsFitTheScreen_copiesWhole();
     void list_looksAsAPlainList_data();
     void list_looksAsAPlainList();
     void list_quickAppends_leaveTheViewAlone();
@@ -265,38 +264,7 @@ void tst_Ui::userLanguage_translatedOnlyWhereParlinoIs()
     QCOMPARE(shown, texts);
 }
 
-void tst_Ui::list_entriesKeepTheirTextButDrawOnOneLine()
-{
-    ChatWindow chat;
-    ConversationList &list = *chat.window->List1;
-    const QString cut = QString(ConversationModel::ShownCharacters - 1, u'a') + u"🙂🙂"_s;
-    // Text can hide behind control characters and direction marks: they show as what they are.
-    const QStringList entries = {u"netcat line\r\n\tpara\u2029nul:\0bell:\a del:\x7F"_s,
-                                 u"photo\u202Egpj.exe"_s, u"<b>not bold</b>"_s, cut,
-                                 u"Grüße, привет, 你好 🙂"_s};
-    const QStringList shown = {u"netcat line   para nul:^@bell:^G del:^?"_s,
-                               u"photo<U+202E>gpj.exe"_s, u"<b>not bold</b>"_s,
-                               cut.chopped(4) + u'…'};
-    for (const QString &entry : entries) chat.window->appendLine(entry);
-    QCOMPARE(chat.lines().mid(1), entries);
-    QVERIFY(!list.currentIndex().isValid());
-    QAccessibleInterface *screenReader = QAccessible::queryAccessibleInterface(&list);
-    for (int row = 1; row < 5; ++row) {
-        QCOMPARE(list.model()->index(row, 0).data().toString(), shown[row - 1]);
-        // A screen reader hears the whole entry, as the list shows it.
-        QCOMPARE(screenReader->tableInterface()->cellAt(row, 0)->text(QAccessible::Name),
-                 row == 4 ? cut : shown[row - 1]);
-    }
-    QStyleOptionViewItem option;
-    option.initFrom(&list);
-    const auto height = [&](int row) {
-        return list.itemDelegate()->sizeHint(option, list.model()->index(row, 0)).height();
-    };
-    // One line high: fonts that stand in for emoji or CJK may be a little taller.
-    for (int row = 1; row < list.count(); ++row) QVERIFY(height(row) < 2 * height(0));
-}
-
-void tst_Ui::list_longEntry_tooltipAndCopiedWhole()
+void tst_Ui::list_entriesOnOneLine_tooltipsFitTheScreen_copiesWhole()
 {
     ChatWindow chat;
     ConversationList &list = *chat.window->List1;
@@ -304,8 +272,23 @@ void tst_Ui::list_longEntry_tooltipAndCopiedWhole()
     // Single characters that never end: a chain of joined emoji, a syllable of Hangul letters.
     QString chain = u"👩"_s;
     for (int i = 0; i < 700; ++i) chain += u"\u200D👩"_s;
-    for (const QString &entry : {huge, chain, QString(1000, u'\u1100') + QString(1000, u'\u1161')})
-        chat.window->appendLine(entry);
+    const QString controls = u"netcat line\r\n\tpara\u2029nul:\0bell:\a del:\x7F"_s;
+    const QString cut = QString(ConversationModel::ShownCharacters - 1, u'a') + u"🙂🙂"_s;
+    const QStringList entries = {huge, chain, QString(1000, u'\u1100') + QString(1000, u'\u1161'),
+                                 controls, cut};
+    for (const QString &entry : entries) chat.window->appendLine(entry);
+    QCOMPARE(chat.lines().mid(1), entries);
+    // A row shows the beginning of its entry on one line, never half a character; a screen
+    // reader hears the whole entry, as the list shows it.
+    const auto shown = [&](int row) {
+        return list.model()->index(row, 0).data().toString();
+    };
+    QCOMPARE(shown(4), u"netcat line   para nul:^@bell:^G del:^?"_s);
+    QCOMPARE(shown(5), cut.chopped(4) + u'…');
+    QAccessibleTableInterface *table =
+        QAccessible::queryAccessibleInterface(&list)->tableInterface();
+    QCOMPARE(table->cellAt(4, 0)->text(QAccessible::Name), shown(4));
+    QCOMPARE(table->cellAt(5, 0)->text(QAccessible::Name), cut);
     const QModelIndex entry = list.model()->index(1, 0);
     QCOMPARE(
         entry.data(Qt::ToolTipRole).toString().remove(QChar(0x200B)),
@@ -590,6 +573,8 @@ void tst_Ui::list_hiddenOrDisguisedCharacters_showAsWhatTheyAre_data()
     QTest::newRow("drawn as nothing")
         << u"a\u200Bb\u00AD\u3164\uFEFF\U0001D173\uFFF9c\uFFFB"_s
         << u"a<U+200B>b<U+00AD><U+3164><U+FEFF><U+1D173><U+FFF9>c<U+FFFB>"_s;
+    QTest::newRow("direction and markup")
+        << u"photo\u202Egpj.exe <b>not bold</b>"_s << u"photo<U+202E>gpj.exe <b>not bold</b>"_s;
     QTest::newRow("a sentence in tags after a black flag")
         << u"🏴\U000E0068\U000E0069\U000E007F"_s << u"🏴<U+E0068><U+E0069><U+E007F>"_s;
     QTest::newRow("letters in a font of their own")
