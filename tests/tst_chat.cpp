@@ -17,10 +17,8 @@ private Q_SLOTS:
     void answerNo_deniesAndStopsListening_untilListen();
     void refusals_showTextAndChangeNothing_data();
     void refusals_showTextAndChangeNothing();
-    void foreignPeer_textAndCallersDuringTheQuestion_data();
-    void foreignPeer_textAndCallersDuringTheQuestion();
-    void callerGivesUpDuringTheQuestion_oneSentenceNoConnection_data();
-    void callerGivesUpDuringTheQuestion_oneSentenceNoConnection();
+    void foreignPeer_duringTheQuestion_callersAndCommandsWait_data();
+    void foreignPeer_duringTheQuestion_callersAndCommandsWait();
     void foreignPeer_bytesReassembleExactly_hangUpIsSilent();
     void foreignPeer_floodPastTheLimit_isCutOff();
 };
@@ -174,25 +172,43 @@ void tst_Chat::refusals_showTextAndChangeNothing()
     QCOMPARE(QApplication::focusWidget(), name.isEmpty() ? w.txtDisplayName : w.txtMessage);
 }
 
-void tst_Chat::foreignPeer_textAndCallersDuringTheQuestion_data()
+void tst_Chat::foreignPeer_duringTheQuestion_callersAndCommandsWait_data()
 {
     QTest::addColumn<bool>("answerYes");
-    QTest::newRow("Yes: text shown after the answer") << true;
-    QTest::newRow("No: never shown, caller cut off") << false;
+    QTest::addColumn<int>("hangUp");  // 1 while events run, 2 just before the answer, unseen yet
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("Yes: text shown after the answer")
+        << true << 0 << QStringList{u"Connection made"_s, u"typed before the answer"_s}
+        << QString();
+    QTest::newRow("No: never shown, caller cut off")
+        << false << 0 << QStringList{u"Connection Denied"_s} << QString();
+    const QString gaveUp =
+        u"The caller gave up before the request was accepted. Parlino is not "
+        "listening now; Listen waits for another request."_s;
+    QTest::newRow("caller gives up while events run") << true << 1 << QStringList() << gaveUp;
+    QTest::newRow("caller gives up just before the answer") << true << 2 << QStringList() << gaveUp;
 }
 
-void tst_Chat::foreignPeer_textAndCallersDuringTheQuestion()
+void tst_Chat::foreignPeer_duringTheQuestion_callersAndCommandsWait()
 {
     QFETCH(bool, answerYes);
+    QFETCH(int, hangUp);
+    QFETCH(QStringList, lines);
+    QFETCH(QString, error);
     ChatWindow b;
     b.window->answerYes = answerYes;
     std::unique_ptr<QTcpSocket> peer;
     b.window->whileAsking = [&] {
-        QVERIFY(peer->waitForConnected(5000));
-        peer->write("typed before the answer");
-        QVERIFY(peer->waitForBytesWritten(5000));
+        QVERIFY(peer->waitForConnected(5000));  // so that it hangs up now, not once it has heard
+        if (hangUp == 0)
+            QVERIFY(peer->write("typed before the answer") && peer->waitForBytesWritten(5000));
+        if (hangUp == 1)
+            peer->disconnectFromHost();
         // Another caller meanwhile is turned away without a question, and commands wait.
         QVERIFY(oneMoreCallerTurnedAway(b));
+        if (hangUp == 2)
+            peer->disconnectFromHost();
         b.window->txtRemoteIP->setText(u"127.0.0.1"_s);
         b.window->cmdListen->click();
         b.window->mnuCommunicationsConnect->trigger();
@@ -201,46 +217,16 @@ void tst_Chat::foreignPeer_textAndCallersDuringTheQuestion()
         QCOMPARE(b.lines(), QStringList{b.startLine()});
     };
     peer = call(b);
-    if (answerYes) {
-        QTRY_COMPARE(b.lines(), (QStringList{b.startLine(), u"Connection made"_s,
-                                             u"typed before the answer"_s}));
-        QVERIFY(b.connected());
-    } else {
-        QTRY_COMPARE(b.lines(), (QStringList{b.startLine(), u"Connection Denied"_s}));
+    const QStringList errors = error.isEmpty() ? QStringList() : QStringList{error};
+    lines.prepend(b.startLine());
+    waitUntil([&] { return b.lines() == lines && b.window->errors == errors; });
+    QCOMPARE(b.lines(), lines);
+    QCOMPARE(b.window->errors, errors);
+    QCOMPARE(b.window->questions.size(), 1);
+    QCOMPARE(b.connected(), lines.size() == 3);
+    if (!answerYes)
         QVERIFY(peer->state() == QAbstractSocket::UnconnectedState ||
                 peer->waitForDisconnected(5000));
-    }
-    QCOMPARE(b.window->questions.size(), 1);
-    QVERIFY(b.window->errors.isEmpty());
-}
-
-void tst_Chat::callerGivesUpDuringTheQuestion_oneSentenceNoConnection_data()
-{
-    QTest::addColumn<bool>("atTheLastMoment");
-    QTest::newRow("while events run") << false;
-    // No event has told of it yet when the answer comes.
-    QTest::newRow("just before the answer") << true;
-}
-
-void tst_Chat::callerGivesUpDuringTheQuestion_oneSentenceNoConnection()
-{
-    QFETCH(bool, atTheLastMoment);
-    ChatWindow b;
-    std::unique_ptr<QTcpSocket> peer;
-    b.window->whileAsking = [&] {
-        QVERIFY(peer->waitForConnected(5000));  // so that it hangs up now, not once it has heard
-        if (!atTheLastMoment)
-            peer->disconnectFromHost();
-        QVERIFY(oneMoreCallerTurnedAway(b));
-        if (atTheLastMoment)
-            peer->disconnectFromHost();
-    };
-    peer = call(b);
-    QVERIFY(waitUntil([&] { return !b.window->errors.isEmpty(); }));
-    QCOMPARE(b.window->errors,
-             QStringList{u"The caller gave up before the request was accepted. Parlino is not "
-                         "listening now; Listen waits for another request."_s});
-    QCOMPARE(b.lines(), QStringList{b.startLine()});
 }
 
 void tst_Chat::foreignPeer_bytesReassembleExactly_hangUpIsSilent()
