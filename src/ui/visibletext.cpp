@@ -119,7 +119,7 @@ qsizetype tagSequenceSize(QStringView text, qsizetype from)
 // other character.
 char32_t plainLetter(char32_t code)
 {
-    if (QChar::decompositionTag(code) != QChar::Font)
+    if (QChar::decompositionTag(code) != QChar::Font || pictographic(code))  // ℹ️ stays
         return 0;
     const QString plain = QChar::decomposition(code);
     return plain.size() == 1 ? plain[0].unicode() : 0;
