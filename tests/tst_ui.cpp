@@ -81,8 +81,7 @@ class tst_Ui : public QObject
 
 private Q_SLOTS:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
-    void freshStart_showsOneLineAndListens_inItsColours();
-    void keyboard_focusTabOrderAndEnter();
+    void freshStart_showsOneLineAndListens_inItsColours_keysInTabOrder();
     void about_modalOverTheWindow_onlyItsCloseControlsCloseIt();
     void realErrorBox_showsTextAsPlainText();
     void userLanguage_translatedOnlyWhereParlinoIs_data();
@@ -99,7 +98,7 @@ private Q_SLOTS:
     void rightToLeft_windowMirrored_entriesKeepTheirDirection();
 };
 
-void tst_Ui::freshStart_showsOneLineAndListens_inItsColours()
+void tst_Ui::freshStart_showsOneLineAndListens_inItsColours_keysInTabOrder()
 {
     ChatWindow chat;
     frmMain &w = *chat.window;
@@ -122,13 +121,8 @@ void tst_Ui::freshStart_showsOneLineAndListens_inItsColours()
     QCOMPARE(colourAt(w.DisplayName->geometry().topLeft() + QPoint(1, 14)), QColor(255, 255, 0));
     QCOMPARE(w.centralWidget()->childAt(w.txtDisplayName->geometry().center() + QPoint(0, -8)),
              w.txtDisplayName);
-}
 
-void tst_Ui::keyboard_focusTabOrderAndEnter()
-{
-    ChatWindow chat;
-    frmMain &w = *chat.window;
-    w.show();
+    // The keyboard: the focus starts on the list and goes round in tab order.
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QCOMPARE(QApplication::focusWidget(), w.List1);
     const QList<QWidget *> tabOrder = {
