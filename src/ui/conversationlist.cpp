@@ -167,7 +167,8 @@ int ConversationList::topRow() const
 
 int ConversationList::verticalOffset() const
 {
-    // Qt adds it to points in the viewport.
+    // Qt adds it to points in the viewport, so it stays well within an int; rows are placed from
+    // topRow() instead.
     return int(std::min(qint64(topRow()) * rowHeight(), FarOff));
 }
 
