@@ -7,7 +7,7 @@
 #include "conversationlist.h"
 #include "frmmain.h"
 #include "lifecycle.h"
-#include "scriptedprompter.h"
+#include "scriptedwindow.h"
 #include "winsock.h"
 
 #include <arpa/inet.h>
@@ -125,7 +125,7 @@ struct Window : QObject
                waitUntil([&] { return paints > paintsBefore; });
     }
 
-    frmMain form{std::make_unique<ScriptedPrompter>()};
+    ScriptedWindow form;
     ConversationList *list = form.List1;
     int paints = 0;
 };

@@ -7,7 +7,7 @@
 #include "conversationlist.h"
 #include "frmmain.h"
 #include "lifecycle.h"
-#include "scriptedprompter.h"
+#include "scriptedwindow.h"
 #include "winsock.h"
 
 #include <QApplication>
@@ -35,17 +35,13 @@
 
 using namespace Qt::StringLiterals;
 
-inline const QString StartLine = u"Listening to Port 1981 for new connection requests."_s;
 inline const QString SentLine = u"Connection request has been sent to: 127.0.0.1"_s;
 inline const QString NotConnected = u"You must first be connected to another computer."_s;
 
 struct ChatWindow
 {
-    explicit ChatWindow(int listenPort = 0)
+    explicit ChatWindow(int listenPort = 0) : window(std::make_unique<ScriptedWindow>())
     {
-        auto scripted = std::make_unique<ScriptedPrompter>();
-        prompter = scripted.get();
-        window = std::make_unique<frmMain>(std::move(scripted));
         (new Lifecycle(*window, listenPort, [this](int status) {
             ++exits;
             exitStatus = status;
@@ -62,7 +58,11 @@ struct ChatWindow
             result.append(window->List1->entry(row));
         return result;
     }
-    // What Disconnect and Listen write: the port the socket listens on.
+    // The start-up line, and what Disconnect and Listen write: the port the socket listens on.
+    QString startLine() const
+    {
+        return u"Listening to Port %1 for new connection requests."_s.arg(port());
+    }
     QString listenLine() const
     {
         return u"Listening to port %1 for new connection requests."_s.arg(port());
@@ -70,8 +70,7 @@ struct ChatWindow
     // The entries after the first `skip`, run together: what a peer's text became.
     QString joined(int skip) const { return lines().mid(skip).join(QString()); }
 
-    std::unique_ptr<frmMain> window;
-    ScriptedPrompter *prompter = nullptr;
+    std::unique_ptr<ScriptedWindow> window;
     int exits = 0;
     int exitStatus = -1;
 };

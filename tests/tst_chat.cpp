@@ -26,10 +26,8 @@ private Q_SLOTS:
     void answerNo_deniesAndStopsListening_untilListen();
     void refusals_showTextAndChangeNothing_data();
     void refusals_showTextAndChangeNothing();
-    void foreignPeer_textAndCallersDuringTheQuestion_data();
-    void foreignPeer_textAndCallersDuringTheQuestion();
-    void callerGivesUpDuringTheQuestion_oneSentenceNoConnection_data();
-    void callerGivesUpDuringTheQuestion_oneSentenceNoConnection();
+    void foreignPeer_duringTheQuestion_callersAndCommandsWait_data();
+    void foreignPeer_duringTheQuestion_callersAndCommandsWait();
     void foreignPeer_bytesReassembleExactly_hangUpIsSilent();
     void foreignPeer_floodPastTheLimit_isCutOff();
 #ifdef Q_OS_UNIX
@@ -52,9 +50,9 @@ void tst_Chat::answerYes_connectsBoth_andTheyChat()
     ChatWindow a, b;
     QVERIFY(connectPair(a, b, viaMenu, address));
     QCOMPARE(a.lines(),
-             (QStringList{StartLine, u"Connection request has been sent to: "_s + address}));
-    QCOMPARE(b.lines(), (QStringList{StartLine, u"Connection made"_s}));
-    QCOMPARE(b.prompter->questions,
+             (QStringList{a.startLine(), u"Connection request has been sent to: "_s + address}));
+    QCOMPARE(b.lines(), (QStringList{b.startLine(), u"Connection made"_s}));
+    QCOMPARE(b.window->questions,
              QStringList{u"Connection Request: Incoming Connection Request, do "
                          u"you wish to allow "
                          "it?\nFrom "_s +
@@ -81,35 +79,35 @@ void tst_Chat::answerYes_connectsBoth_andTheyChat()
     QTRY_COMPARE(b.joined(4), u"Ann : oneAnn : twoAnn : "_s + QString(100000, u'm'));
     // While connected nobody else gets in.
     QVERIFY(oneMoreCallerTurnedAway(b));
-    QCOMPARE(b.prompter->questions.size(), 1);
+    QCOMPARE(b.window->questions.size(), 1);
     QVERIFY(b.connected());
-    QVERIFY(a.prompter->errors.isEmpty() && b.prompter->errors.isEmpty());
+    QVERIFY(a.window->errors.isEmpty() && b.window->errors.isEmpty());
 }
 
 void tst_Chat::answerNo_deniesAndStopsListening_untilListen()
 {
     ChatWindow a, b;
-    b.prompter->answerYes = false;
+    b.window->answerYes = false;
     aimAt(a, u"127.0.0.1"_s, b.port());
     a.window->cmdConnect->click();
-    QTRY_COMPARE(b.lines(), (QStringList{StartLine, u"Connection Denied"_s}));
+    QTRY_COMPARE(b.lines(), (QStringList{b.startLine(), u"Connection Denied"_s}));
     QCOMPARE(b.state(), Winsock::sckClosed);
     QTRY_VERIFY(!a.connected());  // the caller sees its connection end
     // No further request reaches the program, and Disconnect does not listen again.
     a.window->cmdConnect->click();
-    QTRY_COMPARE(a.prompter->errors.size(), 1);
-    QVERIFY(a.prompter->errors[0].startsWith(u"The connection was refused"_s));
+    QTRY_COMPARE(a.window->errors.size(), 1);
+    QVERIFY(a.window->errors[0].startsWith(u"The connection was refused"_s));
     b.window->cmdDissconnect->click();
     QCOMPARE(b.state(), Winsock::sckClosed);
-    QCOMPARE(b.prompter->questions.size(), 1);
-    QCOMPARE(a.lines(), (QStringList{StartLine, SentLine, SentLine}));
+    QCOMPARE(b.window->questions.size(), 1);
+    QCOMPARE(a.lines(), (QStringList{a.startLine(), SentLine, SentLine}));
 
     // Listen quotes the port the socket was given at start-up, not an edited box.
     const int port = b.port();
     b.window->cmdListen->click();
     b.window->txtLocalPort->setText(u"5555"_s);
     b.window->mnuCommunicationsListen->trigger();
-    b.prompter->answerYes = true;
+    b.window->answerYes = true;
     QVERIFY(connectPair(a, b));
     QCOMPARE(b.lines().mid(2), (QStringList{b.listenLine(), b.listenLine(), u"Connection made"_s}));
     // Listen while connected drops the partner without a "Disconnected" line.
@@ -179,87 +177,78 @@ void tst_Chat::refusals_showTextAndChangeNothing()
     const QList<QPushButton *> buttons = {w.cmdConnect, w.cmdDissconnect, w.cmdSend};
     const QList<QAction *> items = {w.mnuCommunicationsConnect, w.mnuCommunicationsDisconnect};
     viaMenu ? items[command]->trigger() : buttons[command]->click();
-    QCOMPARE(a.prompter->errors, QStringList{error});
+    QCOMPARE(a.window->errors, QStringList{error});
     QCOMPARE(a.lines(), linesBefore);
     QCOMPARE(a.state(), stateBefore);
     QCOMPARE(w.txtMessage->text(), u"kept"_s);
     QCOMPARE(QApplication::focusWidget(), name.isEmpty() ? w.txtDisplayName : w.txtMessage);
 }
 
-void tst_Chat::foreignPeer_textAndCallersDuringTheQuestion_data()
+void tst_Chat::foreignPeer_duringTheQuestion_callersAndCommandsWait_data()
 {
     QTest::addColumn<bool>("answerYes");
+    QTest::addColumn<int>("hangUp");  // 1 while events run, 2 just before the answer, unseen yet
     QTest::addColumn<bool>("windowCloses");
-    QTest::newRow("Yes: text shown after the answer") << true << false;
-    QTest::newRow("No: never shown, caller cut off") << false << false;
-    QTest::newRow("Yes once the window closed: as No, nothing listens") << true << true;
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("Yes: text shown after the answer")
+        << true << 0 << false << QStringList{u"Connection made"_s, u"typed before the answer"_s}
+        << QString();
+    QTest::newRow("No: never shown, caller cut off")
+        << false << 0 << false << QStringList{u"Connection Denied"_s} << QString();
+    QTest::newRow("Yes once the window closed: as No, nothing listens")
+        << true << 0 << true << QStringList{u"Connection Denied"_s} << QString();
+    const QString gaveUp =
+        u"The caller gave up before the request was accepted. Parlino is not "
+        "listening now; Listen waits for another request."_s;
+    QTest::newRow("caller gives up while events run")
+        << true << 1 << false << QStringList() << gaveUp;
+    QTest::newRow("caller gives up just before the answer")
+        << true << 2 << false << QStringList() << gaveUp;
 }
 
-void tst_Chat::foreignPeer_textAndCallersDuringTheQuestion()
+void tst_Chat::foreignPeer_duringTheQuestion_callersAndCommandsWait()
 {
     QFETCH(bool, answerYes);
+    QFETCH(int, hangUp);
     QFETCH(bool, windowCloses);
+    QFETCH(QStringList, lines);
+    QFETCH(QString, error);
     ChatWindow b;
-    b.prompter->answerYes = answerYes;
+    b.window->answerYes = answerYes;
     std::unique_ptr<QTcpSocket> peer;
-    b.prompter->whileAsking = [&] {
-        QVERIFY(peer->waitForConnected(5000));
-        peer->write("typed before the answer");
-        QVERIFY(peer->waitForBytesWritten(5000));
+    b.window->whileAsking = [&] {
+        QVERIFY(peer->waitForConnected(5000));  // so that it hangs up now, not once it has heard
+        if (hangUp == 0)
+            QVERIFY(peer->write("typed before the answer") && peer->waitForBytesWritten(5000));
+        if (hangUp == 1)
+            peer->disconnectFromHost();
         // Another caller meanwhile is turned away without a question, and commands wait.
         QVERIFY(oneMoreCallerTurnedAway(b));
+        if (hangUp == 2)
+            peer->disconnectFromHost();
         b.window->txtRemoteIP->setText(u"127.0.0.1"_s);
         b.window->cmdListen->click();
         b.window->mnuCommunicationsConnect->trigger();
         b.window->cmdDissconnect->click();
         b.window->cmdSend->click();
-        QCOMPARE(b.lines(), QStringList{StartLine});
+        QCOMPARE(b.lines(), QStringList{b.startLine()});
         if (windowCloses)
             b.window->close();
     };
     peer = call(b);
-    if (answerYes && !windowCloses) {
-        QTRY_COMPARE(b.lines(),
-                     (QStringList{StartLine, u"Connection made"_s, u"typed before the answer"_s}));
-        QVERIFY(b.connected());
-    } else {
-        QTRY_COMPARE(b.lines(), (QStringList{StartLine, u"Connection Denied"_s}));
+    const QStringList errors = error.isEmpty() ? QStringList() : QStringList{error};
+    lines.prepend(b.startLine());
+    waitUntil([&] { return b.lines() == lines && b.window->errors == errors; });
+    QCOMPARE(b.lines(), lines);
+    QCOMPARE(b.window->errors, errors);
+    QCOMPARE(b.window->questions.size(), 1);
+    QCOMPARE(b.connected(), lines.size() == 3);
+    QCOMPARE(b.exits, windowCloses ? 1 : 0);
+    QVERIFY(b.state() != Winsock::sckListening);
+    if (!answerYes || windowCloses)
         QVERIFY(peer->state() == QAbstractSocket::UnconnectedState ||
                 peer->waitForDisconnected(5000));
-    }
-    QCOMPARE(b.prompter->questions.size(), 1);
-    QVERIFY(b.prompter->errors.isEmpty());
-    QCOMPARE(b.exits, windowCloses ? 1 : 0);
-    QCOMPARE(b.state() == Winsock::sckListening, false);
-}
-
-void tst_Chat::callerGivesUpDuringTheQuestion_oneSentenceNoConnection_data()
-{
-    QTest::addColumn<bool>("atTheLastMoment");
-    QTest::newRow("while events run") << false;
-    // No event has told of it yet when the answer comes.
-    QTest::newRow("just before the answer") << true;
-}
-
-void tst_Chat::callerGivesUpDuringTheQuestion_oneSentenceNoConnection()
-{
-    QFETCH(bool, atTheLastMoment);
-    ChatWindow b;
-    std::unique_ptr<QTcpSocket> peer;
-    b.prompter->whileAsking = [&] {
-        QVERIFY(peer->waitForConnected(5000));  // so that it hangs up now, not once it has heard
-        if (!atTheLastMoment)
-            peer->disconnectFromHost();
-        QVERIFY(oneMoreCallerTurnedAway(b));
-        if (atTheLastMoment)
-            peer->disconnectFromHost();
-    };
-    peer = call(b);
-    QVERIFY(waitUntil([&] { return !b.prompter->errors.isEmpty(); }));
-    QCOMPARE(b.prompter->errors,
-             QStringList{u"The caller gave up before the request was accepted. Parlino is not "
-                         "listening now; Listen waits for another request."_s});
-    QCOMPARE(b.lines(), QStringList{StartLine});
 }
 
 void tst_Chat::foreignPeer_bytesReassembleExactly_hangUpIsSilent()
@@ -289,7 +278,7 @@ void tst_Chat::foreignPeer_bytesReassembleExactly_hangUpIsSilent()
     peer->disconnectFromHost();
     QTRY_COMPARE(b.joined(seen), u"<b>x</b> <img src=x> \uFFFD( nul\0end \uFFFD\uFFFD"_s);
     QTRY_VERIFY(!b.connected());
-    QVERIFY(b.prompter->errors.isEmpty());
+    QVERIFY(b.window->errors.isEmpty());
 }
 
 void tst_Chat::foreignPeer_floodPastTheLimit_isCutOff()
@@ -301,7 +290,7 @@ void tst_Chat::foreignPeer_floodPastTheLimit_isCutOff()
     QVERIFY(peer && peer->write("w\xEF") == 2 && peer->waitForBytesWritten(1000));
     QTRY_COMPARE(b.lines().size(), 3);
     peer->write("\xBB\xBFv" + QByteArray(4 << 20, 'x'));
-    QTRY_COMPARE(b.prompter->errors,
+    QTRY_COMPARE(b.window->errors,
                  QStringList{u"The partner has sent more text than one conversation can hold "
                              "(2 MiB), so the connection was closed. Everything shown before "
                              "stays in the list."_s});

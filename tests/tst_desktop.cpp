@@ -58,7 +58,7 @@ void tst_Desktop::wayland_fixedWindowOffersNoMaximize_listensAndAsks()
             !bar->geometry().intersects(w.menuWidget()->geometry()));
     QVERIFY(w.centralWidget()->size() == QSize(465, 276) && w.minimumSize() == w.maximumSize());
     auto peer = acceptedCaller(chat);
-    QVERIFY(peer && chat.prompter->questions.size() == 1);
+    QVERIFY(peer && chat.window->questions.size() == 1);
     // Without a keyboard no window is active: new text asks for attention, which this
     // compositor does not offer, and shows.
     QVERIFY(!w.isActiveWindow() && peer->write("hi") == 2);

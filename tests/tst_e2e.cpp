@@ -60,7 +60,7 @@ void tst_E2e::startOnTakenPort_reportsAndStaysUsable()
     QVERIFY(occupant.listen(QHostAddress::Any));
     ChatWindow second(occupant.serverPort());
     QVERIFY(second.lines().isEmpty());  // it is not listening, so it does not say it is
-    QTRY_COMPARE(second.prompter->errors,
+    QTRY_COMPARE(second.window->errors,
                  QStringList{u"Port %1 is already in use by another program, so no connection "
                              "requests can be received. You can still connect to a partner."_s.arg(
                                  occupant.serverPort())});
@@ -107,7 +107,7 @@ void tst_E2e::ending_deliversWhatWasSent()
         halfClose(*peer);
         QTRY_VERIFY(!a.connected());
         say(a, u"Ann"_s, u"too late"_s);
-        QCOMPARE(a.prompter->errors.takeFirst(), NotConnected);
+        QCOMPARE(a.window->errors.takeFirst(), NotConnected);
     } else {
         reset(*peer);
     }
@@ -133,7 +133,7 @@ void tst_E2e::ending_deliversWhatWasSent()
         QTRY_VERIFY(a.lines().constLast().contains(u"were not delivered"_s));
     if (!ends)
         QCOMPARE(a.lines().filter(u"not delivered"_s).size(), partnerReads ? 0 : 1);
-    QVERIFY(a.prompter->errors.isEmpty());
+    QVERIFY(a.window->errors.isEmpty());
 }
 
 void tst_E2e::flood_tenMegabytesInRandomPieces_arriveByteExact()
@@ -172,7 +172,7 @@ void tst_E2e::flood_tenMegabytesInRandomPieces_arriveByteExact()
         },
         120000));
     QVERIFY(peer->wait(QDeadlineTimer(30000)));
-    QVERIFY(b.joined(2) == text && b.prompter->errors.isEmpty());
+    QVERIFY(b.joined(2) == text && b.window->errors.isEmpty());
     qInfo("flood: %lld bytes (seed %u) arrived as %lld entries", qint64(bytes.size()), seed,
           qint64(b.lines().size() - 2));
 }
@@ -204,7 +204,7 @@ void tst_E2e::bothWaysAtOnce_everyLineArrivesOnceInOrder()
     };
     QVERIFY(waitUntil([&] { return collect(0) & collect(1); }));
     QVERIFY(received[0] == sent[1] && received[1] == sent[0]);
-    QVERIFY(a.prompter->errors.isEmpty() && b.prompter->errors.isEmpty());
+    QVERIFY(a.window->errors.isEmpty() && b.window->errors.isEmpty());
 }
 
 void tst_E2e::fiftyCallersDuringTheQuestion_areClosed_descriptorsReturn()
@@ -217,13 +217,13 @@ void tst_E2e::fiftyCallersDuringTheQuestion_areClosed_descriptorsReturn()
             return caller->state() == QAbstractSocket::UnconnectedState;
         });
     };
-    b.prompter->whileAsking = [&] {
+    b.window->whileAsking = [&] {
         for (int i = 0; i < 50; ++i) callers.push_back(call(b));
         QVERIFY(waitUntil([&] { return turnedAway() == 50; }));
     };
     auto first = call(b);
     QVERIFY(waitUntil([&] { return b.connected(); }));
-    QCOMPARE(b.prompter->questions.size(), 1);
+    QCOMPARE(b.window->questions.size(), 1);
     QCOMPARE(turnedAway(), 50);
     QCOMPARE(first->state(), QAbstractSocket::ConnectedState);
     callers.clear();
@@ -248,7 +248,7 @@ void tst_E2e::resetMidText_keepsItsStart()
     QString received = b.joined(2);
     while (received.endsWith(QChar::ReplacementCharacter)) received.chop(1);
     QVERIFY(!received.isEmpty() && received.size() < text.size() && text.startsWith(received));
-    QVERIFY(b.prompter->errors.isEmpty());
+    QVERIFY(b.window->errors.isEmpty());
     b.window->cmdListen->click();
     QVERIFY(acceptedCaller(b));
 }

@@ -239,7 +239,7 @@ From %1</source>
     </message>
 </context>
 <context>
-    <name>MessageBoxPrompter</name>
+    <name>MessageBoxes</name>
     <message>
         <source>Error</source>
         <translation>خطأ</translation>

@@ -227,7 +227,7 @@ Von %1</translation>
     </message>
 </context>
 <context>
-    <name>MessageBoxPrompter</name>
+    <name>MessageBoxes</name>
     <message>
         <source>Error</source>
         <translation>Fehler</translation>

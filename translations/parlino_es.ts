@@ -227,7 +227,7 @@ Origen: %1</translation>
     </message>
 </context>
 <context>
-    <name>MessageBoxPrompter</name>
+    <name>MessageBoxes</name>
     <message>
         <source>Error</source>
         <translation>Error</translation>

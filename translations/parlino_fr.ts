@@ -227,7 +227,7 @@ Provenance&#xa0;: %1</translation>
     </message>
 </context>
 <context>
-    <name>MessageBoxPrompter</name>
+    <name>MessageBoxes</name>
     <message>
         <source>Error</source>
         <translation>Erreur</translation>

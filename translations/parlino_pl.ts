@@ -230,7 +230,7 @@ Z adresu %1</translation>
     </message>
 </context>
 <context>
-    <name>MessageBoxPrompter</name>
+    <name>MessageBoxes</name>
     <message>
         <source>Error</source>
         <translation>Błąd</translation>

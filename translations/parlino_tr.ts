@@ -224,7 +224,7 @@ Kimden: %1</translation>
     </message>
 </context>
 <context>
-    <name>MessageBoxPrompter</name>
+    <name>MessageBoxes</name>
     <message>
         <source>Error</source>
         <translation>Hata</translation>

@@ -29,7 +29,9 @@ void Lifecycle::load()
     socket.setLocalPort(m_listenPort.value_or(localPort.toInt()));
     m_window.setBoxText(Box::LocalIP, Winsock::LocalIP());
     if (socket.Listen()) {
-        m_window.appendLine(tr("Listening to Port %1 for new connection requests.").arg(localPort));
+        // The port the socket listens on: the box's number, or the one the system chose for 0.
+        m_window.appendLine(
+            tr("Listening to Port %1 for new connection requests.").arg(socket.LocalPort()));
         return;
     }
     // Say so once the window is on screen, so the box has the window to stand over.

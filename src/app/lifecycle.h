@@ -16,7 +16,8 @@ public:
     // Ends the program with an exit status: 0, or 1 when text sent was not delivered.
     using ExitFunction = std::function<void(int status)>;
 
-    // listenPort replaces the Local Port box's number for the socket only (tests listen on 0).
+    // listenPort replaces the Local Port box's number (tests listen on 0, a port the system
+    // chooses).
     // exitNow ends the program; by default it leaves the application's event loop.
     explicit Lifecycle(frmMain &window, std::optional<int> listenPort = std::nullopt,
                        ExitFunction exitNow = {});

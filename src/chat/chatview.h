@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// What the chat commands need from the main window. The window implements it; the modal boxes
-// behind showError() and askYesNo() are where tests give their answers.
+// What the chat commands need from the main window. The window implements it; showError() and
+// askYesNo() are where the program waits on a modal box (the window's question box is
+// showQuestion()), and where tests give their answers.
 #pragma once
 
 #include <QByteArray>

@@ -99,7 +99,7 @@ void Commfunctions::CommSend()
     m_view.setBoxText(Box::Message, QString());
 }
 
-void Commfunctions::ConnectionRequest(int requestId)
+void Commfunctions::askAboutConnectionRequest(int requestId)
 {
     m_socket.Close();
     // The caller's address on a line of its own, so the user can tell who is calling.
@@ -119,7 +119,7 @@ void Commfunctions::ConnectionRequest(int requestId)
     m_view.appendLine(tr("Connection made"));
 }
 
-void Commfunctions::DataArrival(qint64 bytesTotal)
+void Commfunctions::showArrivedText(qint64 bytesTotal)
 {
     Q_UNUSED(bytesTotal)
     QByteArray &strIncoming = m_view.strIncoming();

@@ -23,8 +23,9 @@ public:
     void CommListen();
     void CommSend();
 
-    void ConnectionRequest(int requestId);
-    void DataArrival(qint64 bytesTotal);
+    // The handlers of the socket's ConnectionRequest and DataArrival events.
+    void askAboutConnectionRequest(int requestId);
+    void showArrivedText(qint64 bytesTotal);
     // A failure the socket reports after the command that caused it has returned.
     void showSocketFailure(const SocketFailure &failure);
     void reportUndelivered(qint64 bytes);

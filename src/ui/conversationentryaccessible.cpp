@@ -70,5 +70,5 @@ void *ConversationEntryAccessible::interface_cast(QAccessible::InterfaceType typ
 
 bool ConversationEntryAccessible::isSelected() const
 {
-    return isValid() && m_list->selectionModel()->isRowSelected(m_row, {});
+    return isValid() && m_list->selectionModel()->isSelected(m_list->model()->index(m_row, 0));
 }

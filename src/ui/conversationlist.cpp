@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "conversationlist.h"
 
-#include "conversationlistaccessible.h"
-#include "entryannouncer.h"
-
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -18,6 +15,9 @@
 namespace {
 
 constexpr int FrameMilliseconds = 16;
+// How far from the viewport a row's rectangle may stand: far enough that nothing beyond is drawn,
+// near enough that Qt's int arithmetic on it cannot overflow.
+constexpr qint64 FarOff = 1 << 28;
 // The contrast of text to its background that WCAG asks for.
 constexpr double ReadableContrast = 4.5;
 
@@ -69,13 +69,10 @@ ConversationList::ConversationList(QWidget *parent)
     m_scrollBarUpdate->setSingleShot(true);
     m_scrollBarUpdate->setInterval(FrameMilliseconds);
     connect(m_scrollBarUpdate, &QTimer::timeout, this, &ConversationList::updateScrollBar);
-    static const bool accessible = [] {
-        QAccessible::installFactory(ConversationListAccessible::create);
-        return true;
-    }();
-    Q_UNUSED(accessible)
     setModel(m_entries);
-    new EntryAnnouncer(this);
+    // Rows are placed from the one at the top of the view: the pixels above it, millions of
+    // rows of them, are more than an int holds and never counted.
+    setVerticalScrollMode(ScrollPerItem);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setEditTriggers(NoEditTriggers);
 }
@@ -163,22 +160,32 @@ int ConversationList::rowsPerPage() const
     return std::max(1, viewport()->height() / rowHeight());
 }
 
-int ConversationList::verticalOffset() const
+int ConversationList::topRow() const
 {
-    const int value = verticalScrollBar()->value();
-    return verticalScrollMode() == ScrollPerItem ? value * rowHeight() : value;
+    return verticalScrollBar()->value();
 }
 
-int ConversationList::rowAt(int y) const
+int ConversationList::verticalOffset() const
 {
-    const int contentY = y + verticalOffset();
-    return contentY < 0 ? -1 : contentY / rowHeight();
+    // Qt adds it to points in the viewport, so it stays well within an int; rows are placed from
+    // topRow() instead.
+    return int(std::min(qint64(topRow()) * rowHeight(), FarOff));
+}
+
+qint64 ConversationList::rowAt(int y) const
+{
+    const int height = rowHeight();
+    return topRow() + (y >= 0 ? y / height : -((height - 1 - qint64(y)) / height));
 }
 
 QRect ConversationList::rowsRect(int first, int last) const
 {
-    return QRect(0, first * rowHeight() - verticalOffset(), viewport()->width(),
-                 (last - first + 1) * rowHeight());
+    const qint64 top = (qint64(first) - topRow()) * rowHeight();
+    const qint64 bottom = top + (qint64(last) - first + 1) * rowHeight() - 1;
+    const auto near = [](qint64 y) {
+        return int(std::clamp(y, -FarOff, FarOff));
+    };
+    return QRect(QPoint(0, near(top)), QPoint(viewport()->width() - 1, near(bottom)));
 }
 
 QRect ConversationList::visualRect(const QModelIndex &index) const
@@ -190,10 +197,10 @@ QRect ConversationList::visualRect(const QModelIndex &index) const
 
 QModelIndex ConversationList::indexAt(const QPoint &point) const
 {
-    const int row = rowAt(point.y());
+    const qint64 row = rowAt(point.y());
     if (row < 0 || row >= count() || point.x() < 0 || point.x() >= viewport()->width())
         return QModelIndex();
-    return indexOfRow(row);
+    return indexOfRow(int(row));
 }
 
 void ConversationList::scrollTo(const QModelIndex &index, ScrollHint hint)
@@ -203,7 +210,7 @@ void ConversationList::scrollTo(const QModelIndex &index, ScrollHint hint)
     updateScrollBar();
     const int row = index.row();
     const int page = rowsPerPage();
-    const int top = std::max(0, rowAt(0));
+    const int top = topRow();
     int first = top;  // the row to show at the top
     switch (hint) {
         case EnsureVisible:
@@ -222,9 +229,7 @@ void ConversationList::scrollTo(const QModelIndex &index, ScrollHint hint)
             first = row - page / 2;
             break;
     }
-    first = std::max(first, 0);
-    verticalScrollBar()->setValue(verticalScrollMode() == ScrollPerItem ? first
-                                                                        : first * rowHeight());
+    verticalScrollBar()->setValue(std::max(first, 0));
 }
 
 void ConversationList::reset()
@@ -266,15 +271,9 @@ void ConversationList::updateScrollBar()
     m_scrollBarUpdate->stop();
     const int rows = count();
     QScrollBar *bar = verticalScrollBar();
-    if (verticalScrollMode() == ScrollPerItem) {
-        bar->setRange(0, std::max(0, rows - rowsPerPage()));
-        bar->setSingleStep(1);
-        bar->setPageStep(rowsPerPage());
-    } else {
-        bar->setRange(0, std::max(0, rows * rowHeight() - viewport()->height()));
-        bar->setSingleStep(rowHeight());
-        bar->setPageStep(viewport()->height());
-    }
+    bar->setRange(0, std::max(0, rows - rowsPerPage()));
+    bar->setSingleStep(1);
+    bar->setPageStep(rowsPerPage());
 }
 
 void ConversationList::scrollContentsBy(int, int)
@@ -284,8 +283,8 @@ void ConversationList::scrollContentsBy(int, int)
 
 void ConversationList::paintEvent(QPaintEvent *event)
 {
-    const int first = std::max(0, rowAt(event->rect().top()));
-    const int last = std::min(count() - 1, rowAt(event->rect().bottom()));
+    const int first = int(std::max<qint64>(0, rowAt(event->rect().top())));
+    const int last = int(std::min<qint64>(count() - 1, rowAt(event->rect().bottom())));
     if (first > last)
         return;
     QPainter painter(viewport());
@@ -382,8 +381,8 @@ QModelIndex ConversationList::moveCursor(CursorAction action, Qt::KeyboardModifi
 void ConversationList::setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command)
 {
     const QRect area = rect.normalized();
-    const int first = std::max(0, rowAt(area.top()));
-    const int last = std::min(count() - 1, rowAt(area.bottom()));
+    const int first = int(std::max<qint64>(0, rowAt(area.top())));
+    const int last = int(std::min<qint64>(count() - 1, rowAt(area.bottom())));
     QItemSelection selection;
     if (first <= last && area.right() >= 0 && area.left() < viewport()->width())
         selection.select(indexOfRow(first), indexOfRow(last));

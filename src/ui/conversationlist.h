@@ -13,9 +13,10 @@ class QTimer;
 // conversation can grow to hundreds of thousands of them. QListView lays out every row again
 // after insertions, which costs more the longer the list grows. Here every row is one line of the
 // same height, so a row's place is a multiplication and an entry added costs the same at any
-// length: the geometry is computed, never laid out. Each row shows the beginning of its entry
-// on one line, ending in an ellipsis when the entry goes on; copying (Ctrl+C) takes the whole
-// entry, exactly as it was added.
+// length: the geometry is computed, never laid out, in 64 bits from the row at the top of the
+// view (tall rows by the million are more pixels than an int holds). Each row shows the beginning
+// of its entry on one line, ending in an ellipsis when the entry goes on; copying (Ctrl+C) takes
+// the whole entry, exactly as it was added.
 //
 // A row shows where its entry comes from, so that a partner cannot pass its text off as the
 // program's or the user's: the program's status lines are in italic and a muted colour, the
@@ -68,8 +69,10 @@ private:
     int rowHeight() const;
     // Whole rows the viewport shows.
     int rowsPerPage() const;
-    // The row at a viewport y, which may lie outside 0 .. count() - 1.
-    int rowAt(int y) const;
+    // The row at the top of the viewport, and the row at a viewport y, which may lie outside
+    // 0 .. count() - 1.
+    int topRow() const;
+    qint64 rowAt(int y) const;
     QRect rowsRect(int first, int last) const;
     QModelIndex indexOfRow(int row) const;
 

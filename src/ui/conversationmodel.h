@@ -36,9 +36,10 @@ public:
     // Characters of an entry a row shows at most: more than the list's width holds, few enough
     // to lay out in well under a millisecond.
     static constexpr qsizetype ShownCharacters = 512;
-    // Characters of an entry its tooltip shows at most: wrapped, about 25 lines, which fit a
-    // screen of 600 pixels; Copy takes the whole entry.
-    static constexpr qsizetype ToolTipCharacters = 2000;
+    // Characters of an entry its tooltip shows at most: wrapped, about 13 lines of Latin letters
+    // and 25 of the widest characters (Chinese, emoji, Hangul letters), which fit a screen of
+    // 600 pixels; Copy takes the whole entry.
+    static constexpr qsizetype ToolTipCharacters = 1000;
     // Bytes the limit counts for each entry beyond its text.
     static constexpr qint64 EntryBytes = sizeof(quint64);
 

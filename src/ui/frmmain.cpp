@@ -2,13 +2,16 @@
 #include "frmmain.h"
 
 #include "conversationlist.h"
+#include "conversationlistaccessible.h"
+#include "entryannouncer.h"
 #include "frmabout.h"
-#include "messageboxprompter.h"
+#include "messageboxes.h"
 #include "pushbutton.h"
 #include "titlebar.h"
 #include "twipslayout.h"
 #include "winsock.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -70,7 +73,7 @@ QLabel *caption(QWidget *parent, const char *name, const QString &text, const QC
     return label;
 }
 
-QPushButton *button(QWidget *parent, const char *name, const QString &text)
+QPushButton *commandButton(QWidget *parent, const char *name, const QString &text)
 {
     auto *pushButton = new PushButton(text, parent);
     pushButton->setObjectName(QLatin1String(name));
@@ -86,11 +89,8 @@ QAction *menuItem(QMenu *menu, const char *name, const QString &text)
 
 }  // namespace
 
-frmMain::frmMain(std::unique_ptr<ModalPrompter> prompter, QWidget *parent)
-    : QMainWindow(parent),
-      m_prompter(prompter ? std::move(prompter) : std::make_unique<MessageBoxPrompter>()),
-      Winsock1(new Winsock(this)),
-      m_commands(*this, *Winsock1)
+frmMain::frmMain(QWidget *parent)
+    : QMainWindow(parent), Winsock1(new Winsock(this)), m_commands(*this, *Winsock1)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Parlino"));
@@ -117,10 +117,13 @@ void frmMain::createControls()
     fill(client, WindowColour);
     setCentralWidget(client);
 
+    // The list draws its rows itself, so it brings what assistive technologies see of it.
+    QAccessible::installFactory(ConversationListAccessible::create);
     // Created in tab order; labels never take the focus.
     List1 = new ConversationList(client);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setAccessibleName(tr("Conversation"));
+    new EntryAnnouncer(List1);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     // Each caption names its box for assistive technologies.
     txtRemotePort = textBox(client, "txtRemotePort", QStringLiteral("1981"), tr("Remote Port"));
@@ -136,11 +139,11 @@ void frmMain::createControls()
     LocalIP = caption(client, "LocalIP", tr("Local IP Address"), CaptionColour, Qt::AlignHCenter,
                       txtLocalIP);
     txtMessage = textBox(client, "txtMessage", QString(), tr("Message"));
-    cmdSend = button(client, "cmdSend", tr("Send Message"));
-    cmdConnect = button(client, "cmdConnect", tr("Connect"));
-    cmdDissconnect = button(client, "cmdDissconnect", tr("Disconnect"));
-    cmdListen = button(client, "cmdListen", tr("Listen"));
-    cmdAbout = button(client, "cmdAbout", tr("About"));
+    cmdSend = commandButton(client, "cmdSend", tr("Send Message"));
+    cmdConnect = commandButton(client, "cmdConnect", tr("Connect"));
+    cmdDissconnect = commandButton(client, "cmdDissconnect", tr("Disconnect"));
+    cmdListen = commandButton(client, "cmdListen", tr("Listen"));
+    cmdAbout = commandButton(client, "cmdAbout", tr("About"));
     txtDisplayName = textBox(client, "txtDisplayName", QString(), tr("Display Name"));
     DisplayName = caption(client, "DisplayName", tr("Display Name:"), DisplayNameColour,
                           Qt::AlignLeft, txtDisplayName);
@@ -226,10 +229,10 @@ void frmMain::closeEvent(QCloseEvent *event)
 void frmMain::cmdAbout_Click()
 {
     frmAbout about(this);
-    m_prompter->runDialog(about);
+    about.exec();
 }
 
-QLineEdit *frmMain::box(Box box) const
+QLineEdit *frmMain::textBoxOf(Box box) const
 {
     switch (box) {
         case Box::RemoteIP:
@@ -250,12 +253,12 @@ QLineEdit *frmMain::box(Box box) const
 
 QString frmMain::boxText(Box which) const
 {
-    return box(which)->text();
+    return textBoxOf(which)->text();
 }
 
 void frmMain::setBoxText(Box which, const QString &text)
 {
-    box(which)->setText(text);
+    textBoxOf(which)->setText(text);
 }
 
 void frmMain::appendLine(const QString &line)
@@ -308,7 +311,7 @@ void frmMain::focusDisplayName()
 
 void frmMain::showError(const QString &text)
 {
-    m_prompter->showError(this, text);
+    MessageBoxes::showError(this, text);
 }
 
 bool frmMain::askYesNo(const QString &title, const QString &question)
@@ -317,7 +320,12 @@ bool frmMain::askYesNo(const QString &title, const QString &question)
         return false;
     requestAttention();
     // A Yes given after the window has gone would connect a caller into nothing.
-    return m_prompter->askYesNo(this, title, question) && !m_closedForGood;
+    return showQuestion(title, question) && !m_closedForGood;
+}
+
+bool frmMain::showQuestion(const QString &title, const QString &question)
+{
+    return MessageBoxes::askYesNo(this, title, question);
 }
 
 void frmMain::closeForGood()

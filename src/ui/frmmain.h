@@ -3,10 +3,8 @@
 
 #include "chatview.h"
 #include "commfunctions.h"
-#include "modalprompter.h"
 
 #include <QMainWindow>
-#include <memory>
 
 class QAction;
 class QLabel;
@@ -23,8 +21,7 @@ class frmMain : public QMainWindow, public ChatView
     Q_OBJECT
 
 public:
-    // Without a prompter the window shows real message boxes.
-    explicit frmMain(std::unique_ptr<ModalPrompter> prompter = {}, QWidget *parent = nullptr);
+    explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
 
     Winsock &socket() { return *Winsock1; }
@@ -42,7 +39,9 @@ public:
     void focusDisplayName() override;
     QByteArray &strIncoming() override { return m_strIncoming; }
     void showError(const QString &text) override;
-    bool askYesNo(const QString &title, const QString &question) override;
+    // Asks through showQuestion() while the window is there; once it has closed for good, or
+    // if it closes while the question is open, the answer is No.
+    bool askYesNo(const QString &title, const QString &question) final;
 
     ConversationList *List1 = nullptr;
     QLineEdit *txtRemotePort = nullptr;
@@ -78,6 +77,8 @@ Q_SIGNALS:
     void exitChosen();
 
 protected:
+    // The question box itself: where the program waits on the user, and where tests answer.
+    virtual bool showQuestion(const QString &title, const QString &question);
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
 
@@ -87,7 +88,7 @@ private:
     void placeControls();
     void createMenus();
     void wireEvents();
-    QLineEdit *box(Box box) const;
+    QLineEdit *textBoxOf(Box box) const;
     // Asks the desktop to draw the user's eye to the window, when it is not the active one.
     void requestAttention();
 
@@ -101,10 +102,12 @@ private:
     void mnuCommunicationsListen_Click() { m_commands.CommListen(); }
     void mnuHelpAbout_Click() { cmdAbout_Click(); }
     void mnuFileExit_Click() { Q_EMIT exitChosen(); }
-    void Winsock1_ConnectionRequest(int requestId) { m_commands.ConnectionRequest(requestId); }
-    void Winsock1_DataArrival(qint64 bytesTotal) { m_commands.DataArrival(bytesTotal); }
+    void Winsock1_ConnectionRequest(int requestId)
+    {
+        m_commands.askAboutConnectionRequest(requestId);
+    }
+    void Winsock1_DataArrival(qint64 bytesTotal) { m_commands.showArrivedText(bytesTotal); }
 
-    std::unique_ptr<ModalPrompter> m_prompter;
     Winsock *Winsock1 = nullptr;
     Commfunctions m_commands;
     QByteArray m_strIncoming;

@@ -15,8 +15,9 @@ char32_t codePointAt(QStringView text, qsizetype i)
     return text[i].unicode();
 }
 
-// Unicode's Default_Ignorable_Code_Point, the Hangul fillers among them: characters a font draws
-// as nothing at all. Those that change the direction of text are here too.
+// Unicode's Default_Ignorable_Code_Point, the Hangul fillers among them, and the interlinear
+// annotation marks: characters a font draws as nothing at all. Those that change the direction
+// of text are here too.
 bool drawnAsNothing(char32_t c)
 {
     if (c < 0x00AD)
@@ -26,7 +27,7 @@ bool drawnAsNothing(char32_t c)
                c == 0x17B4 || c == 0x17B5 || (c >= 0x180B && c <= 0x180F) ||
                (c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E) ||
                (c >= 0x2060 && c <= 0x206F) || c == 0x3164 || (c >= 0xFE00 && c <= 0xFE0F) ||
-               c == 0xFEFF || c == 0xFFA0 || (c >= 0xFFF0 && c <= 0xFFF8);
+               c == 0xFEFF || c == 0xFFA0 || (c >= 0xFFF0 && c <= 0xFFFB);
     return (c >= 0x1BCA0 && c <= 0x1BCA3) || (c >= 0x1D173 && c <= 0x1D17A) ||
            (c >= 0xE0000 && c <= 0xE0FFF);
 }
@@ -96,18 +97,32 @@ bool selectsForm(char32_t selector, char32_t base, char32_t next)
     }
 }
 
-// UTF-16 units of the tags and cancel tag after a black flag at `from`, as in
-// 🏴󠁧󠁢󠁳󠁣󠁴󠁿; 0 when no such sequence follows.
+// UTF-16 units of the tags and cancel tag after a black flag at `from` when they make one of the
+// flags emoji fonts draw, England's, Scotland's and Wales's (🏴󠁧󠁢󠁳󠁣󠁴󠁿); 0
+// otherwise. Other tags, which could spell a hidden sentence, show by their codes.
 qsizetype tagSequenceSize(QStringView text, qsizetype from)
 {
-    for (qsizetype i = from; i < text.size(); i += 2) {
+    QString tags;
+    for (qsizetype i = from; i < text.size() && tags.size() <= 5; i += 2) {
         const char32_t code = codePointAt(text, i);
         if (code == 0xE007F)
-            return i > from ? i + 2 - from : 0;
+            return tags == u"gbeng" || tags == u"gbsct" || tags == u"gbwls" ? i + 2 - from : 0;
         if (code < 0xE0020 || code > 0xE007E)
             return 0;
+        tags += QChar(char16_t(code - 0xE0000));
     }
     return 0;
+}
+
+// Letters and digits in a font of their own (𝗕𝗼𝗹𝗱, 𝑖𝑡𝑎𝑙𝑖𝑐, ℂ) as the plain ones, so that a
+// partner's text cannot pass for the user's bold lines or the program's italic ones; 0 for any
+// other character.
+char32_t plainLetter(char32_t code)
+{
+    if (QChar::decompositionTag(code) != QChar::Font || pictographic(code))  // ℹ️ stays
+        return 0;
+    const QString plain = QChar::decomposition(code);
+    return plain.size() == 1 ? plain[0].unicode() : 0;
 }
 
 void appendCode(QString &shown, char32_t code)
@@ -141,6 +156,13 @@ QString VisibleText::of(QStringView text)
         }
         const char32_t code = codePointAt(text, at);
         next = at + (QChar::requiresSurrogates(code) ? 2 : 1);
+        if (const char32_t plain = plainLetter(code)) {
+            shown += QChar(char16_t(plain));
+            base = plain;
+            script = plain < 0x300 ? QChar::Script_Common : QChar::script(plain);
+            emoji = false;
+            continue;
+        }
         if (code >= 0x20 && code != 0x7F && (code < 0x80 || code >= 0xA0) &&
             code != QChar::LineSeparator && code != QChar::ParagraphSeparator &&
             !drawnAsNothing(code)) {
@@ -195,9 +217,13 @@ QString VisibleText::wrappable(QStringView text)
             wrappable += text.sliced(from, to - from);
             continue;
         }
-        characters.setPosition(from);
         for (qsizetype at = from, next; at < to; at = next) {
+            characters.setPosition(at);
             next = qMin(characters.toNextBoundary(), to);
+            // A single character may go on without end (a chain of joined emoji, a syllable of
+            // Hangul letters): a line may break inside it, between its code points.
+            if (next - at > LongestUnbroken)
+                next = at + (QChar::requiresSurrogates(codePointAt(text, at)) ? 2 : 1);
             wrappable += text.sliced(at, next - at);
             if (next < to)
                 wrappable += QChar(0x200B);  // a zero-width space, where a line may break

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "messageboxprompter.h"
+#include "messageboxes.h"
 
 #include "titlebar.h"
 
 #include <QCoreApplication>
-#include <QDialog>
 #include <QMessageBox>
 
-void MessageBoxPrompter::showError(QWidget *owner, const QString &text)
+void MessageBoxes::showError(QWidget *owner, const QString &text)
 {
     QMessageBox box(owner);
-    box.setWindowTitle(QCoreApplication::translate("MessageBoxPrompter", "Error"));
+    box.setWindowTitle(QCoreApplication::translate("MessageBoxes", "Error"));
     box.setIcon(QMessageBox::Information);
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
@@ -19,7 +18,7 @@ void MessageBoxPrompter::showError(QWidget *owner, const QString &text)
     box.exec();
 }
 
-bool MessageBoxPrompter::askYesNo(QWidget *owner, const QString &title, const QString &question)
+bool MessageBoxes::askYesNo(QWidget *owner, const QString &title, const QString &question)
 {
     QMessageBox box(owner);
     box.setWindowTitle(title);
@@ -30,9 +29,4 @@ bool MessageBoxPrompter::askYesNo(QWidget *owner, const QString &title, const QS
     box.setDefaultButton(QMessageBox::Yes);
     TitleBar::watch(&box);
     return box.exec() == QMessageBox::Yes;
-}
-
-void MessageBoxPrompter::runDialog(QDialog &dialog)
-{
-    dialog.exec();
 }
