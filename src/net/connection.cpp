@@ -62,7 +62,7 @@ void Connection::call(const QString &host, quint16 port, int timeoutMs)
     connect(m_caller, &QTcpSocket::connected, this, [this] {
         m_callTimer->stop();
         adopt(std::exchange(m_caller, nullptr));
-        Q_EMIT connected();
+        Q_EMIT established();
     });
     connect(m_caller, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) {
         m_callTimer->stop();
@@ -98,7 +98,7 @@ void Connection::adopt(QTcpSocket *socket)
     m_phase = Open;
     // What the socket had read, or the end it had seen, is handed over from a fresh turn of the
     // event loop, after the caller of adopt() has finished its own work.
-    if (!m_incoming.isEmpty() || m_partnerEnded)
+    if (m_incoming.hasText() || m_partnerEnded)
         QTimer::singleShot(0, this, &Connection::receiveSlice);
 }
 

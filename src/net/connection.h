@@ -41,7 +41,7 @@ public:
     // ends in order.
     ~Connection() override;
 
-    // Looks the host up and connects: connected() or callFailed() follows.
+    // Looks the host up and connects: established() or callFailed() follows.
     void call(const QString &host, quint16 port, int timeoutMs);
     // Takes over a connected socket (or one whose partner has already ended its stream) with
     // everything it has read, and deletes it.
@@ -59,7 +59,7 @@ public:
     qint64 undelivered() const;
 
 Q_SIGNALS:
-    void connected();
+    void established();
     void callFailed(const SocketFailure &failure);
     // Text waits to be taken, also text that arrives while delivering after close().
     void textArrived(qint64 bytes);

@@ -181,6 +181,8 @@ void Winsock::startConversation(Connection *connection)
     m_listener->setBusy(true);  // one conversation at a time
     connect(connection, &Connection::textArrived, this,
             [this, connection] { takeText(connection); });
+    // Raised once the text has been taken over, for the handlers to take it in turn.
+    connect(connection, &Connection::textArrived, this, &Winsock::DataArrival);
     connect(connection, &Connection::conversationEnded, this,
             [this, connection](const SocketFailure &f) { endConversation(connection, f); });
 }
@@ -193,8 +195,6 @@ void Winsock::takeText(Connection *connection)
         connection->take(m_slice);
         m_received += m_slice;
     }
-    if (!m_received.isEmpty())
-        Q_EMIT DataArrival(m_received.size());
 }
 
 // The partner closed its side of the stream, reset the connection, or stopped answering. Text on
