@@ -27,10 +27,15 @@
 
 #include <psapi.h>
 #else
+#include <arpa/inet.h>
+#include <fcntl.h>
 #include <malloc.h>
+#include <netinet/in.h>
 #include <sched.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include <cerrno>
 #endif
 
 using namespace Qt::StringLiterals;
@@ -199,15 +204,83 @@ inline void returnFreedMemory()
 #endif
 }
 
-// A raw peer's moves that QTcpSocket does not offer: ending its side of the stream, and a reset.
-inline void halfClose(const QTcpSocket &peer)
+// A partner with nothing of Qt's in between, as netcat is: it calls the window on loopback, and
+// tells the end of the stream from a reset, which QTcpSocket reports alike.
+struct RawPeer
 {
 #ifdef Q_OS_WIN
-    ::shutdown(SOCKET(peer.socketDescriptor()), SD_SEND);
+    using Socket = SOCKET;
+    static int lastError()
+    {
+        return ::WSAGetLastError();
+    }
+    static constexpr int WouldBlock = WSAEWOULDBLOCK, WriteSide = SD_SEND;
+    static void closeSocket(Socket s)
+    {
+        ::closesocket(s);
+    }
 #else
-    ::shutdown(int(peer.socketDescriptor()), SHUT_WR);
+    using Socket = int;
+    static int lastError()
+    {
+        return errno;
+    }
+    static constexpr int WouldBlock = EWOULDBLOCK, WriteSide = SHUT_WR;
+    static void closeSocket(Socket s)
+    {
+        ::close(s);
+    }
 #endif
-}
+    explicit RawPeer(int port) : socket(::socket(AF_INET, SOCK_STREAM, 0))
+    {
+        sockaddr_in to{};
+        to.sin_family = AF_INET;
+        to.sin_port = htons(quint16(port));
+        to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::connect(socket, reinterpret_cast<sockaddr *>(&to), sizeof to);
+#ifdef Q_OS_WIN
+        u_long on = 1;
+        ::ioctlsocket(socket, FIONBIO, &on);
+#else
+        ::fcntl(socket, F_SETFL, O_NONBLOCK);
+#endif
+    }
+    ~RawPeer()
+    {
+        closeSocket(socket);
+    }
+    void write(QByteArrayView bytes)
+    {
+        ::send(socket, bytes.data(), int(bytes.size()), 0);
+    }
+    void halfClose()
+    {
+        ::shutdown(socket, WriteSide);
+    }
+    void reset()
+    {
+        const linger abortive{1, 0};
+        ::setsockopt(socket, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char *>(&abortive),
+                     sizeof abortive);
+        closeSocket(std::exchange(socket, Socket(-1)));
+    }
+    // Reads until `got` holds `size` bytes, or (size -1) until the stream ends; true when it
+    // did, and ended in order, not with a reset.
+    bool read(QByteArray &got, qsizetype size = -1, int timeoutMs = 30000)
+    {
+        char buffer[1 << 16];
+        qint64 n = 0;
+        const bool ended = waitUntil(
+            [&] {
+                while (got.size() != size && (n = ::recv(socket, buffer, sizeof buffer, 0)) > 0)
+                    got.append(buffer, n);
+                return got.size() == size || n == 0 || lastError() != WouldBlock;
+            },
+            timeoutMs);
+        return ended && (n == 0 || got.size() == size);
+    }
+    Socket socket;
+};
 
 inline void reset(QTcpSocket &peer)
 {
