@@ -210,26 +210,16 @@ struct RawPeer
 {
 #ifdef Q_OS_WIN
     using Socket = SOCKET;
-    static int lastError()
-    {
-        return ::WSAGetLastError();
-    }
+    static constexpr auto closeSocket = ::closesocket;
+    static constexpr auto lastError = ::WSAGetLastError;
     static constexpr int WouldBlock = WSAEWOULDBLOCK, WriteSide = SD_SEND;
-    static void closeSocket(Socket s)
-    {
-        ::closesocket(s);
-    }
 #else
     using Socket = int;
-    static int lastError()
-    {
+    static constexpr auto closeSocket = ::close;
+    static constexpr auto lastError = [] {
         return errno;
-    }
+    };
     static constexpr int WouldBlock = EWOULDBLOCK, WriteSide = SHUT_WR;
-    static void closeSocket(Socket s)
-    {
-        ::close(s);
-    }
 #endif
     explicit RawPeer(int port) : socket(::socket(AF_INET, SOCK_STREAM, 0))
     {
