@@ -20,6 +20,7 @@
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
+#include <QUdpSocket>
 #include <memory>
 
 #ifdef Q_OS_WIN
@@ -32,6 +33,7 @@
 #include <malloc.h>
 #include <netinet/in.h>
 #include <sched.h>
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -281,11 +283,27 @@ inline void reset(QTcpSocket &peer)
 }
 
 // Moves the test into a network namespace of its own (Linux, as root); false where it cannot.
-inline bool ownNetwork()
+inline bool ownNetwork(int more = 0)
 {
 #ifdef Q_OS_LINUX
-    return ::unshare(CLONE_NEWNET) == 0;
+    return ::unshare(CLONE_NEWNET | more) == 0;
 #else
     return false;
 #endif
 }
+
+#ifdef Q_OS_LINUX
+// In a network and mount namespace of the test's own: the system's name server is `server`, on
+// loopback, asked once for a second.
+inline bool silentNameServer(QUdpSocket &server)
+{
+    QFile conf(QDir::temp().filePath(u"parlino-resolv.conf"_s));
+    return ownNetwork(CLONE_NEWNS) &&
+           ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           ::system("ip link set lo up") == 0 && conf.open(QIODevice::WriteOnly) &&
+           conf.write("nameserver 127.0.0.1\noptions timeout:1 attempts:1\n") > 0 && conf.flush() &&
+           ::mount(qPrintable(conf.fileName()), "/etc/resolv.conf", nullptr, MS_BIND, nullptr) ==
+               0 &&
+           server.bind(QHostAddress::LocalHost, 53);
+}
+#endif

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "connection.h"
 
+#include <QHostInfo>
 #include <QSocketNotifier>
 #include <QTcpSocket>
 #include <QTimer>
@@ -65,24 +66,42 @@ void Connection::call(const QString &host, quint16 port, int timeoutMs)
         Q_EMIT established();
     });
     connect(m_caller, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) {
-        m_callTimer->stop();
-        m_phase = Done;
-        Q_EMIT callFailed(failureOf(e, m_caller->errorString()));
+        endCall(failureOf(e, m_caller->errorString()));
     });
     connect(m_callTimer, &QTimer::timeout, this, [this] {
         const bool lookingUp = isLookingUp();
         m_caller->disconnect(this);
         m_caller->abort();
-        m_phase = Done;
-        Q_EMIT callFailed({lookingUp ? SocketFailure::LookupTimedOut : SocketFailure::TimedOut});
+        endCall({lookingUp ? SocketFailure::LookupTimedOut : SocketFailure::TimedOut});
     });
     m_callTimer->start(timeoutMs);
-    m_caller->connectToHost(host, port);
+    // The name is looked up here first: Qt's socket reports a name server that did not answer
+    // as a host not found. The socket then finds the addresses in Qt's cache of lookups.
+    m_lookupId = QHostInfo::lookupHost(host, this, [this, host, port](const QHostInfo &info) {
+        m_lookupId = -1;
+        if (info.error() == QHostInfo::NoError)
+            m_caller->connectToHost(host, port);
+        else if (info.error() == QHostInfo::HostNotFound)
+            endCall({SocketFailure::HostNotFound});
+        else
+            endCall({SocketFailure::LookupTimedOut});  // glibc's EAI_AGAIN
+    });
+}
+
+void Connection::endCall(const SocketFailure &failure)
+{
+    m_callTimer->stop();
+    if (m_lookupId != -1)
+        QHostInfo::abortHostLookup(std::exchange(m_lookupId, -1));
+    m_phase = Done;
+    Q_EMIT callFailed(failure);
 }
 
 bool Connection::isLookingUp() const
 {
-    return m_phase == Calling && m_caller && m_caller->state() == QAbstractSocket::HostLookupState;
+    return m_phase == Calling &&
+           (m_lookupId != -1 ||
+            (m_caller && m_caller->state() == QAbstractSocket::HostLookupState));
 }
 
 void Connection::adopt(QTcpSocket *socket)
@@ -207,6 +226,8 @@ void Connection::receiveSlice()
 void Connection::close()
 {
     if (m_phase == Calling) {
+        if (m_lookupId != -1)
+            QHostInfo::abortHostLookup(std::exchange(m_lookupId, -1));
         if (m_caller) {
             m_caller->disconnect(this);
             m_caller->abort();

@@ -69,6 +69,7 @@ Q_SIGNALS:
     void finished(qint64 undelivered);
 
 private:
+    void endCall(const SocketFailure &failure);
     void takeDescriptor(qintptr descriptor);
     void receiveSlice();
     void writeQueued();
@@ -85,6 +86,7 @@ private:
     Phase m_phase = Calling;
     QTcpSocket *m_caller = nullptr;  // while Calling
     QTimer *m_callTimer = nullptr;
+    int m_lookupId = -1;
     qintptr m_descriptor = -1;
     QSocketNotifier *m_readable = nullptr;
     QSocketNotifier *m_writable = nullptr;
