@@ -274,14 +274,6 @@ struct RawPeer
     Socket socket;
 };
 
-inline void reset(QTcpSocket &peer)
-{
-    const linger abortive{1, 0};
-    ::setsockopt(peer.socketDescriptor(), SOL_SOCKET, SO_LINGER,
-                 reinterpret_cast<const char *>(&abortive), sizeof abortive);
-    peer.abort();
-}
-
 // Moves the test into a network namespace of its own (Linux, as root); false where it cannot.
 inline bool ownNetwork(int more = 0)
 {
