@@ -212,13 +212,13 @@ struct RawPeer
 {
 #ifdef Q_OS_WIN
     using Socket = SOCKET;
-    static constexpr auto closeSocket = ::closesocket;
-    static constexpr auto lastError = ::WSAGetLastError;
+    static inline const auto closeSocket = ::closesocket;
+    static inline const auto lastError = ::WSAGetLastError;
     static constexpr int WouldBlock = WSAEWOULDBLOCK, WriteSide = SD_SEND;
 #else
     using Socket = int;
-    static constexpr auto closeSocket = ::close;
-    static constexpr auto lastError = [] {
+    static inline const auto closeSocket = ::close;
+    static inline const auto lastError = [] {
         return errno;
     };
     static constexpr int WouldBlock = EWOULDBLOCK, WriteSide = SHUT_WR;
