@@ -42,7 +42,7 @@ class Listener;
 // that stops answering (see TcpSystem::Liveness) is lost; one that only stops reading is not. A
 // connection that fails while connected is reported by errorOccurred as ConnectionLost, with
 // the bytes it could not deliver.
-// Only one connection exists at a time. Callers that arrive while a request is being decided, or
+// Only one conversation exists at a time. Callers that arrive while a request is being decided, or
 // while the socket is not listening, are closed at once. A request that has not been accepted
 // when the ConnectionRequest handlers return is closed, so the caller sees its connection end.
 //
