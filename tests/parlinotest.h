@@ -275,7 +275,7 @@ struct RawPeer
 };
 
 // Moves the test into a network namespace of its own (Linux, as root); false where it cannot.
-inline bool ownNetwork(int more = 0)
+inline bool ownNetwork([[maybe_unused]] int more = 0)
 {
 #ifdef Q_OS_LINUX
     return ::unshare(CLONE_NEWNET | more) == 0;
@@ -284,18 +284,21 @@ inline bool ownNetwork(int more = 0)
 #endif
 }
 
-#ifdef Q_OS_LINUX
 // In a network and mount namespace of the test's own: the system's name server is `server`, on
 // loopback, asked once for a second.
-inline bool silentNameServer(QUdpSocket &server)
+inline bool silentNameServer([[maybe_unused]] QUdpSocket &server)
 {
+#ifdef Q_OS_LINUX
     QFile conf(QDir::temp().filePath(u"parlino-resolv.conf"_s));
-    return ownNetwork(CLONE_NEWNS) &&
-           ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-           ::system("ip link set lo up") == 0 && conf.open(QIODevice::WriteOnly) &&
-           conf.write("nameserver 127.0.0.1\noptions timeout:1 attempts:1\n") > 0 && conf.flush() &&
-           ::mount(qPrintable(conf.fileName()), "/etc/resolv.conf", nullptr, MS_BIND, nullptr) ==
-               0 &&
+    if (!ownNetwork(CLONE_NEWNS) || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) ||
+        ::system("ip link set lo up") || !conf.open(QIODevice::WriteOnly))
+        return false;
+    conf.write("nameserver 127.0.0.1\noptions timeout:1 attempts:1\n");
+    conf.close();
+    const QByteArray path = QFile::encodeName(conf.fileName());
+    return !::mount(path, "/etc/resolv.conf", nullptr, MS_BIND, nullptr) &&
            server.bind(QHostAddress::LocalHost, 53);
-}
+#else
+    return false;
 #endif
+}
