@@ -260,12 +260,13 @@ struct RawPeer
     // did, and ended in order, not with a reset.
     bool read(QByteArray &got, qsizetype size = -1, int timeoutMs = 30000)
     {
-        char buffer[1 << 16];
+        QByteArray buffer(1 << 16, Qt::Uninitialized);
         qint64 n = 0;
         const bool ended = waitUntil(
             [&] {
-                while (got.size() != size && (n = ::recv(socket, buffer, sizeof buffer, 0)) > 0)
-                    got.append(buffer, n);
+                while (got.size() != size &&
+                       (n = ::recv(socket, buffer.data(), int(buffer.size()), 0)) > 0)
+                    got.append(buffer.constData(), n);
                 return got.size() == size || n == 0 || lastError() != WouldBlock;
             },
             timeoutMs);
