@@ -139,8 +139,10 @@ void tst_E2e::ending_deliversWhatWasSent()
     if (!ends)
         QCOMPARE(a.lines().filter(u"not delivered"_s).size(), partnerReads ? 0 : 1);
     QVERIFY(a.prompter->errors.isEmpty());
+#ifndef Q_OS_WIN  // Wine reports a reset as the end of the stream
     if (!partnerReads && how != u"partner resets")
         QVERIFY(!peer.read(got));  // the reset took what it had not read
+#endif
     if (how == u"Disconnect")
         QVERIFY(acceptedCaller(a));  // the next caller gets in
 }

@@ -254,7 +254,10 @@ void Connection::tick()
         return checkDelivered();
     if (m_phase != Open || undelivered() == 0)
         return m_tick->stop();
-    if (TcpSystem::silentMs(m_descriptor) >= m_liveness.silenceMs)
+    // A reset may come with nothing to read: Wine signals it as an end that recv() never shows.
+    if (TcpSystem::hasFailed(m_descriptor))
+        fail({}, false);
+    else if (TcpSystem::silentMs(m_descriptor) >= m_liveness.silenceMs)
         fail(TcpSystem::silenceReason(), true);
 }
 
