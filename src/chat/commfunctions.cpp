@@ -127,7 +127,7 @@ void Commfunctions::DataArrival(qint64 bytesTotal)
     // A nested event loop may already have taken this arrival's text with an earlier one.
     if (strIncoming.isEmpty() || m_view.appendReceived(strIncoming))
         return;
-    // Text that a closed conversation still delivers finds no room either: nothing to close.
+    // Text that arrives after Disconnect finds no room either: there is nothing to close.
     if (!connected())
         return;
     // A partner that sends without end would take all the memory there is.
