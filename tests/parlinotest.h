@@ -20,6 +20,7 @@
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
+#include <QUdpSocket>
 #include <memory>
 
 #ifdef Q_OS_WIN
@@ -27,10 +28,16 @@
 
 #include <psapi.h>
 #else
+#include <arpa/inet.h>
+#include <fcntl.h>
 #include <malloc.h>
+#include <netinet/in.h>
 #include <sched.h>
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include <cerrno>
 #endif
 
 using namespace Qt::StringLiterals;
@@ -198,29 +205,99 @@ inline void returnFreedMemory()
 #endif
 }
 
-// A raw peer's moves that QTcpSocket does not offer: ending its side of the stream, and a reset.
-inline void halfClose(const QTcpSocket &peer)
+// A partner with nothing of Qt's in between, as netcat is: it calls the window on loopback, and
+// tells the end of the stream from a reset, which QTcpSocket reports alike.
+struct RawPeer
 {
 #ifdef Q_OS_WIN
-    ::shutdown(SOCKET(peer.socketDescriptor()), SD_SEND);
+    using Socket = SOCKET;
+    static inline const auto closeSocket = ::closesocket;
+    static inline const auto lastError = ::WSAGetLastError;
+    static constexpr int WouldBlock = WSAEWOULDBLOCK, WriteSide = SD_SEND;
 #else
-    ::shutdown(int(peer.socketDescriptor()), SHUT_WR);
+    using Socket = int;
+    static inline const auto closeSocket = ::close;
+    static inline const auto lastError = [] {
+        return errno;
+    };
+    static constexpr int WouldBlock = EWOULDBLOCK, WriteSide = SHUT_WR;
+#endif
+    explicit RawPeer(int port) : socket(::socket(AF_INET, SOCK_STREAM, 0))
+    {
+        sockaddr_in to{};
+        to.sin_family = AF_INET;
+        to.sin_port = htons(quint16(port));
+        to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::connect(socket, reinterpret_cast<sockaddr *>(&to), sizeof to);
+#ifdef Q_OS_WIN
+        u_long on = 1;
+        ::ioctlsocket(socket, FIONBIO, &on);
+#else
+        ::fcntl(socket, F_SETFL, O_NONBLOCK);
+#endif
+    }
+    ~RawPeer()
+    {
+        closeSocket(socket);
+    }
+    void write(QByteArrayView bytes)
+    {
+        ::send(socket, bytes.data(), int(bytes.size()), 0);
+    }
+    void halfClose()
+    {
+        ::shutdown(socket, WriteSide);
+    }
+    void reset()
+    {
+        const linger abortive{1, 0};
+        ::setsockopt(socket, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char *>(&abortive),
+                     sizeof abortive);
+        closeSocket(std::exchange(socket, Socket(-1)));
+    }
+    // Reads until `got` holds `size` bytes, or (size -1) until the stream ends; true when it
+    // did, and ended in order, not with a reset.
+    bool read(QByteArray &got, qsizetype size = -1, int timeoutMs = 30000)
+    {
+        QByteArray buffer(1 << 16, Qt::Uninitialized);
+        qint64 n = 0;
+        const bool ended = waitUntil(
+            [&] {
+                while (got.size() != size &&
+                       (n = ::recv(socket, buffer.data(), int(buffer.size()), 0)) > 0)
+                    got.append(buffer.constData(), n);
+                return got.size() == size || n == 0 || lastError() != WouldBlock;
+            },
+            timeoutMs);
+        return ended && (n == 0 || got.size() == size);
+    }
+    Socket socket;
+};
+
+// Moves the test into a network namespace of its own (Linux, as root); false where it cannot.
+inline bool ownNetwork([[maybe_unused]] int more = 0)
+{
+#ifdef Q_OS_LINUX
+    return ::unshare(CLONE_NEWNET | more) == 0;
+#else
+    return false;
 #endif
 }
 
-inline void reset(QTcpSocket &peer)
-{
-    const linger abortive{1, 0};
-    ::setsockopt(peer.socketDescriptor(), SOL_SOCKET, SO_LINGER,
-                 reinterpret_cast<const char *>(&abortive), sizeof abortive);
-    peer.abort();
-}
-
-// Moves the test into a network namespace of its own (Linux, as root); false where it cannot.
-inline bool ownNetwork()
+// In a network and mount namespace of the test's own: the system's name server is `server`, on
+// loopback, asked once for a second.
+inline bool silentNameServer([[maybe_unused]] QUdpSocket &server)
 {
 #ifdef Q_OS_LINUX
-    return ::unshare(CLONE_NEWNET) == 0;
+    QFile conf(QDir::temp().filePath(u"parlino-resolv.conf"_s));
+    if (!ownNetwork(CLONE_NEWNS) || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) ||
+        ::system("ip link set lo up") || !conf.open(QIODevice::WriteOnly))
+        return false;
+    conf.write("nameserver 127.0.0.1\noptions timeout:1 attempts:1\n");
+    conf.close();
+    const QByteArray path = QFile::encodeName(conf.fileName());
+    return !::mount(path, "/etc/resolv.conf", nullptr, MS_BIND, nullptr) &&
+           server.bind(QHostAddress::LocalHost, 53);
 #else
     return false;
 #endif

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The whole program under load and faults, on real loopback sockets: start-up on a taken port,
-// ending while text is on its way, a flood of text, both partners talking at once, a crowd of
-// callers, a thousand calls, resets and partners who go silent. Nothing may be lost, doubled or
+// ending while text is on its way (and the partner talking meanwhile), a flood of text, a
+// thousand calls with a caller turned away during each, and resets. Nothing may be lost, doubled or
 // left open, and nothing may hang.
 #include "parlinotest.h"
 
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QThread>
@@ -22,10 +21,7 @@ private Q_SLOTS:
     void ending_deliversWhatWasSent_data();
     void ending_deliversWhatWasSent();
     void flood_tenMegabytesInRandomPieces_arriveByteExact();
-    void bothWaysAtOnce_everyLineArrivesOnceInOrder();
-    void fiftyCallersDuringTheQuestion_areClosed_descriptorsReturn();
     void resetMidText_keepsItsStart();
-    void silentPartner_blocksNothing();
 };
 
 void tst_E2e::thousandCalls_descriptorsAndMemoryStayFlat()
@@ -35,10 +31,11 @@ void tst_E2e::thousandCalls_descriptorsAndMemoryStayFlat()
     const auto oneCall = [&] {
         a.window->cmdConnect->click();
         const bool up = waitUntil([&] { return a.connected() && b.connected(); });
+        const bool turnedAway = oneMoreCallerTurnedAway(b);  // while connected
         a.window->cmdDissconnect->click();
         const bool down = waitUntil([&] { return b.state() == Winsock::sckClosed; });
         b.window->cmdListen->click();
-        return up && down;
+        return up && turnedAway && down;
     };
     for (int i = 0; i < 50; ++i)  // warm up Qt's caches before measuring
         QVERIFY(oneCall());
@@ -77,20 +74,23 @@ void tst_E2e::ending_deliversWhatWasSent_data()
         QTest::addRow("%s, partner reads later", how) << QString::fromLatin1(how) << true;
         QTest::addRow("%s, partner never reads", how) << QString::fromLatin1(how) << false;
     }
+    QTest::newRow("partner reads, then half-closes") << u"partner reads"_s << true;
     QTest::newRow("partner resets") << u"partner resets"_s << false;
 }
 
-// However a conversation ends, text shown as sent reaches the partner, or the user is told how
-// much did not: in the list, or in the exit status once the window has gone.
+// However a conversation ends, text shown as sent reaches the partner, followed by the end of
+// the stream, or the user is told how much did not: in the list, or in the exit status once the
+// window has gone. Sending to a partner that takes nothing blocks nothing; what it sends after
+// Disconnect still shows.
 void tst_E2e::ending_deliversWhatWasSent()
 {
     QFETCH(QString, how);
     QFETCH(bool, partnerReads);
     ChatWindow a;
     a.window->socket().setLingerTime(partnerReads ? 20000 : 300);
-    auto peer = acceptedCaller(a, 64 * 1024);  // a partner that takes text slowly
-    QVERIFY(peer);
-    QByteArray sent;
+    RawPeer peer(a.port());  // a partner that takes nothing for now
+    QVERIFY(QTest::qWaitFor([&] { return a.connected(); }));
+    QByteArray sent, got;
     for (int i = 0; i < 4; ++i) {
         say(a, u"Ann"_s, QString(2 << 20, QChar(u'a' + i)));
         sent += a.lines().constLast().toUtf8();
@@ -99,31 +99,35 @@ void tst_E2e::ending_deliversWhatWasSent()
     a.window->show();
     if (how == u"Disconnect") {
         a.window->cmdDissconnect->click();
+        if (partnerReads)
+            peer.write("said after Disconnect");
     } else if (how == u"close box") {
         a.window->close();
     } else if (how == u"File, Exit") {
         a.window->mnuFileExit->trigger();
-    } else if (how == u"partner half-closes") {
-        halfClose(*peer);
+    } else if (how == u"partner resets") {
+        peer.reset();
+    } else {
+        if (how == u"partner reads")
+            QVERIFY(peer.read(got, sent.size()));
+        peer.halfClose();
         QTRY_VERIFY(!a.connected());
         say(a, u"Ann"_s, u"too late"_s);
         QCOMPARE(a.window->errors.takeFirst(), NotConnected);
-    } else {
-        reset(*peer);
     }
     const bool ends = how == u"close box" || how == u"File, Exit";
     QCOMPARE(a.window->isVisible(), !ends);
     // File, Exit skips the unload step; Disconnect listens again.
     QCOMPARE(unloading.count(), how == u"close box" ? 1 : 0);
-    if (how == u"Disconnect")
-        QCOMPARE(a.lines().mid(6), (QStringList{u"Disconnected"_s, a.listenLine()}));
     QCOMPARE(a.exits, 0);  // not while the partner has text to take
-    QByteArray got;
     if (partnerReads) {
-        peer->setReadBufferSize(0);
-        QTRY_COMPARE_WITH_TIMEOUT((got += peer->readAll()).size(), sent.size(), 30000);
+        QVERIFY(peer.read(got));  // to the end of the stream, not a reset
+        QCOMPARE(got, sent);
     }
-    QCOMPARE(got, partnerReads ? sent : QByteArray());
+    if (how == u"Disconnect")
+        QTRY_COMPARE(a.lines().mid(6),
+                     (QStringList{u"Disconnected"_s, a.listenLine()} +
+                      (partnerReads ? QStringList{u"said after Disconnect"_s} : QStringList())));
     QTRY_COMPARE(a.exits, ends ? 1 : 0);
     if (ends)
         QCOMPARE(a.exitStatus, partnerReads ? 0 : 1);
@@ -134,6 +138,12 @@ void tst_E2e::ending_deliversWhatWasSent()
     if (!ends)
         QCOMPARE(a.lines().filter(u"not delivered"_s).size(), partnerReads ? 0 : 1);
     QVERIFY(a.window->errors.isEmpty());
+#ifndef Q_OS_WIN  // Wine reports a reset as the end of the stream
+    if (!partnerReads && how != u"partner resets")
+        QVERIFY(!peer.read(got));  // the reset took what it had not read
+#endif
+    if (how == u"Disconnect")
+        QVERIFY(acceptedCaller(a));  // the next caller gets in
 }
 
 void tst_E2e::flood_tenMegabytesInRandomPieces_arriveByteExact()
@@ -177,62 +187,6 @@ void tst_E2e::flood_tenMegabytesInRandomPieces_arriveByteExact()
           qint64(b.lines().size() - 2));
 }
 
-void tst_E2e::bothWaysAtOnce_everyLineArrivesOnceInOrder()
-{
-    ChatWindow a, b;
-    QVERIFY(connectPair(a, b));
-    ChatWindow *sides[2] = {&a, &b};
-    const QString names[2] = {u"Ann"_s, u"Бо́б"_s};
-    QString sent[2], received[2];
-    for (int i = 0; i < 10000; ++i) {
-        for (int s = 0; s < 2; ++s) {
-            say(*sides[s], names[s], u"%1 ☕ %2;"_s.arg(s ? u"привет" : u"ciao").arg(i));
-            sent[s] += sides[s]->window->List1->entry(sides[s]->window->List1->count() - 1);
-        }
-        if (i % 16 == 0)
-            QCoreApplication::processEvents();
-    }
-    // A side's own lines start with its name; neither name occurs in what the other sends.
-    int next[2] = {2, 2};
-    const auto collect = [&](int s) {
-        for (const ConversationList *list = sides[s]->window->List1; next[s] < list->count();
-             ++next[s]) {
-            if (!list->entry(next[s]).startsWith(names[s]))
-                received[s] += list->entry(next[s]);
-        }
-        return received[s].size() >= sent[1 - s].size();
-    };
-    QVERIFY(waitUntil([&] { return collect(0) & collect(1); }));
-    QVERIFY(received[0] == sent[1] && received[1] == sent[0]);
-    QVERIFY(a.window->errors.isEmpty() && b.window->errors.isEmpty());
-}
-
-void tst_E2e::fiftyCallersDuringTheQuestion_areClosed_descriptorsReturn()
-{
-    ChatWindow b;
-    const int baseline = openDescriptors();
-    std::vector<std::unique_ptr<QTcpSocket>> callers;
-    const auto turnedAway = [&] {
-        return std::count_if(callers.begin(), callers.end(), [](const auto &caller) {
-            return caller->state() == QAbstractSocket::UnconnectedState;
-        });
-    };
-    b.window->whileAsking = [&] {
-        for (int i = 0; i < 50; ++i) callers.push_back(call(b));
-        QVERIFY(waitUntil([&] { return turnedAway() == 50; }));
-    };
-    auto first = call(b);
-    QVERIFY(waitUntil([&] { return b.connected(); }));
-    QCOMPARE(b.window->questions.size(), 1);
-    QCOMPARE(turnedAway(), 50);
-    QCOMPARE(first->state(), QAbstractSocket::ConnectedState);
-    callers.clear();
-    first.reset();
-    QVERIFY(waitUntil([&] { return b.state() == Winsock::sckClosed; }));
-    b.window->cmdListen->click();
-    QVERIFY(waitUntil([&] { return openDescriptors() == baseline; }, 5000));
-}
-
 void tst_E2e::resetMidText_keepsItsStart()
 {
     ChatWindow b;
@@ -240,31 +194,17 @@ void tst_E2e::resetMidText_keepsItsStart()
     // on request. A reset is the partner leaving, not an error of this program.
     QString text;
     while (text.size() < 4 * 1024 * 1024) text += u"Grüße 東京 😀 %1\n"_s.arg(text.size());
-    auto peer = acceptedCaller(b);
-    peer->write(text.toUtf8());
+    RawPeer peer(b.port());
+    QVERIFY(waitUntil([&] { return b.connected(); }));
+    peer.write(text.toUtf8());  // what the system takes at once
     QVERIFY(waitUntil([&] { return b.lines().size() > 2; }));
-    reset(*peer);
+    peer.reset();
     QVERIFY(waitUntil([&] { return b.state() == Winsock::sckClosed; }));
     QString received = b.joined(2);
     while (received.endsWith(QChar::ReplacementCharacter)) received.chop(1);
     QVERIFY(!received.isEmpty() && received.size() < text.size() && text.startsWith(received));
     QVERIFY(b.window->errors.isEmpty());
     b.window->cmdListen->click();
-    QVERIFY(acceptedCaller(b));
-}
-
-void tst_E2e::silentPartner_blocksNothing()
-{
-    ChatWindow b;
-    // A partner that neither reads nor closes: sends far beyond the kernel's buffers and the
-    // Disconnect after them return at once, and the next caller gets in.
-    auto peer = acceptedCaller(b, 1);
-    QElapsedTimer clock;
-    clock.start();
-    for (int i = 0; i < 32; ++i) say(b, u"Bob"_s, QString(256 * 1024, u'x'));
-    b.window->cmdDissconnect->click();
-    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(b.state(), Winsock::sckListening);
     QVERIFY(acceptedCaller(b));
 }
 

@@ -127,6 +127,9 @@ void Commfunctions::showArrivedText(qint64 bytesTotal)
     // A nested event loop may already have taken this arrival's text with an earlier one.
     if (strIncoming.isEmpty() || m_view.appendReceived(strIncoming))
         return;
+    // Text that arrives after Disconnect finds no room either: there is nothing to close.
+    if (!connected())
+        return;
     // A partner that sends without end would take all the memory there is.
     m_socket.Close();
     m_view.showError(tr("The partner has sent more text than one conversation can hold (%1 "

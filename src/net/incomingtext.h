@@ -20,7 +20,7 @@ public:
     // Moves the waiting text into `text`. The two buffers trade places, so a conversation
     // reuses the same two blocks of memory instead of allocating for every arrival.
     void take(QByteArray &text);
-    bool isEmpty() const { return m_text.isEmpty(); }
+    bool hasText() const { return !m_text.isEmpty(); }
     // Forgets the text and any unfinished character, for a new connection.
     void reset();
 

@@ -35,6 +35,13 @@ bool tcpInfo(qintptr descriptor, TCP_INFO_v0 &info)
                       sizeof info, &size, nullptr, nullptr) == 0;
 }
 
+Transfer failed(int error)
+{
+    if (error == WSAECONNRESET)
+        return {Transfer::Reset, 0, {}};
+    return {Transfer::Failed, 0, qt_error_string(error)};
+}
+
 bool isTransient(int error)
 {
     return error == WSAEWOULDBLOCK || error == WSAEINTR || error == WSAENOBUFS ||
@@ -43,7 +50,7 @@ bool isTransient(int error)
 
 }  // namespace
 
-void keepAlive(qintptr descriptor, const Liveness &liveness)
+void setLiveness(qintptr descriptor, const Liveness &liveness)
 {
     tcp_keepalive values{1, ULONG(liveness.idleSeconds) * 1000,
                          ULONG(liveness.intervalSeconds) * 1000};
@@ -54,9 +61,24 @@ void keepAlive(qintptr descriptor, const Liveness &liveness)
     const DWORD probes = DWORD(liveness.probes);
     ::setsockopt(socketOf(descriptor), IPPROTO_TCP, OptionKeepAliveCount,
                  reinterpret_cast<const char *>(&probes), sizeof probes);
-    const DWORD seconds = DWORD((liveness.unacknowledgedTimeoutMs + 999) / 1000);
+    // Windows tells nothing of when the partner last answered (TCP_INFO has no such field), so
+    // silentMs() cannot judge: the system's own limit on retransmissions stands in. It counts
+    // from the first retransmission, not from the partner's last answer, so text sent while a
+    // vanished partner is not yet noticed can take up to that much longer. Windows keeps
+    // probing a closed window for as long as the partner answers.
+    const DWORD seconds = DWORD((liveness.silenceMs + 999) / 1000);
     ::setsockopt(socketOf(descriptor), IPPROTO_TCP, OptionMaxRetransmitSeconds,
                  reinterpret_cast<const char *>(&seconds), sizeof seconds);
+}
+
+qint64 silentMs(qintptr)
+{
+    return 0;
+}
+
+QString silenceReason()
+{
+    return qt_error_string(WSAETIMEDOUT);
 }
 
 qintptr duplicate(qintptr descriptor)
@@ -75,12 +97,28 @@ qintptr duplicate(qintptr descriptor)
     return qintptr(copy);
 }
 
-qint64 send(qintptr descriptor, const char *data, qint64 size)
+Transfer send(qintptr descriptor, const char *data, qint64 size)
 {
     const int sent = ::send(socketOf(descriptor), data, int(qMin<qint64>(size, INT_MAX)), 0);
     if (sent != SOCKET_ERROR)
-        return sent;
-    return isTransient(::WSAGetLastError()) ? 0 : -1;
+        return {Transfer::Done, sent, {}};
+    const int error = ::WSAGetLastError();
+    if (isTransient(error))
+        return {Transfer::Done, 0, {}};
+    return failed(error);
+}
+
+Transfer receive(qintptr descriptor, char *data, qint64 size)
+{
+    const int got = ::recv(socketOf(descriptor), data, int(qMin<qint64>(size, INT_MAX)), 0);
+    if (got > 0)
+        return {Transfer::Done, got, {}};
+    if (got == 0)
+        return {Transfer::End, 0, {}};
+    const int error = ::WSAGetLastError();
+    if (isTransient(error))
+        return {Transfer::Later, 0, {}};
+    return failed(error);
 }
 
 qint64 acknowledged(qintptr descriptor)
@@ -107,10 +145,14 @@ bool hasFailed(qintptr descriptor)
 void finish(qintptr descriptor)
 {
     ::shutdown(socketOf(descriptor), SD_SEND);
+}
+
+void close(qintptr descriptor)
+{
     ::closesocket(socketOf(descriptor));
 }
 
-void release(qintptr descriptor)
+void abort(qintptr descriptor)
 {
     const linger abortive{1, 0};
     ::setsockopt(socketOf(descriptor), SOL_SOCKET, SO_LINGER,

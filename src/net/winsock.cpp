@@ -1,22 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "winsock.h"
 
-#include "closingconnections.h"
+#include "connection.h"
+#include "listener.h"
 #include "localaddress.h"
-#include "outgoingtext.h"
-#include "tcpsystem.h"
 
-#include <QHostAddress>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 
 namespace {
-
-// Bytes a caller may send before it is accepted; the rest waits in the kernel (TCP flow control).
-constexpr qint64 PendingReadBufferBytes = 1024 * 1024;
-// Bytes read ahead from the kernel while connected, so a flood cannot outrun the window.
-constexpr qint64 ConnectedReadBufferBytes = 4 * 1024 * 1024;
 
 // Parses decimal text, digits only, into a TCP port; 0 when the text is not one.
 quint16 parsePort(const QString &text)
@@ -39,49 +31,17 @@ QString hostOf(const QString &text)
     return text;
 }
 
-SocketFailure failureOf(QAbstractSocket::SocketError error, const QString &qtText)
-{
-    switch (error) {
-        case QAbstractSocket::ConnectionRefusedError:
-            return {SocketFailure::Refused};
-        case QAbstractSocket::HostNotFoundError:
-            return {SocketFailure::HostNotFound};
-        case QAbstractSocket::SocketTimeoutError:
-            return {SocketFailure::TimedOut};
-        case QAbstractSocket::NetworkError:
-            return {SocketFailure::NetworkError, 0, {}, qtText};
-        default:
-            return {SocketFailure::ConnectFailed, 0, {}, qtText};
-    }
-}
-
 }  // namespace
 
-Winsock::Winsock(QObject *parent)
-    : QObject(parent),
-      m_server(new QTcpServer(this)),
-      m_connectTimer(new QTimer(this)),
-      m_closing(new ClosingConnections(this))
+Winsock::Winsock(QObject *parent) : QObject(parent), m_listener(new Listener(this))
 {
-    m_connectTimer->setSingleShot(true);
-    connect(m_server, &QTcpServer::newConnection, this, &Winsock::takeIncomingConnections);
-    connect(m_connectTimer, &QTimer::timeout, this, [this] {
-        if (!m_socket || m_socket->state() == QAbstractSocket::ConnectedState)
-            return;
-        const bool lookingUp = m_socket->state() == QAbstractSocket::HostLookupState;
-        m_socket->abort();
-        m_failed = true;
-        reportLater({lookingUp ? SocketFailure::LookupTimedOut : SocketFailure::TimedOut});
-    });
-    connect(m_closing, &ClosingConnections::undelivered, this, &Winsock::undelivered);
-    connect(m_closing, &ClosingConnections::allClosed, this, &Winsock::deliveryFinished);
+    connect(m_listener, &Listener::requestArrived, this, &Winsock::ConnectionRequest);
 }
 
 Winsock::~Winsock()
 {
     blockSignals(true);  // the window that handles them is going too
     Close();
-    dropPendingRequests();
 }
 
 void Winsock::setLocalPort(int port)
@@ -96,22 +56,13 @@ QString Winsock::LocalIP()
 
 Winsock::SocketState Winsock::State() const
 {
-    if (m_server->isListening())
+    if (m_listener->isListening())
         return sckListening;
-    if (!m_socket)
+    if (!m_conversation)
         return m_failed ? sckError : sckClosed;
-    switch (m_socket->state()) {
-        case QAbstractSocket::HostLookupState:
-            return sckResolvingHost;
-        case QAbstractSocket::ConnectingState:
-            return sckConnecting;
-        case QAbstractSocket::ConnectedState:
-            return sckConnected;
-        case QAbstractSocket::ClosingState:
-            return sckClosing;
-        default:
-            return m_failed ? sckError : sckClosed;
-    }
+    if (m_conversation->phase() == Connection::Open)
+        return sckConnected;
+    return m_conversation->isLookingUp() ? sckResolvingHost : sckConnecting;
 }
 
 bool Winsock::Listen()
@@ -120,13 +71,13 @@ bool Winsock::Listen()
         return false;
     if (m_localPort < 0 || m_localPort > 65535)
         return fail({SocketFailure::BadLocalPort, m_localPort});
-    if (!m_server->listen(QHostAddress::Any, quint16(m_localPort))) {
-        if (m_server->serverError() == QAbstractSocket::AddressInUseError)
+    if (!m_listener->listen(quint16(m_localPort))) {
+        if (m_listener->portInUse())
             return fail({SocketFailure::PortInUse, m_localPort});
-        return fail({SocketFailure::CannotListen, m_localPort, {}, m_server->errorString()});
+        return fail({SocketFailure::CannotListen, m_localPort, {}, m_listener->errorString()});
     }
     // Listening on port 0 picks a free port; later Listen() calls reuse it.
-    m_localPort = m_server->serverPort();
+    m_localPort = m_listener->port();
     m_failed = false;
     return true;
 }
@@ -135,18 +86,19 @@ bool Winsock::Connect(const QString &host, const QString &port)
 {
     if (failIfBusy() || !checkRemote(host, port))
         return false;
-
-    finishConnection();  // a connection that failed earlier
-    m_wasConnected = false;
-    auto *socket = new QTcpSocket(this);
-    adoptConnection(socket);
-    connect(socket, &QTcpSocket::connected, this, [this, socket] {
-        m_connectTimer->stop();
-        startConversation(socket);
+    auto *connection = new Connection(m_liveness, m_lingerMs, this);
+    startConversation(connection);
+    connect(connection, &Connection::callFailed, this, [this, connection](const SocketFailure &f) {
+        if (connection != m_conversation)
+            return;
+        m_conversation = nullptr;
+        m_listener->setBusy(false);
+        connection->deleteLater();
+        m_failed = true;
+        reportLater(f);
     });
     m_failed = false;
-    m_connectTimer->start(m_connectTimeoutMs);
-    socket->connectToHost(hostOf(host), parsePort(port));
+    connection->call(hostOf(host), parsePort(port), m_connectTimeoutMs);
     return true;
 }
 
@@ -161,11 +113,12 @@ bool Winsock::checkRemote(const QString &host, const QString &port)
 
 bool Winsock::Accept(int requestId)
 {
-    QTcpSocket *socket = m_pending.take(requestId);
+    QTcpSocket *socket = m_listener->take(requestId);
     if (!socket)
         return fail({SocketFailure::NoSuchRequest, requestId});
     if (failIfBusy()) {
-        discard(socket);
+        socket->abort();
+        socket->deleteLater();
         return false;
     }
     // The caller may have hung up a moment ago, unnoticed yet by the event loop: look now.
@@ -175,14 +128,10 @@ bool Winsock::Accept(int requestId)
         socket->deleteLater();
         return fail({SocketFailure::CallerGaveUp});
     }
-    finishConnection();  // a connection that failed earlier
-    adoptConnection(socket);
-    startConversation(socket);
+    auto *connection = new Connection(m_liveness, m_lingerMs, this);
+    startConversation(connection);
+    connection->adopt(socket);
     m_failed = false;
-    // Text the caller sent while the user was deciding is handed over from a fresh turn of the
-    // event loop, after the caller of Accept() has finished its own work.
-    if (socket->bytesAvailable() > 0 || socket->state() != QAbstractSocket::ConnectedState)
-        readInNextTurn();
     return true;
 }
 
@@ -192,205 +141,96 @@ bool Winsock::SendData(const QString &text)
         return fail({SocketFailure::NotConnected});
     // Handed to the network now, not on a later turn of the event loop after the window has
     // been redrawn.
-    if (!m_text || !m_text->send(text.toUtf8()))
+    if (!m_conversation->send(text.toUtf8()))
         return fail({SocketFailure::SendFailed});
     return true;
 }
 
 void Winsock::GetData(QByteArray &data)
 {
-    m_incoming.take(data);
+    std::swap(data, m_received);
+    m_received.resize(0);  // keeps the capacity when the buffer is not shared
 }
 
 QString Winsock::requestAddress(int requestId) const
 {
-    const QTcpSocket *socket = m_pending.value(requestId);
-    if (!socket)
-        return {};
-    QHostAddress address = socket->peerAddress();
-    bool mapped = false;
-    const quint32 ipv4 = address.toIPv4Address(&mapped);
-    if (mapped)
-        address = QHostAddress(ipv4);  // an IPv4 caller on the dual-stack listener
-    return address.toString();
+    return m_listener->address(requestId);
 }
 
 bool Winsock::isDelivering() const
 {
-    return !m_closing->isEmpty();
-}
-
-void Winsock::setLingerTime(int milliseconds)
-{
-    m_closing->setLingerTime(milliseconds);
+    return !m_delivering.isEmpty();
 }
 
 void Winsock::Close()
 {
-    handOverTheRest();
-    m_connectTimer->stop();
     // Pending requests are kept: their ids stay valid until their ConnectionRequest is decided.
-    m_server->close();
-    m_incoming.reset();
+    m_listener->close();
     m_failed = false;
-    m_wasConnected = false;
-    m_lostReason.clear();
-    if (!m_socket)
+    if (Connection *connection = std::exchange(m_conversation, nullptr)) {
+        m_listener->setBusy(false);
+        // Text already sent reaches the partner before the connection ends.
+        letDeliver(connection);
+        connection->close();
+    }
+}
+
+void Winsock::startConversation(Connection *connection)
+{
+    m_conversation = connection;
+    m_listener->setBusy(true);  // one conversation at a time
+    connect(connection, &Connection::textArrived, this,
+            [this, connection] { takeText(connection); });
+    // Raised once the text has been taken over, for the handlers to take it in turn.
+    connect(connection, &Connection::textArrived, this, &Winsock::DataArrival);
+    connect(connection, &Connection::conversationEnded, this,
+            [this, connection](const SocketFailure &f) { endConversation(connection, f); });
+}
+
+void Winsock::takeText(Connection *connection)
+{
+    if (m_received.isEmpty()) {
+        connection->take(m_received);
+    } else {
+        connection->take(m_slice);
+        m_received += m_slice;
+    }
+}
+
+// The partner closed its side of the stream, reset the connection, or stopped answering. Text on
+// its way to the partner keeps going after a close; a failed connection says what it could not
+// deliver.
+void Winsock::endConversation(Connection *connection, const SocketFailure &failure)
+{
+    if (connection != m_conversation)
         return;
-    QTcpSocket *socket = m_socket;
-    m_socket = nullptr;
-    socket->disconnect(this);
-    // Text already sent reaches the partner before the connection ends.
-    if (m_text)
-        m_closing->add(socket, std::exchange(m_text, nullptr));
+    m_conversation = nullptr;
+    m_listener->setBusy(false);
+    if (connection->phase() == Connection::Delivering)
+        letDeliver(connection);
     else
-        discard(socket);
-}
-
-void Winsock::startConversation(QTcpSocket *socket)
-{
-    m_wasConnected = true;
-    TcpSystem::keepAlive(socket->socketDescriptor(), m_liveness);
-    m_text = new OutgoingText(socket->socketDescriptor(), this);
-}
-
-void Winsock::takeIncomingConnections()
-{
-    while (m_server->hasPendingConnections()) {
-        QTcpSocket *socket = m_server->nextPendingConnection();
-        socket->setParent(this);
-        // One request is decided at a time, and only while nothing else is going on.
-        if (m_deciding || m_socket) {
-            discard(socket);
-            continue;
-        }
-        socket->setReadBufferSize(PendingReadBufferBytes);
-        const int requestId = ++m_nextRequestId;
-        m_pending.insert(requestId, socket);
-
-        m_deciding = true;
-        Q_EMIT ConnectionRequest(requestId);
-        m_deciding = false;
-
-        if (QTcpSocket *refused = m_pending.take(requestId))
-            discard(refused);
-    }
-}
-
-void Winsock::adoptConnection(QTcpSocket *socket)
-{
-    m_socket = socket;
-    m_incoming.reset();
-    socket->setReadBufferSize(ConnectedReadBufferBytes);
-    connect(socket, &QTcpSocket::readyRead, this, &Winsock::readArrivedData);
-    connect(socket, &QTcpSocket::disconnected, this, &Winsock::readArrivedData);
-    connect(socket, &QTcpSocket::errorOccurred, this, [this, socket] { noteSocketError(socket); });
-}
-
-void Winsock::readArrivedData()
-{
-    if (!m_socket || m_readScheduled)
-        return;
-    QTcpSocket *socket = m_socket;
-    // One buffer for every slice: a fresh one each time would be new memory to fault in.
-    m_readBuffer.resize(ReadSliceBytes);
-    const qint64 got = socket->read(m_readBuffer.data(), ReadSliceBytes);
-    const QByteArrayView bytes(m_readBuffer.constData(), qMax<qint64>(got, 0));
-    bool textWaits = m_incoming.add(bytes);
-    const bool ended = socket->state() == QAbstractSocket::UnconnectedState;
-    if (ended && socket->bytesAvailable() == 0) {
-        // A character cut short by the end of the connection still shows, as U+FFFD.
-        textWaits = m_incoming.end();
-    }
-    if (textWaits)
-        Q_EMIT DataArrival(bytes.size());
-
-    // The handler may have closed the socket or run a nested event loop.
-    if (socket != m_socket)
-        return;
-    if (socket->bytesAvailable() > 0) {
-        // More than one slice waits: hand it over in the next turn, so the window stays live.
-        readInNextTurn();
-    } else if (ended) {
-        endConversation();
-    }
-}
-
-// The connection's socket has ended: the partner closed its side of the stream, reset the
-// connection, or stopped answering. Text on its way to the partner keeps going after a close;
-// a failed connection says what it could not deliver.
-void Winsock::endConversation()
-{
-    OutgoingText *text = std::exchange(m_text, nullptr);
-    const bool failed = text && text->hasFailed();
-    const qint64 undelivered = text ? text->undelivered() : 0;
-    if (text && !failed && undelivered > 0) {
-        QTcpSocket *socket = m_socket;
-        m_socket = nullptr;
-        socket->disconnect(this);
-        m_closing->add(socket, text);
-        return;
-    }
-    delete text;
-    finishConnection();
-    if (!m_lostReason.isEmpty() || (failed && undelivered > 0)) {
+        connection->deleteLater();
+    if (failure.code != SocketFailure::None) {
         m_failed = true;
-        reportLater({SocketFailure::ConnectionLost, undelivered, {}, m_lostReason});
+        reportLater(failure);
     }
-    m_lostReason.clear();
 }
 
-// A connection the partner has ended may still hold text that waits for its turn to be handed
-// over; closing hands it over at once rather than lose it.
-void Winsock::handOverTheRest()
+void Winsock::letDeliver(Connection *connection)
 {
-    if (!m_socket || m_socket->state() != QAbstractSocket::UnconnectedState)
+    if (connection->phase() == Connection::Calling) {
+        connection->deleteLater();
         return;
-    // A connection attempt given up is closed already: nothing to read.
-    const QByteArray rest = m_socket->isOpen() ? m_socket->readAll() : QByteArray();
-    m_incoming.add(rest);
-    const bool textWaits = m_incoming.end();
-    endConversation();
-    if (textWaits)
-        Q_EMIT DataArrival(rest.size());
-}
-
-void Winsock::readInNextTurn()
-{
-    m_readScheduled = true;
-    QTimer::singleShot(0, this, [this] {
-        m_readScheduled = false;
-        readArrivedData();
+    }
+    m_delivering.append(connection);
+    connect(connection, &Connection::finished, this, [this, connection](qint64 bytes) {
+        m_delivering.removeOne(connection);
+        connection->deleteLater();
+        if (bytes > 0)
+            Q_EMIT undelivered(bytes);
+        if (m_delivering.isEmpty())
+            Q_EMIT deliveryFinished();
     });
-}
-
-void Winsock::finishConnection()
-{
-    if (!m_socket)
-        return;
-    m_socket->disconnect(this);
-    m_socket->deleteLater();
-    m_socket = nullptr;
-}
-
-void Winsock::noteSocketError(QTcpSocket *socket)
-{
-    const QAbstractSocket::SocketError error = socket->error();
-    if (socket != m_socket)
-        return;
-    m_connectTimer->stop();
-    // The partner closing its side is the normal end of a conversation, not a failure.
-    if (error == QAbstractSocket::RemoteHostClosedError)
-        return;
-    if (m_wasConnected) {
-        // Reported once the connection has handed over what arrived before the failure.
-        m_lostReason = socket->errorString();
-        if (!m_readScheduled)
-            readInNextTurn();
-        return;
-    }
-    m_failed = true;
-    reportLater(failureOf(error, socket->errorString()));
 }
 
 void Winsock::reportLater(const SocketFailure &failure)
@@ -412,17 +252,4 @@ bool Winsock::failIfBusy()
     if (state == sckClosed || state == sckError)
         return false;
     return !fail({SocketFailure::Busy});
-}
-
-// Drops a connection at once and lets the socket go once its signals have been delivered.
-void Winsock::discard(QTcpSocket *socket)
-{
-    socket->abort();
-    socket->deleteLater();
-}
-
-void Winsock::dropPendingRequests()
-{
-    for (QTcpSocket *socket : std::as_const(m_pending)) discard(socket);
-    m_pending.clear();
 }

@@ -1,23 +1,28 @@
 // SPDX-License-Identifier: MIT
 // The program's one TCP socket: a listener while it waits for a partner, a connection once it
 // has one.
+//
+// How it is built: Winsock is the face the chat layer sees (the members, events and states
+// below) and keeps no socket of its own. Behind it,
+// - a Listener holds the server, the callers waiting for an answer and the caller's address;
+// - one Connection per partner owns that connection alone, from the call or the accepted
+//   request to its last byte: it reads, writes, lingers after the conversation until the
+//   partner has everything, notices a lost partner and counts what did not arrive. Bytes pass
+//   between its descriptor and the text in one place (see connection.h);
+// - TcpSystem holds what the system's TCP is asked beyond Qt, one body for each system.
+// Winsock holds the current conversation's Connection, and the ended ones that still deliver.
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
+#include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
-#include "incomingtext.h"
 #include "socketfailure.h"
 #include "tcpsystem.h"
 
-class ClosingConnections;
-class OutgoingText;
-class QTcpServer;
-class QTcpSocket;
-class QTimer;
+class Connection;
+class Listener;
 
 // Wire format: chat text travels as UTF-8 with nothing added, no terminator, no length prefix.
 // The receiver shows whatever has arrived, so received bytes are decoded with a decoder kept for
@@ -31,11 +36,13 @@ class QTimer;
 // - Connected, then the partner closes or resets, or Close(): Closed; Error after a failure.
 // Close(), and the partner's end of its stream, let a connection deliver what was sent on it: it
 // stays open in the background until the partner has acknowledged every byte, for the linger
-// time at most; isDelivering() says whether any is still open, and undelivered() reports the
-// bytes of one that ran out or was reset. Keep-alive probes and a timeout for unacknowledged
-// text notice a partner that has vanished; a connection that fails while connected is reported
-// by errorOccurred as ConnectionLost, with the bytes it could not deliver.
-// Only one connection exists at a time. Callers that arrive while a request is being decided, or
+// time at most, then ends in order (never with a reset unless text could not be delivered);
+// isDelivering() says whether any is still open, and undelivered() reports the bytes of one that
+// ran out or was reset. Text the partner sends meanwhile still raises DataArrival. A partner
+// that stops answering (see TcpSystem::Liveness) is lost; one that only stops reading is not. A
+// connection that fails while connected is reported by errorOccurred as ConnectionLost, with
+// the bytes it could not deliver.
+// Only one conversation exists at a time. Callers that arrive while a request is being decided, or
 // while the socket is not listening, are closed at once. A request that has not been accepted
 // when the ConnectionRequest handlers return is closed, so the caller sees its connection end.
 //
@@ -83,12 +90,9 @@ public:
     // How long an outgoing connection may take before it is given up.
     void setConnectTimeout(int milliseconds) { m_connectTimeoutMs = milliseconds; }
     // How long a closed connection may take to deliver what was written to it.
-    void setLingerTime(int milliseconds);
+    void setLingerTime(int milliseconds) { m_lingerMs = milliseconds; }
     // How a connection notices a partner that has gone; applied to each new connection.
     void setLiveness(const TcpSystem::Liveness &liveness) { m_liveness = liveness; }
-
-    // Largest slice of received bytes decoded and handed over in one turn of the event loop.
-    static constexpr qint64 ReadSliceBytes = 1024 * 1024;
 
 Q_SIGNALS:
     void ConnectionRequest(int requestId);
@@ -100,38 +104,23 @@ Q_SIGNALS:
     void deliveryFinished();
 
 private:
-    void takeIncomingConnections();
-    void adoptConnection(QTcpSocket *socket);
-    void readArrivedData();
-    void readInNextTurn();
-    void handOverTheRest();
-    void startConversation(QTcpSocket *socket);
-    void endConversation();
-    void finishConnection();
+    void startConversation(Connection *connection);
+    void takeText(Connection *connection);
+    void endConversation(Connection *connection, const SocketFailure &failure);
+    void letDeliver(Connection *connection);
     void reportLater(const SocketFailure &failure);
-    // Turns an error of the connection's socket into a report, or into nothing at a normal end.
-    void noteSocketError(QTcpSocket *socket);
     bool fail(const SocketFailure &failure);
     bool failIfBusy();
-    static void discard(QTcpSocket *socket);
-    void dropPendingRequests();
 
-    QTcpServer *m_server = nullptr;
-    QPointer<QTcpSocket> m_socket;
-    QTimer *m_connectTimer = nullptr;
-    ClosingConnections *m_closing = nullptr;
-    OutgoingText *m_text = nullptr;  // what is sent on the current connection
+    Listener *m_listener = nullptr;
+    Connection *m_conversation = nullptr;
+    QList<Connection *> m_delivering;
     TcpSystem::Liveness m_liveness;
-    QString m_lostReason;  // why the current connection failed, once it has
-    QHash<int, QTcpSocket *> m_pending;
-    IncomingText m_incoming;
-    QByteArray m_readBuffer;
+    QByteArray m_received;  // text arrived and not taken yet
+    QByteArray m_slice;
     SocketFailure m_failure;
     int m_localPort = 0;
-    int m_nextRequestId = 0;
     int m_connectTimeoutMs = 30000;
-    bool m_deciding = false;
+    int m_lingerMs = 30000;
     bool m_failed = false;
-    bool m_wasConnected = false;  // the current connection has been established
-    bool m_readScheduled = false;
 };
