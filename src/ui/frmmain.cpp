@@ -2,6 +2,7 @@
 #include "frmmain.h"
 
 #include "conversationlist.h"
+#include "focusring.h"
 #include "frmabout.h"
 #include "messageboxprompter.h"
 #include "pushbutton.h"
@@ -104,6 +105,7 @@ frmMain::frmMain(std::unique_ptr<ModalPrompter> prompter, QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     List1->setFocus();
     TitleBar::watch(this);
+    FocusRing::follow(this);
 }
 
 frmMain::~frmMain() = default;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "messageboxprompter.h"
 
+#include "focusring.h"
 #include "titlebar.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@ void MessageBoxPrompter::showError(QWidget *owner, const QString &text)
     box.setText(text);
     box.setStandardButtons(QMessageBox::Ok);
     TitleBar::watch(&box);
+    FocusRing::follow(&box);
     box.exec();
 }
 
@@ -29,6 +31,7 @@ bool MessageBoxPrompter::askYesNo(QWidget *owner, const QString &title, const QS
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
     TitleBar::watch(&box);
+    FocusRing::follow(&box);
     return box.exec() == QMessageBox::Yes;
 }
 
