@@ -26,7 +26,8 @@ case "$purpose" in
     test) packages+=(qt6-base-private-dev iproute2 xauth xvfb openbox x11-utils weston qt6-wayland
                      clang libclang-rt-14-dev desktop-file-utils appstream appstream-compose
                      lintian devscripts) ;;
-    bench) packages+=(xauth xvfb iproute2) ;;
+    bench) packages+=(xauth xvfb iproute2 fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji
+                      fonts-urw-base35) ;;
 esac
 
 install_missing "${packages[@]}"
