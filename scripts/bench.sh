@@ -68,14 +68,9 @@ idle_kib() {
 
 printed=$build/printed.txt
 hidden=$build/no-desktop-fonts.conf
-cat >"$hidden" <<'EOF'
-<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
-<fontconfig>
-  <include>/etc/fonts/fonts.conf</include>
-  <selectfont><rejectfont><glob>*/noto/*</glob><glob>*/urw-base35/*</glob></rejectfont></selectfont>
-</fontconfig>
-EOF
+echo '<?xml version="1.0"?><fontconfig><include>/etc/fonts/fonts.conf</include><selectfont>
+<rejectfont><glob>*/noto/*</glob><glob>*/urw-base35/*</glob></rejectfont></selectfont></fontconfig>' \
+    >"$hidden"
 load=$(cut -d' ' -f1-3 /proc/loadavg)
 : >"$results"
 for run in $(seq "$runs"); do
@@ -146,9 +141,8 @@ awk 'function f(x) { return sprintf(x >= 100 ? "%.0f" : x >= 10 ? "%.1f" : "%.2f
 5|Idle memory above the baseline, desktop fonts|window with a label|memory-baseline-desktop|memory-parlino-desktop|excess|0.0009765625|MiB|<=3
 5|Idle memory above the baseline, no desktop fonts|window with a label|memory-baseline-none|memory-parlino-none|excess|0.0009765625|MiB|<=3
 5|Memory per MiB of ASCII received|raw read-and-keep|flood-keep_memory|flood-parlino_memory|value|9.5367431640625e-07|MiB|<=1.15
-5|Memory per one-byte entry|the bytes in one buffer|oneByteEntry-text|oneByteEntry-parlino|value|1|bytes|
 6|100,000 entries: last 1,000 appends ÷ first 1,000|first 1,000|longConversation-first_1000|longConversation-last_1000|ratio|1|ms|<=1.5
-6|100,000 entries: repaint|–||repaintLongConversation-|value|1|ms|<=16
+6|100,000 entries: repaint|–||repaintEntry-long_conversation|value|1|ms|<=16
 7|1 MiB line: append|short line|appendEntry-short_line|appendEntry-1_MiB_line|value|1|ms|<=20
 7|1 MiB line: repaint|short line|repaintEntry-short_line|repaintEntry-1_MiB_line|value|1|ms|<=16
 7|64 KiB arrival: append|short line|appendEntry-short_line|appendEntry-64_KiB_arrival|value|1|ms|<=20
