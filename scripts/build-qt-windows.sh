@@ -42,7 +42,8 @@ esac
 
 # Measured on 2 cores: see the README ("Windows").
 echo "Building Qt $version for Windows once for this machine, into $prefix."
-echo "The first build takes about 75 minutes on 2 cores (-j$jobs); later runs reuse it."
+echo "It compiles about 1,100 files: an hour or more on 2 cores (-j$jobs), up to 3 hours when"
+echo "other builds share them. Later runs reuse it."
 start=$(date +%s)
 work=$prefix.work
 rm -rf "$work"
@@ -125,14 +126,18 @@ cmake -S "$src" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
 
 echo "Building (log: $work/build.log)"
 step=0
+built=$(date +%s)
 cmake --build "$build" --parallel "$jobs" 2>&1 | tee "$work/build.log" |
     while IFS= read -r line; do
         # Ninja's lines begin with "[done/total]": one line of progress per 5 %.
         [[ $line =~ ^\[([0-9]+)/([0-9]+)\] ]] || continue
         percent=$((100 * BASH_REMATCH[1] / BASH_REMATCH[2]))
         if [ "$percent" -ge "$step" ]; then
-            printf '  %3d %%  %4d of %d steps, %d min\n' "$percent" "${BASH_REMATCH[1]}" \
-                "${BASH_REMATCH[2]}" $((($(date +%s) - start) / 60))
+            # Minutes left, at the pace so far.
+            left=$((($(date +%s) - built) * (BASH_REMATCH[2] - BASH_REMATCH[1]) /
+                    BASH_REMATCH[1] / 60))
+            printf '  %3d %%  %4d of %d steps, %d min so far, about %d min left\n' "$percent" \
+                "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}" $((($(date +%s) - start) / 60)) "$left"
             step=$((percent - percent % 5 + 5))
         fi
     done ||
