@@ -43,7 +43,7 @@ export DISPLAY=:$(cat "$out/display")
 openbox >/dev/null 2>&1 &
 
 # The window of a program started in the background, by its process and title.
-window_of() { xdotool search --sync --onlyvisible --pid "$1" --name "$2" | head -1; }
+window_of() { xdotool search --sync --all --onlyvisible --pid "$1" --name "$2" | head -1; }
 # Clicks a control of a main window at a point given in twips of its client area, below the menus.
 click() {
     local window=$1 x=$2 y=$3 height
@@ -66,6 +66,8 @@ conversation() {
     bob=$!
     ann_window=$(window_of $ann '^Parlino$')
     bob_window=$(window_of $bob '^Parlino$')
+    # Apart, since a window is read off the screen.
+    xdotool windowmove "$ann_window" 20 20 windowmove "$bob_window" 620 20
     click "$ann_window" 1200 600 && type_text Ann
     click "$bob_window" 1200 600 && type_text Bob
     click "$bob_window" 5400 2280 && type_text 192.0.2.10
@@ -73,7 +75,8 @@ conversation() {
     question=$(window_of $ann .)
     while [ "$question" = "$ann_window" ]; do
         sleep 0.2
-        question=$(xdotool search --onlyvisible --pid $ann --name . | grep -v "^$ann_window$" | head -1)
+        question=$(xdotool search --all --onlyvisible --pid $ann --name . |
+            grep -v "^$ann_window$" | head -1)
     done
     xdotool windowactivate --sync "$question" key Return
     sleep 0.5
@@ -81,7 +84,8 @@ conversation() {
     send "$ann_window" "Fine, thanks. The photos are on their way."
     send "$bob_window" "Got them, thank you!"
     click "$ann_window" 120 3600 && type_text "Great, talk soon"
-    sleep 0.5
+    xdotool mousemove 1270 790  # no pointer, no tooltip
+    sleep 1
     import -window "$ann_window" "$out/ann.png"
     import -window "$bob_window" "$out/bob.png"
     convert "$out/ann.png" -size 10x1 xc:black "$out/bob.png" -background black +append "$file"
@@ -101,8 +105,8 @@ echo "$root/docs/dark-theme.png"
 ann=$!
 window=$(window_of $ann '^Parlino$')
 click "$window" 3720 120
-about=$(xdotool search --sync --onlyvisible --pid $ann --name "^About$" | head -1)
-sleep 0.5
+about=$(window_of $ann "^About$")
+sleep 1
 import -window "$about" "$root/docs/about.png"
 kill $ann
 echo docs/about.png
