@@ -47,7 +47,8 @@ export DISPLAY
 # build folder, and without its menu builder the installer adds nothing to the user's menus.
 export WINEPREFIX=$out/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 menus=${XDG_DATA_HOME:-$HOME/.local/share}/applications
-menus_before=$(find "$menus" 2>/dev/null | sort)
+menus_now() { [ ! -d "$menus" ] || find "$menus" | sort; }
+menus_before=$(menus_now)
 export WINEQT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/dejavu
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "== Wine prefix"
@@ -140,5 +141,5 @@ wine "$folder/Uninstall.exe" /S
 # The uninstaller copies itself away and returns at once; the copy removes the folder.
 until_true '[ ! -e "$folder" ] && [ -z "$(find "$WINEPREFIX/drive_c" -path "*Start Menu*" -name Parlino.lnk)" ]'
 echo "  uninstalled: the folder and the Start-menu entry are gone"
-[ "$(find "$menus" 2>/dev/null | sort)" = "$menus_before" ] ||
+[ "$(menus_now)" = "$menus_before" ] ||
     { echo "test-windows: Wine changed $menus" >&2; exit 1; }
