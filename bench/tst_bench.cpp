@@ -335,13 +335,7 @@ std::array<std::vector<double>, 2> latencies()
     server.listen(QHostAddress::LocalHost, 0);
     Window window;
     window.form.txtDisplayName->setText(QStringLiteral("Ann"));
-    QProcess partners[2];
-    const auto end = qScopeGuard([&] {
-        for (QProcess &partner : partners) {
-            partner.kill();
-            partner.waitForFinished();
-        }
-    });
+    QProcess partners[2];  // each killed and waited for when it goes
     for (const bool raw : {true, false}) {
         partners[raw].setChildProcessModifier([] { runOn(1); });
         partners[raw].start(
@@ -412,29 +406,6 @@ class tst_Bench : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // 5: memory for each entry of one byte, the smallest arrival there is, against the bytes kept
-    // in one buffer. First, and the list before its baseline, so that no memory freed earlier is
-    // taken again unseen.
-    void oneByteEntry_data()
-    {
-        QTest::addColumn<bool>("list");
-        QTest::newRow("parlino") << true;
-        QTest::newRow("text") << false;
-    }
-    void oneByteEntry()
-    {
-        QFETCH(bool, list);
-        constexpr int Entries = 10000000;
-        Window window;
-        QByteArray text;
-        malloc_trim(0);
-        const double before = residentMiB();
-        for (int i = 0; i < Entries; ++i)
-            list ? void(window.list->appendUtf8("z")) : void(text.append('z'));
-        QCoreApplication::processEvents();
-        QTest::setBenchmarkResult((residentMiB() - before) * MiB / Entries, QTest::BytesAllocated);
-    }
-
     // 2: one-way latency of a line, in ms.
     void latency_data()
     {
@@ -503,21 +474,9 @@ private Q_SLOTS:
         QTest::setBenchmarkResult(double(std::clock() - start) * 1e3 / CLOCKS_PER_SEC,
                                   QTest::WalltimeMilliseconds);
     }
-    void repaintLongConversation()
-    {
-        Window window;
-        for (int i = 0; i < LongConversation; ++i)
-            window.list->append(shortLine(i), ConversationList::Origin::Sent);
-        window.list->scrollTo(window.list->model()->index(window.list->count() - 1, 0));
-        QTest::qWait(30);
-        QBENCHMARK
-        {
-            window.list->viewport()->repaint();
-        }
-    }
 
     // 7: one huge entry against a short one: the append until drawn (median of fresh windows),
-    // and a repaint with it on screen.
+    // and a repaint with it on screen. 6: a repaint at the end of a long conversation.
     void appendEntry_data() { entries(); }
     void appendEntry()
     {
@@ -536,6 +495,7 @@ private Q_SLOTS:
     {
         entries();
         QTest::newRow("64 KiB in every row") << mixedScripts(64 * 1024) << 20;
+        QTest::newRow("long conversation") << shortLine(0).toUtf8() << LongConversation;
     }
     void repaintEntry()
     {
@@ -543,6 +503,7 @@ private Q_SLOTS:
         QFETCH(int, copies);
         Window window;
         for (int i = 0; i < copies; ++i) window.list->appendUtf8(text);
+        window.list->scrollTo(window.list->model()->index(window.list->count() - 1, 0));
         QTest::qWait(30);
         QBENCHMARK
         {

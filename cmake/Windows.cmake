@@ -44,7 +44,7 @@ foreach(ts IN LISTS ts_files)
     install(FILES ${QTBASE_QM_${language}} DESTINATION translations)
 endforeach()
 
-# The DLLs, found by what the program and the plugins import.
+# The DLLs, found by what the program and the plugins import (file(GET_RUNTIME_DEPENDENCIES)).
 foreach(dll libstdc++-6.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
         OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
@@ -62,5 +62,6 @@ install(CODE "if(CMAKE_INSTALL_DO_STRIP)
         \"-DFOLDER=\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\"
         \"-DPROGRAMS=parlino.exe;platforms/qwindows.dll;styles/qwindowsvistastyle.dll\"
         \"-DSEARCH=${PARLINO_RUNTIME_FOLDERS}\"
+        \"-DLINKS=${PROJECT_BINARY_DIR}/runtime-dll-names\"
         -P \"${CMAKE_CURRENT_LIST_DIR}/WindowsRuntime.cmake\"
     COMMAND_ERROR_IS_FATAL ANY)")

@@ -7,8 +7,9 @@
 # It runs in a network namespace of its own, so that port 1981 is free and no other traffic
 # shares the loopback, with an Xvfb server. Each run measures, baseline beside Parlino:
 # - start-up until listening and shown, offscreen and on Xvfb, of the real `parlino` against a
-#   window with one line of text that listens (`parlino_bench --bare-window`), and their memory
-#   once idle;
+#   window with one line of text that listens (`parlino_bench --bare-window`), their memory once
+#   idle and the lines they print: with a desktop's fonts (Noto, CJK, colour emoji, URW), and
+#   without them (a fontconfig file that hides them);
 # - the figures measured inside one process, by the Qt Test benchmark `parlino_bench`.
 # A row gives the median over the runs and, in brackets, the lowest and the highest run.
 set -euo pipefail
@@ -34,10 +35,10 @@ exec {nap}<> <(:)  # `read -t` on this waits without starting a process
 
 # Microseconds from launching a program until it listens on 1981 and its event loop has taken a
 # caller. Both programs stop listening then (Parlino to ask its user), so a refused second caller
-# tells. Gives up after 10 s.
+# tells. Gives up after 10 s. What the program prints goes to $printed.
 startup() {
     local start=${EPOCHREALTIME/./} caller="" probe us=fail
-    "$@" >/dev/null 2>&1 &
+    "$@" >"$printed" 2>&1 &
     while [ "$us" = fail ] && [ "${EPOCHREALTIME/./}" -lt $((start + 10000000)) ]; do
         if [ -z "$caller" ]; then
             { exec {caller}<>/dev/tcp/127.0.0.1/1981; } 2>/dev/null || caller=""
@@ -65,20 +66,32 @@ idle_kib() {
     { kill $! && wait $!; } 2>/dev/null || :
 }
 
+printed=$build/printed.txt
+hidden=$build/no-desktop-fonts.conf
+echo '<?xml version="1.0"?><fontconfig><include>/etc/fonts/fonts.conf</include><selectfont>
+<rejectfont><glob>*/noto/*</glob><glob>*/urw-base35/*</glob></rejectfont></selectfont></fontconfig>' \
+    >"$hidden"
 load=$(cut -d' ' -f1-3 /proc/loadavg)
 : >"$results"
 for run in $(seq "$runs"); do
     echo "run $run of $runs" >&2
     order=(baseline parlino)
     [ $((run % 2)) = 1 ] || order=(parlino baseline)  # neither always goes first
-    for who in "${order[@]}"; do
-        program=("$bench" --bare-window)
-        [ "$who" = baseline ] || program=("$build/src/app/parlino")
-        for platform in offscreen xcb; do
-            echo "$run startup-$platform-$who $(QT_QPA_PLATFORM=$platform startup "${program[@]}")"
+    for fonts in desktop none; do
+        unset FONTCONFIG_FILE
+        [ $fonts = desktop ] || export FONTCONFIG_FILE=$hidden
+        for who in "${order[@]}"; do
+            program=("$bench" --bare-window)
+            [ "$who" = baseline ] || program=("$build/src/app/parlino")
+            for platform in offscreen xcb; do
+                echo "$run startup-$platform-$who-$fonts" \
+                    "$(QT_QPA_PLATFORM=$platform startup "${program[@]}")"
+            done
+            echo "$run printed-$who-$fonts $(wc -l <"$printed")"  # on Xvfb, as on a desktop
+            echo "$run memory-$who-$fonts $(QT_QPA_PLATFORM=offscreen idle_kib "${program[@]}")"
         done
-        echo "$run memory-$who $(QT_QPA_PLATFORM=offscreen idle_kib "${program[@]}")"
     done >>"$results"
+    unset FONTCONFIG_FILE
     PARLINO_BENCH_FLOOD_MIB=$flood QT_QPA_PLATFORM=offscreen "$bench" -csv >"$results.csv" ||
         echo "run $run: $? benchmark(s) failed" >&2
     awk -F, -v run="$run" '/^"/ { gsub(/"/, ""); gsub(/ /, "_", $2); print run, $1 "-" $2, $4 }' \
@@ -115,18 +128,21 @@ awk 'function f(x) { return sprintf(x >= 100 ? "%.0f" : x >= 10 ? "%.1f" : "%.2f
             goal == "" ? "–" : (s[9] ~ /^</ ? "≤ " : "≥ ") (s[6] == "excess" ? "+" : "") goal unit,
             goal == "" ? "–" : (s[9] ~ /^</ ? m <= goal + 0 : m >= goal + 0) ? "met" : "missed"
     }' "$results" - <<TABLE
-1|Start-up to listening and shown, offscreen|window with a label|startup-offscreen-baseline|startup-offscreen-parlino|ratio|0.001|ms|<=1.15
-1|Start-up, Xvfb|window with a label|startup-xcb-baseline|startup-xcb-parlino|ratio|0.001|ms|<=1.15
+1|Start-up to listening and shown, offscreen, desktop fonts|window with a label|startup-offscreen-baseline-desktop|startup-offscreen-parlino-desktop|ratio|0.001|ms|<=1.10
+1|Start-up, Xvfb, desktop fonts|window with a label|startup-xcb-baseline-desktop|startup-xcb-parlino-desktop|ratio|0.001|ms|<=1.10
+1|Start-up, offscreen, no desktop fonts|window with a label|startup-offscreen-baseline-none|startup-offscreen-parlino-none|ratio|0.001|ms|<=1.10
+1|Start-up, Xvfb, no desktop fonts|window with a label|startup-xcb-baseline-none|startup-xcb-parlino-none|ratio|0.001|ms|<=1.10
+1|Lines printed at start, desktop fonts, Xvfb|window with a label|printed-baseline-desktop|printed-parlino-desktop|excess|1|lines|<=0
 2|Latency, Send Message to the partner's list, p50|raw sockets|latency-raw_p50|latency-parlino_p50|ratio|1000|µs|<=2
 2|Latency p99|raw sockets|latency-raw_p99|latency-parlino_p99|value|1|ms|<=2
 3|Receiving $flood MiB into the list, byte-exact|raw read-and-discard|flood-discard|flood-parlino|ratio|9.5367431640625e-07|MiB/s|
 3|Receiving $flood MiB, against keeping the bytes|raw read-and-keep|flood-keep|flood-parlino|ratio|9.5367431640625e-07|MiB/s|>=0.7
 4|Longest event-loop gap during that flood|raw read-and-discard|flood-discard_gap|flood-parlino_gap|value|1|ms|<=16
-5|Idle memory above the baseline|window with a label|memory-baseline|memory-parlino|excess|0.0009765625|MiB|<=3
+5|Idle memory above the baseline, desktop fonts|window with a label|memory-baseline-desktop|memory-parlino-desktop|excess|0.0009765625|MiB|<=3
+5|Idle memory above the baseline, no desktop fonts|window with a label|memory-baseline-none|memory-parlino-none|excess|0.0009765625|MiB|<=3
 5|Memory per MiB of ASCII received|raw read-and-keep|flood-keep_memory|flood-parlino_memory|value|9.5367431640625e-07|MiB|<=1.15
-5|Memory per one-byte entry|the bytes in one buffer|oneByteEntry-text|oneByteEntry-parlino|value|1|bytes|
 6|100,000 entries: last 1,000 appends ÷ first 1,000|first 1,000|longConversation-first_1000|longConversation-last_1000|ratio|1|ms|<=1.5
-6|100,000 entries: repaint|–||repaintLongConversation-|value|1|ms|<=16
+6|100,000 entries: repaint|–||repaintEntry-long_conversation|value|1|ms|<=16
 7|1 MiB line: append|short line|appendEntry-short_line|appendEntry-1_MiB_line|value|1|ms|<=20
 7|1 MiB line: repaint|short line|repaintEntry-short_line|repaintEntry-1_MiB_line|value|1|ms|<=16
 7|64 KiB arrival: append|short line|appendEntry-short_line|appendEntry-64_KiB_arrival|value|1|ms|<=20

@@ -8,11 +8,13 @@
 #
 #   scripts/build-windows.sh [--tests]   --tests: the Qt Test programs too (scripts/test-windows.sh)
 #
-# Qt for Windows comes from qt6.4.2-mingw-x86_64.tar.xz in the shared folder beside the repository
-# (../shared/windows), or from the tarball that PARLINO_QT_MINGW names. The Windows build uses the
-# build host's Qt tools (moc, rcc, lrelease), which must be the same version.
+# Qt for Windows is built once per machine from Debian's source (scripts/build-qt-windows.sh, into
+# ~/.cache/parlino), unless PARLINO_QT_MINGW names a tarball of it (made by that script's
+# --tarball), which is then unpacked instead. The Windows build uses the build host's Qt tools
+# (moc, rcc, lrelease), which must be the same version.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+. "$root/scripts/lib.sh"
 out=$root/build-windows
 jobs=${PARLINO_JOBS:-2}
 tests=OFF
@@ -22,31 +24,26 @@ packages=(cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posi
           qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n icoutils nsis zip)
 # Running them: Wine, and an X server for the installed program.
 [ $tests = ON ] && packages+=(wine wine64 fonts-wine xvfb xauth x11-utils imagemagick iproute2)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-        missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
-fi
+install_missing "${packages[@]}"
 
-# Qt for Windows, unpacked once (again when the tarball changes).
-tarball=${PARLINO_QT_MINGW:-$root/../shared/windows/qt6.4.2-mingw-x86_64.tar.xz}
-[ -f "$tarball" ] || { echo "build-windows: Qt for Windows not found: $tarball" >&2; exit 1; }
+# Qt for Windows in build-windows/qt6-mingw: the tarball named, unpacked once (again when it
+# changes), or a link to the one built on this machine.
 qt=$out/qt6-mingw
-stamp="$(stat -c '%s %Y' "$tarball")"
-if [ "$(cat "$qt/.unpacked" 2>/dev/null)" != "$stamp" ]; then
-    echo "Unpacking $(basename "$tarball")"
-    rm -rf "$qt"
-    mkdir -p "$out"
-    tar -xJf "$tarball" -C "$out"
-    echo "$stamp" > "$qt/.unpacked"
+mkdir -p "$out"
+if [ -n "${PARLINO_QT_MINGW:-}" ]; then
+    tarball=$PARLINO_QT_MINGW
+    [ -f "$tarball" ] || { echo "build-windows: PARLINO_QT_MINGW: no such file: $tarball" >&2; exit 1; }
+    stamp="$(stat -c '%s %Y' "$tarball")"
+    if [ -L "$qt" ] || [ "$(cat "$qt/.unpacked" 2>/dev/null)" != "$stamp" ]; then
+        echo "Unpacking $(basename "$tarball")"
+        rm -rf "$qt"
+        tar -xJf "$tarball" -C "$out"
+        echo "$stamp" > "$qt/.unpacked"
+    fi
+else
+    "$root/scripts/build-qt-windows.sh"
+    [ -L "$qt" ] || rm -rf "$qt"
+    ln -sfn "$(qt_windows_cache)" "$qt"
 fi
 host_qt=$(sed -nE 's/.*PACKAGE_VERSION "([0-9.]+)".*/\1/p' \
     /usr/lib/x86_64-linux-gnu/cmake/Qt6Core/Qt6CoreConfigVersionImpl.cmake)
@@ -56,7 +53,7 @@ target_qt=$(sed -nE 's/.*PACKAGE_VERSION "([0-9.]+)".*/\1/p' \
     { echo "build-windows: host Qt $host_qt, Windows Qt $target_qt: they must match" >&2; exit 1; }
 
 cmake -S "$root" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" -DBUILD_TESTING=$tests >/dev/null
+    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" -DBUILD_TESTING=$tests -DPARLINO_WARNINGS_AS_ERRORS=$tests >/dev/null
 targets=(parlino)
 [ $tests = ON ] && targets+=(tst_net tst_chat tst_ui tst_e2e)
 cmake --build "$out/build" -j"$jobs" --target "${targets[@]}"

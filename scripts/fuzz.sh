@@ -18,7 +18,8 @@ fi
 
 command -v clang++ >/dev/null || { echo "fuzz.sh: clang++ is missing (scripts/setup.sh test)"; exit 1; }
 cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPARLINO_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPARLINO_FUZZ=ON -DBUILD_TESTING=OFF \
+    -DPARLINO_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build "$root/build-fuzz" -j"$jobs" --target fuzz_arrivals
 mkdir -p "$root/build-fuzz/corpus"
 cd "$root/build-fuzz"

@@ -11,6 +11,7 @@ set -euo pipefail
 
 purpose=${1:-run}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+. "$root/scripts/lib.sh"
 
 # dpkg-dev: the hardening flags and the package's dependencies; help2man: the manual page;
 # qt6-tools-dev and qt6-l10n-tools: lupdate and lrelease; qt6-translations-l10n: Qt's own texts
@@ -25,27 +26,16 @@ case "$purpose" in
     test) packages+=(qt6-base-private-dev iproute2 xauth xvfb openbox x11-utils weston qt6-wayland
                      clang libclang-rt-14-dev desktop-file-utils appstream appstream-compose
                      lintian devscripts at-spi2-core dbus-daemon) ;;
-    bench) packages+=(xauth xvfb iproute2) ;;
+    bench) packages+=(xauth xvfb iproute2 fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji
+                      fonts-urw-base35) ;;
 esac
 
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-        missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
-fi
+install_missing "${packages[@]}"
 
 jobs=${PARLINO_JOBS:-2}
 if [ "$purpose" = test ]; then
     cmake -S "$root" -B "$root/build-tests" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DBUILD_TESTING=ON >/dev/null
+        -DBUILD_TESTING=ON -DPARLINO_WARNINGS_AS_ERRORS=ON >/dev/null
     cmake --build "$root/build-tests" -j"$jobs"
 elif [ "$purpose" = bench ]; then
     cmake -S "$root" -B "$root/build-bench" -G Ninja -DCMAKE_BUILD_TYPE=Release \

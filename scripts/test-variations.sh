@@ -5,6 +5,7 @@
 # variation really changed, in build-tests/variations/<variation>.log. Fails if any variation did.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+. "$root/scripts/lib.sh"
 jobs=${PARLINO_JOBS:-2}
 out=$root/build-tests/variations
 mkdir -p "$out"
@@ -47,16 +48,7 @@ run baseline
 
 # The fonts a desktop usually has, and a German locale.
 wanted=(fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji fonts-droid-fallback locales)
-missing=()
-for package in "${wanted[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-        missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
-fi
+install_missing "${wanted[@]}" >/dev/null
 locale -a | grep -qix 'de_DE\.utf-\?8' || $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
 
 # Subpixel antialiasing with full hinting, and a sans family other than the usual one.

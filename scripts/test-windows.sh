@@ -43,8 +43,9 @@ until_true '[ -s "$out/display" ]'
 DISPLAY=:$(cat "$out/display")
 export DISPLAY
 
-# Wine passes QT_ variables to Windows programs only with a WINE prefix.
-export WINEPREFIX=$out/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine passes QT_ variables to Windows programs only with a WINE prefix. Its prefix stays in the
+# build folder, and without its menu builder the installer adds nothing to the user's menus.
+export WINEPREFIX=$out/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEQT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/dejavu
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "== Wine prefix"
@@ -137,3 +138,7 @@ wine "$folder/Uninstall.exe" /S
 # The uninstaller copies itself away and returns at once; the copy removes the folder.
 until_true '[ ! -e "$folder" ] && [ -z "$(find "$WINEPREFIX/drive_c" -path "*Start Menu*" -name Parlino.lnk)" ]'
 echo "  uninstalled: the folder and the Start-menu entry are gone"
+# Nothing in the user's menus leads into this prefix (other Wine prefixes are not this test's).
+menus=${XDG_DATA_HOME:-$HOME/.local/share}/applications
+! grep -rqsF "$WINEPREFIX" "$menus" || { echo "test-windows: Wine added to $menus" >&2; exit 1; }
+echo "  and nothing of it is in $menus"

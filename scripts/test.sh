@@ -21,7 +21,7 @@ echo "== Fuzzer on the receive path"
 
 echo "== Test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPARLINO_SANITIZE=ON \
-    -DBUILD_TESTING=ON >/dev/null
+    -DBUILD_TESTING=ON -DPARLINO_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build "$root/build-asan" -j"$jobs"
 (cd "$root/build-asan" && ctest --output-on-failure -j"$jobs")
 

@@ -6,14 +6,9 @@
 # scripts/test.sh; installs valgrind when it is missing.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+. "$root/scripts/lib.sh"
 "$root/scripts/setup.sh" test
-if ! command -v valgrind >/dev/null; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends valgrind \
-        >/dev/null
-fi
+install_missing valgrind
 export QT_QPA_PLATFORM=offscreen QT_ASSUME_STDERR_HAS_CONSOLE=1
 status=0
 for test in tst_net tst_chat tst_ui; do

@@ -2,6 +2,7 @@
 // The windows as they open: what they show, how they are drawn, how the keyboard moves in them; the
 // About box, modal over the main window; the real message box; the conversation list, one line per
 // entry, and what assistive technologies see of it.
+#include "contrast.h"
 #include "conversationmodel.h"
 #include "frmabout.h"
 #include "messageboxes.h"
@@ -37,16 +38,7 @@ void clickThroughWindow(QWidget *widget)
 // The WCAG contrast ratio of a palette's text and background colours.
 double contrast(const QPalette &p, QPalette::ColorRole text, QPalette::ColorRole back)
 {
-    const auto luminance = [](const QColor &c) {
-        const double rgb[] = {c.redF(), c.greenF(), c.blueF()}, weight[] = {0.2126, 0.7152, 0.0722};
-        double sum = 0;
-        for (int i = 0; i < 3; ++i)
-            sum += weight[i] *
-                   (rgb[i] <= 0.03928 ? rgb[i] / 12.92 : std::pow((rgb[i] + 0.055) / 1.055, 2.4));
-        return sum;
-    };
-    const double a = luminance(p.color(text)), b = luminance(p.color(back));
-    return (qMax(a, b) + 0.05) / (qMin(a, b) + 0.05);
+    return contrast(p.color(text), p.color(back));
 }
 
 QPalette darkPalette()
@@ -125,9 +117,31 @@ void tst_Ui::freshStart_showsOneLineAndListens_inItsColours_keysInTabOrder()
     const QList<QWidget *> tabOrder = {
         w.txtRemotePort, w.txtLocalPort,   w.txtRemoteIP, w.txtLocalIP, w.txtMessage,     w.cmdSend,
         w.cmdConnect,    w.cmdDissconnect, w.cmdListen,   w.cmdAbout,   w.txtDisplayName, w.List1};
+    // The focus is plain to see: just outside the focused control, at its sides, a colour that
+    // stands out 3:1 from what is there without the focus, and from the window's green; at three
+    // sides of four at least, since a neighbour's text may lie under one of them.
+    w.List1->clearFocus();
+    const QImage unfocused = w.grab().toImage();
+    const auto beside = [&w](const QImage &image, QWidget *control) {
+        const QRect r(control->mapTo(&w, QPoint(0, 0)), control->size());
+        QList<QColor> colours;
+        for (QPoint p :
+             {QPoint(r.left() - 2, r.center().y()), QPoint(r.center().x(), r.top() - 2),
+              QPoint(r.right() + 2, r.center().y()), QPoint(r.center().x(), r.bottom() + 2)})
+            colours.append(image.pixelColor(p * image.devicePixelRatio()));
+        return colours;
+    };
+    w.List1->setFocus();
     for (QWidget *next : tabOrder) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
+        const QList<QColor> ring = beside(w.grab().toImage(), next),
+                            without = beside(unfocused, next);
+        int plain = 0;
+        for (qsizetype i = 0; i < ring.size(); ++i)
+            plain +=
+                contrast(ring[i], without[i]) >= 3 && contrast(ring[i], QColor(0, 192, 0)) >= 3;
+        QVERIFY2(plain >= 3, qPrintable(next->objectName() + u' ' + ring[0].name()));
     }
 
     // Enter in a box presses no button: nothing is connected, sent or refused.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "conversationlist.h"
 
+#include "contrast.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -21,22 +23,6 @@ constexpr qint64 FarOff = 1 << 28;
 // The contrast of text to its background that WCAG asks for.
 constexpr double ReadableContrast = 4.5;
 
-// WCAG's relative luminance of an sRGB colour.
-double luminance(const QColor &colour)
-{
-    const auto linear = [](double c) {
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
-}
-
-double contrast(const QColor &a, const QColor &b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 // The text colour moved towards the background, halfway at most, as far as it stays readable:
 // muted in a light theme and in a dark one alike. A palette with no contrast to spare keeps its
 // text colour.
@@ -54,10 +40,6 @@ QColor muted(const QColor &text, const QColor &background)
     }
     return text;
 }
-
-// Every row is as tall as a line that mixes the scripts a conversation often holds: characters
-// the list's font lacks come from fallback fonts that may stand taller, and no row may cut them.
-const char16_t TallestLine[] = u"Ég 你好 🙂 مرحبا नमस्ते ไทย";
 
 }  // namespace
 
@@ -136,23 +118,57 @@ QModelIndex ConversationList::indexOfRow(int row) const
 
 int ConversationList::rowHeight() const
 {
-    if (m_rowHeight == 0) {
-        // As the delegate sizes a row that shows this text.
-        QStyleOptionViewItem option;
-        initViewItemOption(&option);
-        option.features |= QStyleOptionViewItem::HasDisplay;
-        option.text = QString::fromUtf16(TallestLine);
-        // Bold or italic faces may be taller: every row fits any of the three.
-        m_rowHeight = 1;
-        for (Origin origin : {Origin::Status, Origin::Sent, Origin::Received}) {
-            const QStyleOptionViewItem style = styled(option, origin);
-            m_rowHeight = std::max(
-                m_rowHeight, this->style()
+    if (m_rowHeight == 0)
+        m_rowHeight = heightFor(m_sample);
+    return m_rowHeight;
+}
+
+int ConversationList::heightFor(const QString &text) const
+{
+    // As the delegate sizes a row that shows this text.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    option.text = text;
+    // Bold or italic faces may be taller: every row fits any of the three.
+    int height = 1;
+    for (Origin origin : {Origin::Status, Origin::Sent, Origin::Received}) {
+        const QStyleOptionViewItem style = styled(option, origin);
+        height =
+            std::max(height, this->style()
                                  ->sizeFromContents(QStyle::CT_ItemViewItem, &style, QSize(), this)
                                  .height());
+    }
+    return height;
+}
+
+bool ConversationList::fitRows(int first, int last)
+{
+    bool grown = false;
+    for (int row = first; row <= last; ++row) {
+        const QString text = m_entries->data(indexOfRow(row)).toString();
+        bool unseen = false;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const qsizetype start = i;
+            char32_t c = text[i].unicode();
+            if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+                c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+                ++i;
+            }
+            if (!m_seenParts[c / UnicodePart]) {
+                m_seenParts[c / UnicodePart] = true;
+                m_sample += QStringView(text).sliced(start, i - start + 1);
+                unseen = true;
+            }
+        }
+        // Measured in its own words too: a fallback font may depend on the text around.
+        if (unseen && m_rowHeight != 0) {
+            const int height = std::max(heightFor(m_sample), heightFor(text));
+            grown = grown || height > m_rowHeight;
+            m_rowHeight = std::max(m_rowHeight, height);
         }
     }
-    return m_rowHeight;
+    return grown;
 }
 
 int ConversationList::rowsPerPage() const
@@ -246,6 +262,12 @@ void ConversationList::rowsInserted(const QModelIndex &parent, int start, int en
     // Windows leaves one posted event behind per row until the event loop runs again.
     // The scroll bar follows once a frame: updating and redrawing it for each of many quick
     // entries would cost far more than the entries themselves.
+    if (fitRows(start, end)) {
+        // Taller rows move every row: all of it again.
+        updateScrollBar();
+        viewport()->update();
+        return;
+    }
     if (!m_scrollBarUpdate->isActive())
         m_scrollBarUpdate->start();
     const QRect added = rowsRect(start, end) & viewport()->rect();

@@ -4,6 +4,7 @@
 #include "conversationmodel.h"
 
 #include <QAbstractItemView>
+#include <bitset>
 
 class QTimer;
 
@@ -66,7 +67,16 @@ private:
     void updateScrollBar();
     // The font and colours that show where an entry comes from.
     static QStyleOptionViewItem styled(const QStyleOptionViewItem &option, Origin origin);
+    // Every row is as tall as the tallest text any row has shown: characters the list's font
+    // lacks come from fallback fonts that may stand taller, and no row may cut them. Fallback
+    // fonts are loaded only once an entry needs them.
     int rowHeight() const;
+    // Characters of one part of Unicode come from the same font as a rule.
+    static constexpr char32_t UnicodePart = 128;
+    int heightFor(const QString &text) const;
+    // Grows the row height for rows first to last, measuring only those that bring characters of
+    // a part of Unicode no row brought before; true when the rows grew.
+    bool fitRows(int first, int last);
     // Whole rows the viewport shows.
     int rowsPerPage() const;
     // The row at the top of the viewport, and the row at a viewport y, which may lie outside
@@ -79,4 +89,7 @@ private:
     ConversationModel *m_entries = nullptr;
     QTimer *m_scrollBarUpdate = nullptr;
     mutable int m_rowHeight = 0;
+    // A character of each part of Unicode the rows have brought, which the row height fits.
+    QString m_sample = QStringLiteral("\u00C9g");
+    std::bitset<0x110000 / UnicodePart> m_seenParts{0b11};
 };

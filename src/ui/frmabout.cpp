@@ -7,6 +7,7 @@
 #include "twipslayout.h"
 
 #include <QLabel>
+#include "focusring.h"
 #include "pushbutton.h"
 #include "titlebar.h"
 
@@ -49,6 +50,7 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
     connect(cmdClose, &QPushButton::clicked, this, &frmAbout::cmdClose_Click);
     showVersion();
     TitleBar::watch(this);
+    FocusRing::follow(this);
 }
 
 void frmAbout::createControls()

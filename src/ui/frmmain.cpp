@@ -4,6 +4,7 @@
 #include "conversationlist.h"
 #include "conversationlistaccessible.h"
 #include "entryannouncer.h"
+#include "focusring.h"
 #include "frmabout.h"
 #include "messageboxes.h"
 #include "pushbutton.h"
@@ -105,6 +106,7 @@ frmMain::frmMain(QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     List1->setFocus();
     TitleBar::watch(this);
+    FocusRing::follow(this);
 }
 
 frmMain::~frmMain() = default;

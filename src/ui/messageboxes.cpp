@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "messageboxes.h"
 
+#include "focusring.h"
 #include "titlebar.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,7 @@ void MessageBoxes::showError(QWidget *owner, const QString &text)
     box.setText(text);
     box.setStandardButtons(QMessageBox::Ok);
     TitleBar::watch(&box);
+    FocusRing::follow(&box);
     box.exec();
 }
 
@@ -28,5 +30,6 @@ bool MessageBoxes::askYesNo(QWidget *owner, const QString &title, const QString 
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
     TitleBar::watch(&box);
+    FocusRing::follow(&box);
     return box.exec() == QMessageBox::Yes;
 }

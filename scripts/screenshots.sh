@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Draws the README's screenshots anew from the program as it is, on an X server of its own with a
+# window manager: docs/conversation.png (two copies in a conversation), docs/german.png (the same
+# under a German desktop), docs/dark-theme.png (under GTK's dark Adwaita) and docs/about.png.
+# Two copies talk over a veth pair between two network namespaces that the script makes, with
+# documentation addresses (192.0.2.10 and 192.0.2.7), so nothing leaves the machine.
+#   scripts/screenshots.sh
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+out=$root/build/screenshots
+
+if [ "${PARLINO_OWN_NETWORK:-}" != 1 ]; then
+    . "$root/scripts/lib.sh"
+    "$root/scripts/setup.sh" run >/dev/null
+    install_missing xvfb xauth openbox xdotool imagemagick iproute2 qt6-gtk-platformtheme \
+        locales fonts-noto-core
+    locale -a | grep -qix 'de_DE\.utf-\?8' || localedef -i de_DE -f UTF-8 de_DE.UTF-8
+    own=(unshare --net)
+    [ "$(id -u)" -eq 0 ] || own=(unshare --net --map-root-user)
+    exec "${own[@]}" env PARLINO_OWN_NETWORK=1 "$0" "$@"
+fi
+mkdir -p "$out"
+parlino=$root/build/src/app/parlino
+
+# Ann here, Bob in a namespace of his own behind a veth pair.
+ip link set lo up
+unshare --net sleep infinity &
+bob_ns=$!
+sleep 0.2
+ip link add ann type veth peer name bob
+ip link set bob netns "$bob_ns"
+ip addr add 192.0.2.10/24 dev ann
+ip link set ann up
+nsenter -t "$bob_ns" -n sh -c 'ip link set lo up; ip addr add 192.0.2.7/24 dev bob; ip link set bob up'
+
+rm -f "$out/display"
+Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp 5>"$out/display" 2>/dev/null &
+xvfb=$!
+trap 'kill $bob_ns $xvfb 2>/dev/null || true' EXIT
+until [ -s "$out/display" ]; do sleep 0.1; done
+export DISPLAY=:$(cat "$out/display")
+openbox >/dev/null 2>&1 &
+
+# The window of a program started in the background, by its process and title.
+window_of() { xdotool search --sync --all --onlyvisible --pid "$1" --name "$2" | head -1; }
+# Clicks a control of a main window at a point given in twips of its client area, below the menus.
+click() {
+    local window=$1 x=$2 y=$3 height
+    height=$(xdotool getwindowgeometry "$window" | sed -nE 's/.*Geometry: [0-9]+x([0-9]+).*/\1/p')
+    xdotool windowactivate --sync "$window" mousemove --window "$window" \
+        $((x / 15 + 6)) $((y / 15 + height - 276 + 6)) click 1
+    sleep 0.3
+}
+type_text() { xdotool type --delay 20 "$1"; sleep 0.3; }
+send() { click "$1" 120 3600; type_text "$2"; click "$1" 5400 3600; }
+
+# conversation FILE ENVIRONMENT...: Bob calls Ann and they talk; both windows, side by side (and
+# Ann's alone in build/screenshots/ann.png).
+conversation() {
+    local file=$1 ann bob ann_window bob_window question
+    shift
+    env "$@" "$parlino" >/dev/null 2>&1 &
+    ann=$!
+    env "$@" nsenter -t "$bob_ns" -n "$parlino" >/dev/null 2>&1 &
+    bob=$!
+    ann_window=$(window_of $ann '^Parlino$')
+    bob_window=$(window_of $bob '^Parlino$')
+    # Apart, since a window is read off the screen.
+    xdotool windowmove "$ann_window" 20 20 windowmove "$bob_window" 620 20
+    click "$ann_window" 1200 600 && type_text Ann
+    click "$bob_window" 1200 600 && type_text Bob
+    click "$bob_window" 5400 2280 && type_text 192.0.2.10
+    click "$bob_window" 120 120
+    question=$(window_of $ann .)
+    while [ "$question" = "$ann_window" ]; do
+        sleep 0.2
+        question=$(xdotool search --all --onlyvisible --pid $ann --name . |
+            grep -v "^$ann_window$" | head -1)
+    done
+    xdotool windowactivate --sync "$question" key Return
+    sleep 0.5
+    send "$bob_window" "Hi Ann! How are you?"
+    send "$ann_window" "Fine, thanks. The photos are on their way."
+    send "$bob_window" "Got them, thank you!"
+    click "$ann_window" 120 3600 && type_text "Great, talk soon"
+    xdotool mousemove 1270 790  # no pointer, no tooltip
+    sleep 1
+    import -window "$ann_window" "$out/ann.png"
+    import -window "$bob_window" "$out/bob.png"
+    convert "$out/ann.png" -size 10x1 xc:black "$out/bob.png" -background black +append "$file"
+    kill $ann $bob
+    wait $ann $bob 2>/dev/null || true
+    echo "$file"
+}
+
+conversation "$root/docs/conversation.png" LANG=C.UTF-8
+conversation "$root/docs/german.png" LANGUAGE=de LANG=de_DE.UTF-8
+conversation "$out/dark.png" LANG=C.UTF-8 QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+cp "$out/ann.png" "$root/docs/dark-theme.png"
+echo "$root/docs/dark-theme.png"
+
+# The About box over a fresh window.
+"$parlino" >/dev/null 2>&1 &
+ann=$!
+window=$(window_of $ann '^Parlino$')
+click "$window" 3720 120
+about=$(window_of $ann "^About$")
+sleep 1
+import -window "$about" "$root/docs/about.png"
+kill $ann
+echo docs/about.png
