@@ -65,6 +65,8 @@ namespace="a network namespace of the test's own, which only Linux has"
 declare -A wine_cannot=(
     ["tst_net vanishedPartner_isNoticed:idle"]=$namespace
     ["tst_net vanishedPartner_isNoticed:text waiting"]=$namespace
+    ["tst_net vanishedPartner_isNoticed:text sent later"]=$namespace
+    ["tst_net vanishedPartner_isNoticed:alive, stops reading"]=$namespace
     ["tst_e2e resetMidText_keepsItsStart"]="Wine reports a reset as an \
 orderly close and then signals none of the rest of the stream"
 )
