@@ -63,6 +63,11 @@ void tst_Chat::answerYes_connectsBoth_andTheyChat()
     // While connected nobody else gets in.
     QVERIFY(oneMoreCallerTurnedAway(b));
     QVERIFY(b.window->questions.size() == 1 && b.connected());
+    // Disconnect ends the conversation on both sides and listens for the next one.
+    a.window->cmdDissconnect->click();
+    QCOMPARE(a.lines().last(2), (QStringList{u"Disconnected"_s, a.listenLine()}));
+    QCOMPARE(a.state(), Winsock::sckListening);
+    QTRY_VERIFY(!b.connected());
     QVERIFY(a.window->errors.isEmpty() && b.window->errors.isEmpty());
 }
 
