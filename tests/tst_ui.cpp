@@ -298,6 +298,11 @@ void tst_Ui::list_entriesOnOneLine_tooltipsFitTheScreen_copiesWhole()
     QCOMPARE(
         entry.data(Qt::ToolTipRole).toString().remove(QChar(0x200B)),
         u"<p>&lt;b&gt;"_s + QString(ConversationModel::ToolTipCharacters - 3, u'x') + u"…</p>"_s);
+    // Ctrl+C and the context menu copy all of it.
+    list.setCurrentIndex(entry);
+    QTest::keySequence(&list, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), huge);
+    QGuiApplication::clipboard()->clear();
     chat.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(chat.window.get()));
     // Each tooltip, laid out as QToolTip lays it out, fits the screen.
@@ -318,7 +323,7 @@ void tst_Ui::list_entriesOnOneLine_tooltipsFitTheScreen_copiesWhole()
     QApplication::sendEvent(list.viewport(), &menuEvent);
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
     QVERIFY(menu && menu->actions().size() == 1);
-    menu->actions().constFirst()->trigger();  // the context menu copies all of it
+    menu->actions().constFirst()->trigger();
     menu->close();
     QCOMPARE(QGuiApplication::clipboard()->text(), huge);
 }
