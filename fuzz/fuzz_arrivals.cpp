@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (incoming.end())
         dataArrival();
-    if (!incoming.isEmpty())
+    if (incoming.hasText())
         failure("text was left behind after it was taken");
 
     // The oracle: the whole stream decoded in one go, keeping a leading byte-order mark.
