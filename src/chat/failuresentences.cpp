@@ -54,6 +54,16 @@ QString FailureSentences::of(const SocketFailure &failure)
             return tr("The connection failed: %1.").arg(failure.detail);
         case SocketFailure::ConnectionLost:
             return connectionLost(failure);
+        case SocketFailure::EncryptionFailed:
+            //: %1 is the encryption library's reason, for example "wrong version number".
+            return tr("The encrypted connection failed: %1.").arg(failure.detail);
+        case SocketFailure::EncryptionTimedOut:
+            return tr("The encrypted connection could not be set up: the partner did not finish "
+                      "the handshake within %n second(s).",
+                      nullptr, int(failure.number));
+        case SocketFailure::PlainAnswer:
+            return tr("The partner answered the encrypted call with plain text, so the "
+                      "connection was closed.");
     }
     return {};
 }

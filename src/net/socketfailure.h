@@ -28,6 +28,9 @@ struct SocketFailure
         NetworkError,    // detail: the system's reason
         ConnectFailed,   // detail: the system's reason
         ConnectionLost,  // detail: the system's reason
+        EncryptionFailed,    // detail: the TLS library's reason (handshake, alert, bad record)
+        EncryptionTimedOut,  // the partner did not finish the encryption handshake in time
+        PlainAnswer,         // the partner answered an encrypted call with plain text
     };
 
     SocketFailure(Code code = None, qint64 number = 0, QString text = {}, QString detail = {})

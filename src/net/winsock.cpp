@@ -102,6 +102,22 @@ bool Winsock::Connect(const QString &host, const QString &port)
     return true;
 }
 
+bool Winsock::ConnectEncrypted(const QString &host, const QString &port)
+{
+    return Connect(host, port);  // TODO encryption
+}
+
+Privacy Winsock::requestPrivacy(int requestId) const
+{
+    Q_UNUSED(requestId)
+    return Privacy::Unknown;
+}
+
+Privacy Winsock::privacy() const
+{
+    return m_conversation ? Privacy::Plain : Privacy::Unknown;
+}
+
 bool Winsock::checkRemote(const QString &host, const QString &port)
 {
     if (parsePort(port) == 0)

@@ -18,6 +18,7 @@
 #include <QObject>
 #include <QString>
 
+#include "privacy.h"
 #include "socketfailure.h"
 #include "tcpsystem.h"
 
@@ -74,6 +75,9 @@ public:
 
     bool Listen();
     bool Connect(const QString &host, const QString &port);
+    // Calls like Connect(), and the conversation is encrypted: privacyKnown(Encrypted) follows
+    // the handshake, or errorOccurred one of the Encryption failures.
+    bool ConnectEncrypted(const QString &host, const QString &port);
     // Whether Connect() would accept these texts; checks them without touching the socket.
     bool checkRemote(const QString &host, const QString &port);
     bool Accept(int requestId);
@@ -85,6 +89,10 @@ public:
     SocketFailure failure() const { return m_failure; }
     // The address a pending connection request comes from.
     QString requestAddress(int requestId) const;
+    // How the caller of a pending request has started: Unknown while it has written nothing.
+    Privacy requestPrivacy(int requestId) const;
+    // The current conversation's privacy; Unknown until its first bytes (or handshake) decide.
+    Privacy privacy() const;
     bool isDelivering() const;
 
     // How long an outgoing connection may take before it is given up.
@@ -98,6 +106,10 @@ Q_SIGNALS:
     void ConnectionRequest(int requestId);
     void DataArrival(qint64 bytesTotal);
     void errorOccurred(const SocketFailure &failure);
+    // The current conversation turned out plain or encrypted; once per conversation.
+    void privacyKnown(Privacy privacy);
+    // An encrypted conversation's code or fingerprints are ready to be compared.
+    void privacyCheckReady(const PrivacyCheck &check);
     // A closed connection's linger time ran out with this many bytes not delivered.
     void undelivered(qint64 bytes);
     // Every closed connection has delivered its text or given up.
