@@ -95,6 +95,7 @@ bool Winsock::Connect(const QString &host, const QString &port)
         m_listener->setBusy(false);
         connection->deleteLater();
         m_failed = true;
+        Q_EMIT privacyKnown(Privacy::Unknown);
         reportLater(f);
     });
     m_failed = false;
@@ -188,6 +189,7 @@ void Winsock::Close()
         // Text already sent reaches the partner before the connection ends.
         letDeliver(connection);
         connection->close();
+        Q_EMIT privacyKnown(Privacy::Unknown);
     }
 }
 
@@ -226,6 +228,7 @@ void Winsock::endConversation(Connection *connection, const SocketFailure &failu
         letDeliver(connection);
     else
         connection->deleteLater();
+    Q_EMIT privacyKnown(Privacy::Unknown);
     if (failure.code != SocketFailure::None) {
         m_failed = true;
         reportLater(failure);

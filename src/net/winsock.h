@@ -106,7 +106,8 @@ Q_SIGNALS:
     void ConnectionRequest(int requestId);
     void DataArrival(qint64 bytesTotal);
     void errorOccurred(const SocketFailure &failure);
-    // The current conversation turned out plain or encrypted; once per conversation.
+    // The current conversation turned out plain or encrypted (once per conversation), or it
+    // ended (Unknown).
     void privacyKnown(Privacy privacy);
     // An encrypted conversation's code or fingerprints are ready to be compared.
     void privacyCheckReady(const PrivacyCheck &check);
