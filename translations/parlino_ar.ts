@@ -73,6 +73,47 @@ From %1</source>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
         <translation>أرسل الطرف الآخر نصًا أكثر مما تتسع له محادثة واحدة (%1 MiB)، لذا أُغلق الاتصال. ويبقى كل ما عُرض سابقًا في القائمة.</translation>
     </message>
+    <message>
+        <source>Encrypted connection request has been sent to: %1</source>
+        <translation>أُرسل طلب اتصال مشفّر إلى: %1</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is encrypted.</source>
+        <translation>طلب اتصال وارد، هل تريد السماح به؟
+من %1
+المكالمة مشفّرة.</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is not encrypted.</source>
+        <translation>طلب اتصال وارد، هل تريد السماح به؟
+من %1
+المكالمة غير مشفّرة.</translation>
+    </message>
+    <message>
+        <source>This conversation is encrypted.</source>
+        <translation>هذه المحادثة مشفّرة.</translation>
+    </message>
+    <message>
+        <source>This conversation is not encrypted.</source>
+        <translation>هذه المحادثة غير مشفّرة.</translation>
+    </message>
+    <message>
+        <source>Security code: %1. Compare it with your partner&apos;s code by another channel, for example by telephone. If the codes differ, someone can read and change this conversation.</source>
+        <extracomment>%1 is a six-digit code, shown as two groups of three digits.</extracomment>
+        <translation>رمز الأمان: %1. قارنه برمز شريكك عبر قناة أخرى، كالهاتف مثلًا. إذا اختلف الرمزان، فقد يتمكن أحد من قراءة هذه المحادثة وتغييرها.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
+        <translation>الشريك لا يستخدم Parlino ولم يرسل شهادة، لذا لا يوجد رمز أمان. بصمة SHA-256 لشهادتك: %1.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
+        <translation>الشريك لا يستخدم Parlino، لذا لا يوجد رمز أمان. قارن بصمات SHA-256 للشهادتين عبر قناة أخرى. بصمتك: %1. بصمة الشريك: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -230,6 +271,20 @@ From %1</source>
         <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
         <translation>الاتصال مشغول بأمر آخر، لذا لم يُقبل الطلب. لا يستمع Parlino الآن؛ انقر «استماع» لانتظار طلب آخر.</translation>
     </message>
+    <message>
+        <source>The encrypted connection failed: %1.</source>
+        <extracomment>%1 is the encryption library&apos;s reason, for example &quot;wrong version number&quot;.</extracomment>
+        <translation>فشل الاتصال المشفّر: %1.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection could not be set up: the partner did not finish the handshake within %1 seconds.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>تعذّر إنشاء الاتصال المشفّر: لم يُكمل الشريك المصافحة خلال %1 ثانية.</translation>
+    </message>
+    <message>
+        <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
+        <translation>ردّ الشريك على المكالمة المشفّرة بنص غير مشفّر، لذا أُغلق الاتصال.</translation>
+    </message>
 </context>
 <context>
     <name>Lifecycle</name>
@@ -371,6 +426,14 @@ From %1</source>
     <message>
         <source>Help</source>
         <translation>مساعدة</translation>
+    </message>
+    <message>
+        <source>Connect Encrypted</source>
+        <translation>اتصال مشفّر</translation>
+    </message>
+    <message>
+        <source>Parlino - encrypted conversation</source>
+        <translation>Parlino - محادثة مشفّرة</translation>
     </message>
 </context>
 </TS>

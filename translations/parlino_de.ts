@@ -73,6 +73,47 @@ Von %1</translation>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
         <translation>Der Partner hat mehr Text gesendet, als ein Gespräch fassen kann (%1 MiB), daher wurde die Verbindung getrennt. Alles bisher Angezeigte bleibt in der Liste.</translation>
     </message>
+    <message>
+        <source>Encrypted connection request has been sent to: %1</source>
+        <translation>Verschlüsselte Verbindungsanfrage gesendet an: %1</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is encrypted.</source>
+        <translation>Eingehende Verbindungsanfrage. Möchten Sie sie zulassen?
+Von %1
+Der Anruf ist verschlüsselt.</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is not encrypted.</source>
+        <translation>Eingehende Verbindungsanfrage. Möchten Sie sie zulassen?
+Von %1
+Der Anruf ist nicht verschlüsselt.</translation>
+    </message>
+    <message>
+        <source>This conversation is encrypted.</source>
+        <translation>Dieses Gespräch ist verschlüsselt.</translation>
+    </message>
+    <message>
+        <source>This conversation is not encrypted.</source>
+        <translation>Dieses Gespräch ist nicht verschlüsselt.</translation>
+    </message>
+    <message>
+        <source>Security code: %1. Compare it with your partner&apos;s code by another channel, for example by telephone. If the codes differ, someone can read and change this conversation.</source>
+        <extracomment>%1 is a six-digit code, shown as two groups of three digits.</extracomment>
+        <translation>Sicherheitscode: %1. Vergleichen Sie ihn auf einem anderen Weg mit dem Code Ihres Partners, zum Beispiel am Telefon. Wenn die Codes verschieden sind, kann jemand dieses Gespräch lesen und verändern.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
+        <translation>Der Partner ist kein Parlino und hat kein Zertifikat gesendet, daher gibt es keinen Sicherheitscode. SHA-256-Fingerabdruck Ihres Zertifikats: %1.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
+        <translation>Der Partner ist kein Parlino, daher gibt es keinen Sicherheitscode. Vergleichen Sie die SHA-256-Fingerabdrücke der Zertifikate auf einem anderen Weg. Ihrer: %1. Der des Partners: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -218,6 +259,20 @@ Von %1</translation>
         <source>The text could not be sent: the connection to the partner has failed.</source>
         <translation>Der Text konnte nicht gesendet werden: Die Verbindung zum Partner ist fehlgeschlagen.</translation>
     </message>
+    <message>
+        <source>The encrypted connection failed: %1.</source>
+        <extracomment>%1 is the encryption library&apos;s reason, for example &quot;wrong version number&quot;.</extracomment>
+        <translation>Die verschlüsselte Verbindung ist fehlgeschlagen: %1.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection could not be set up: the partner did not finish the handshake within %1 seconds.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>Die verschlüsselte Verbindung konnte nicht aufgebaut werden: Der Partner hat den Handshake nicht innerhalb von %1 Sekunden abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
+        <translation>Der Partner hat auf den verschlüsselten Anruf mit unverschlüsseltem Text geantwortet, daher wurde die Verbindung geschlossen.</translation>
+    </message>
 </context>
 <context>
     <name>Lifecycle</name>
@@ -359,6 +414,14 @@ Von %1</translation>
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Connect Encrypted</source>
+        <translation>Verschlüsselt verbinden</translation>
+    </message>
+    <message>
+        <source>Parlino - encrypted conversation</source>
+        <translation>Parlino - verschlüsseltes Gespräch</translation>
     </message>
 </context>
 </TS>

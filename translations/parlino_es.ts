@@ -73,6 +73,47 @@ Origen: %1</translation>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
         <translation>El interlocutor ha enviado más texto del que cabe en una conversación (%1 MiB), por lo que se ha cerrado la conexión. Todo lo mostrado hasta ahora permanece en la lista.</translation>
     </message>
+    <message>
+        <source>Encrypted connection request has been sent to: %1</source>
+        <translation>Se ha enviado una solicitud de conexión cifrada a: %1</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is encrypted.</source>
+        <translation>Solicitud de conexión entrante. ¿Desea permitirla?
+Origen: %1
+La llamada está cifrada.</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is not encrypted.</source>
+        <translation>Solicitud de conexión entrante. ¿Desea permitirla?
+Origen: %1
+La llamada no está cifrada.</translation>
+    </message>
+    <message>
+        <source>This conversation is encrypted.</source>
+        <translation>Esta conversación está cifrada.</translation>
+    </message>
+    <message>
+        <source>This conversation is not encrypted.</source>
+        <translation>Esta conversación no está cifrada.</translation>
+    </message>
+    <message>
+        <source>Security code: %1. Compare it with your partner&apos;s code by another channel, for example by telephone. If the codes differ, someone can read and change this conversation.</source>
+        <extracomment>%1 is a six-digit code, shown as two groups of three digits.</extracomment>
+        <translation>Código de seguridad: %1. Compárelo con el código de su interlocutor por otro medio, por ejemplo por teléfono. Si los códigos son distintos, alguien puede leer y modificar esta conversación.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
+        <translation>El interlocutor no es Parlino y no ha enviado ningún certificado, así que no hay código de seguridad. Huella SHA-256 de su certificado: %1.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
+        <translation>El interlocutor no es Parlino, así que no hay código de seguridad. Compare las huellas SHA-256 de los certificados por otro medio. La suya: %1. La del interlocutor: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -218,6 +259,20 @@ Origen: %1</translation>
         <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
         <translation>La conexión está ocupada con otra operación, por lo que no se aceptó la solicitud. Parlino ya no está escuchando; con «Escuchar» puede esperar otra solicitud.</translation>
     </message>
+    <message>
+        <source>The encrypted connection failed: %1.</source>
+        <extracomment>%1 is the encryption library&apos;s reason, for example &quot;wrong version number&quot;.</extracomment>
+        <translation>La conexión cifrada ha fallado: %1.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection could not be set up: the partner did not finish the handshake within %1 seconds.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>No se ha podido establecer la conexión cifrada: el interlocutor no ha completado el protocolo de enlace en %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
+        <translation>El interlocutor ha respondido a la llamada cifrada con texto sin cifrar, así que se ha cerrado la conexión.</translation>
+    </message>
 </context>
 <context>
     <name>Lifecycle</name>
@@ -359,6 +414,14 @@ Origen: %1</translation>
     <message>
         <source>Help</source>
         <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Connect Encrypted</source>
+        <translation>Conectar con cifrado</translation>
+    </message>
+    <message>
+        <source>Parlino - encrypted conversation</source>
+        <translation>Parlino - conversación cifrada</translation>
     </message>
 </context>
 </TS>

@@ -73,6 +73,47 @@ Provenance&#xa0;: %1</translation>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
         <translation>Votre correspondant a envoyé plus de texte qu&apos;une conversation ne peut en contenir (%1 Mio)&#xa0;; la connexion a donc été fermée. Tout ce qui était déjà affiché reste dans la liste.</translation>
     </message>
+    <message>
+        <source>Encrypted connection request has been sent to: %1</source>
+        <translation>Demande de connexion chiffrée envoyée à&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is encrypted.</source>
+        <translation>Demande de connexion entrante. Voulez-vous l&apos;autoriser&#xa0;?
+Provenance&#xa0;: %1
+L&apos;appel est chiffré.</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is not encrypted.</source>
+        <translation>Demande de connexion entrante. Voulez-vous l&apos;autoriser&#xa0;?
+Provenance&#xa0;: %1
+L&apos;appel n&apos;est pas chiffré.</translation>
+    </message>
+    <message>
+        <source>This conversation is encrypted.</source>
+        <translation>Cette conversation est chiffrée.</translation>
+    </message>
+    <message>
+        <source>This conversation is not encrypted.</source>
+        <translation>Cette conversation n&apos;est pas chiffrée.</translation>
+    </message>
+    <message>
+        <source>Security code: %1. Compare it with your partner&apos;s code by another channel, for example by telephone. If the codes differ, someone can read and change this conversation.</source>
+        <extracomment>%1 is a six-digit code, shown as two groups of three digits.</extracomment>
+        <translation>Code de sécurité&#xa0;: %1. Comparez-le avec le code de votre correspondant par un autre moyen, par exemple par téléphone. Si les codes diffèrent, quelqu&apos;un peut lire et modifier cette conversation.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
+        <translation>Le correspondant n&apos;est pas Parlino et n&apos;a envoyé aucun certificat&#xa0;: il n&apos;y a donc pas de code de sécurité. Empreinte SHA-256 de votre certificat&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
+        <translation>Le correspondant n&apos;est pas Parlino&#xa0;: il n&apos;y a donc pas de code de sécurité. Comparez les empreintes SHA-256 des certificats par un autre moyen. La vôtre&#xa0;: %1. Celle du correspondant&#xa0;: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -218,6 +259,20 @@ Provenance&#xa0;: %1</translation>
         <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
         <translation>La connexion est occupée par une autre opération&#xa0;; la demande n&apos;a donc pas été acceptée. Parlino n&apos;écoute plus&#xa0;; «&#xa0;Écouter&#xa0;» permet d&apos;attendre une nouvelle demande.</translation>
     </message>
+    <message>
+        <source>The encrypted connection failed: %1.</source>
+        <extracomment>%1 is the encryption library&apos;s reason, for example &quot;wrong version number&quot;.</extracomment>
+        <translation>La connexion chiffrée a échoué&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection could not be set up: the partner did not finish the handshake within %1 seconds.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>Impossible d&apos;établir la connexion chiffrée&#xa0;: le correspondant n&apos;a pas terminé la négociation en %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
+        <translation>Le correspondant a répondu à l&apos;appel chiffré par du texte en clair&#xa0;: la connexion a donc été fermée.</translation>
+    </message>
 </context>
 <context>
     <name>Lifecycle</name>
@@ -359,6 +414,14 @@ Provenance&#xa0;: %1</translation>
     <message>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Connect Encrypted</source>
+        <translation>Se connecter avec chiffrement</translation>
+    </message>
+    <message>
+        <source>Parlino - encrypted conversation</source>
+        <translation>Parlino - conversation chiffrée</translation>
     </message>
 </context>
 </TS>

@@ -73,6 +73,47 @@ Provenienza: %1</translation>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
         <translation>L&apos;interlocutore ha inviato più testo di quanto una conversazione possa contenerne (%1 MiB), perciò la connessione è stata chiusa. Tutto ciò che è stato mostrato finora rimane nell&apos;elenco.</translation>
     </message>
+    <message>
+        <source>Encrypted connection request has been sent to: %1</source>
+        <translation>Richiesta di connessione cifrata inviata a: %1</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is encrypted.</source>
+        <translation>Richiesta di connessione in arrivo. Consentire la connessione?
+Provenienza: %1
+La chiamata è cifrata.</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is not encrypted.</source>
+        <translation>Richiesta di connessione in arrivo. Consentire la connessione?
+Provenienza: %1
+La chiamata non è cifrata.</translation>
+    </message>
+    <message>
+        <source>This conversation is encrypted.</source>
+        <translation>Questa conversazione è cifrata.</translation>
+    </message>
+    <message>
+        <source>This conversation is not encrypted.</source>
+        <translation>Questa conversazione non è cifrata.</translation>
+    </message>
+    <message>
+        <source>Security code: %1. Compare it with your partner&apos;s code by another channel, for example by telephone. If the codes differ, someone can read and change this conversation.</source>
+        <extracomment>%1 is a six-digit code, shown as two groups of three digits.</extracomment>
+        <translation>Codice di sicurezza: %1. Confrontalo con il codice del tuo interlocutore tramite un altro canale, ad esempio per telefono. Se i codici sono diversi, qualcuno può leggere e modificare questa conversazione.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
+        <translation>L&apos;interlocutore non è Parlino e non ha inviato alcun certificato, quindi non c&apos;è un codice di sicurezza. Impronta SHA-256 del tuo certificato: %1.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
+        <translation>L&apos;interlocutore non è Parlino, quindi non c&apos;è un codice di sicurezza. Confronta le impronte SHA-256 dei certificati tramite un altro canale. La tua: %1. Quella dell&apos;interlocutore: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -218,6 +259,20 @@ Provenienza: %1</translation>
         <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
         <translation>La connessione è occupata da un&apos;altra operazione, quindi la richiesta non è stata accettata. Parlino ora non è in ascolto; con «Ascolta» si attende un&apos;altra richiesta.</translation>
     </message>
+    <message>
+        <source>The encrypted connection failed: %1.</source>
+        <extracomment>%1 is the encryption library&apos;s reason, for example &quot;wrong version number&quot;.</extracomment>
+        <translation>La connessione cifrata non è riuscita: %1.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection could not be set up: the partner did not finish the handshake within %1 seconds.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>Impossibile stabilire la connessione cifrata: l&apos;interlocutore non ha completato l&apos;handshake entro %1 secondi.</translation>
+    </message>
+    <message>
+        <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
+        <translation>L&apos;interlocutore ha risposto alla chiamata cifrata con testo in chiaro, quindi la connessione è stata chiusa.</translation>
+    </message>
 </context>
 <context>
     <name>Lifecycle</name>
@@ -359,6 +414,14 @@ Provenienza: %1</translation>
     <message>
         <source>Help</source>
         <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Connect Encrypted</source>
+        <translation>Connetti con cifratura</translation>
+    </message>
+    <message>
+        <source>Parlino - encrypted conversation</source>
+        <translation>Parlino - conversazione cifrata</translation>
     </message>
 </context>
 </TS>

@@ -73,6 +73,47 @@ From %1</source>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
         <translation>相手が 1 つの会話で保持できる量 (%1 MiB) を超えるテキストを送信したため、接続を閉じました。それまでに表示された内容はすべて一覧に残ります。</translation>
     </message>
+    <message>
+        <source>Encrypted connection request has been sent to: %1</source>
+        <translation>暗号化された接続要求を送信しました: %1</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is encrypted.</source>
+        <translation>接続要求を受信しました。許可しますか?
+接続元: %1
+この通話は暗号化されています。</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is not encrypted.</source>
+        <translation>接続要求を受信しました。許可しますか?
+接続元: %1
+この通話は暗号化されていません。</translation>
+    </message>
+    <message>
+        <source>This conversation is encrypted.</source>
+        <translation>この会話は暗号化されています。</translation>
+    </message>
+    <message>
+        <source>This conversation is not encrypted.</source>
+        <translation>この会話は暗号化されていません。</translation>
+    </message>
+    <message>
+        <source>Security code: %1. Compare it with your partner&apos;s code by another channel, for example by telephone. If the codes differ, someone can read and change this conversation.</source>
+        <extracomment>%1 is a six-digit code, shown as two groups of three digits.</extracomment>
+        <translation>セキュリティコード: %1。電話など別の手段で相手のコードと比べてください。コードが異なる場合、誰かがこの会話を読んだり変更したりできます。</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
+        <translation>相手は Parlino ではなく、証明書も送ってこなかったため、セキュリティコードはありません。自分の証明書の SHA-256 フィンガープリント: %1。</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
+        <translation>相手は Parlino ではないため、セキュリティコードはありません。証明書の SHA-256 フィンガープリントを別の手段で比べてください。自分: %1。相手: %2。</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -215,6 +256,20 @@ From %1</source>
         <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
         <translation>接続が別の処理で使用中のため、要求は受け入れられませんでした。Parlino は現在待機していません。[待機] で次の要求を待つことができます。</translation>
     </message>
+    <message>
+        <source>The encrypted connection failed: %1.</source>
+        <extracomment>%1 is the encryption library&apos;s reason, for example &quot;wrong version number&quot;.</extracomment>
+        <translation>暗号化された接続に失敗しました: %1。</translation>
+    </message>
+    <message>
+        <source>The encrypted connection could not be set up: the partner did not finish the handshake within %1 seconds.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>暗号化された接続を確立できませんでした: 相手が %1 秒以内にハンドシェイクを完了しませんでした。</translation>
+    </message>
+    <message>
+        <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
+        <translation>相手が暗号化された通話に暗号化されていないテキストで応答したため、接続を閉じました。</translation>
+    </message>
 </context>
 <context>
     <name>Lifecycle</name>
@@ -356,6 +411,14 @@ From %1</source>
     <message>
         <source>Help</source>
         <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Connect Encrypted</source>
+        <translation>暗号化して接続</translation>
+    </message>
+    <message>
+        <source>Parlino - encrypted conversation</source>
+        <translation>Parlino - 暗号化された会話</translation>
     </message>
 </context>
 </TS>

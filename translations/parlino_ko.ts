@@ -73,6 +73,47 @@ From %1</source>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
         <translation>상대방이 대화 하나에 담을 수 있는 양(%1 MiB)보다 많은 텍스트를 보내서 연결을 닫았습니다. 이전에 표시된 내용은 모두 목록에 남아 있습니다.</translation>
     </message>
+    <message>
+        <source>Encrypted connection request has been sent to: %1</source>
+        <translation>암호화된 연결 요청을 보냈습니다: %1</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is encrypted.</source>
+        <translation>연결 요청이 들어왔습니다. 허용하시겠습니까?
+보낸 곳: %1
+이 통화는 암호화되어 있습니다.</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is not encrypted.</source>
+        <translation>연결 요청이 들어왔습니다. 허용하시겠습니까?
+보낸 곳: %1
+이 통화는 암호화되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>This conversation is encrypted.</source>
+        <translation>이 대화는 암호화되어 있습니다.</translation>
+    </message>
+    <message>
+        <source>This conversation is not encrypted.</source>
+        <translation>이 대화는 암호화되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Security code: %1. Compare it with your partner&apos;s code by another channel, for example by telephone. If the codes differ, someone can read and change this conversation.</source>
+        <extracomment>%1 is a six-digit code, shown as two groups of three digits.</extracomment>
+        <translation>보안 코드: %1. 전화 등 다른 방법으로 상대방의 코드와 비교하십시오. 코드가 다르면 누군가 이 대화를 읽고 바꿀 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
+        <translation>상대방은 Parlino가 아니며 인증서를 보내지 않았으므로 보안 코드가 없습니다. 내 인증서의 SHA-256 지문: %1.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
+        <translation>상대방은 Parlino가 아니므로 보안 코드가 없습니다. 다른 방법으로 인증서의 SHA-256 지문을 비교하십시오. 내 지문: %1. 상대방 지문: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -215,6 +256,20 @@ From %1</source>
         <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
         <translation>연결이 다른 작업에 사용 중이어서 요청을 수락하지 않았습니다. Parlino는 지금 대기하고 있지 않습니다. [대기]를 누르면 새 요청을 기다립니다.</translation>
     </message>
+    <message>
+        <source>The encrypted connection failed: %1.</source>
+        <extracomment>%1 is the encryption library&apos;s reason, for example &quot;wrong version number&quot;.</extracomment>
+        <translation>암호화된 연결에 실패했습니다: %1.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection could not be set up: the partner did not finish the handshake within %1 seconds.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>암호화된 연결을 설정할 수 없습니다: 상대방이 %1초 안에 핸드셰이크를 마치지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
+        <translation>상대방이 암호화된 통화에 암호화되지 않은 텍스트로 응답하여 연결을 닫았습니다.</translation>
+    </message>
 </context>
 <context>
     <name>Lifecycle</name>
@@ -356,6 +411,14 @@ From %1</source>
     <message>
         <source>Help</source>
         <translation>도움말</translation>
+    </message>
+    <message>
+        <source>Connect Encrypted</source>
+        <translation>암호화하여 연결</translation>
+    </message>
+    <message>
+        <source>Parlino - encrypted conversation</source>
+        <translation>Parlino - 암호화된 대화</translation>
     </message>
 </context>
 </TS>

@@ -73,6 +73,47 @@ Van: %1</translation>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
         <translation>De gesprekspartner heeft meer tekst verzonden dan een gesprek kan bevatten (%1 MiB), daarom is de verbinding gesloten. Alles wat al werd weergegeven, blijft in de lijst staan.</translation>
     </message>
+    <message>
+        <source>Encrypted connection request has been sent to: %1</source>
+        <translation>Versleuteld verbindingsverzoek verzonden naar: %1</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is encrypted.</source>
+        <translation>Inkomend verbindingsverzoek. Wilt u dit toestaan?
+Van: %1
+De oproep is versleuteld.</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is not encrypted.</source>
+        <translation>Inkomend verbindingsverzoek. Wilt u dit toestaan?
+Van: %1
+De oproep is niet versleuteld.</translation>
+    </message>
+    <message>
+        <source>This conversation is encrypted.</source>
+        <translation>Dit gesprek is versleuteld.</translation>
+    </message>
+    <message>
+        <source>This conversation is not encrypted.</source>
+        <translation>Dit gesprek is niet versleuteld.</translation>
+    </message>
+    <message>
+        <source>Security code: %1. Compare it with your partner&apos;s code by another channel, for example by telephone. If the codes differ, someone can read and change this conversation.</source>
+        <extracomment>%1 is a six-digit code, shown as two groups of three digits.</extracomment>
+        <translation>Beveiligingscode: %1. Vergelijk deze via een ander kanaal met de code van uw partner, bijvoorbeeld telefonisch. Als de codes verschillen, kan iemand dit gesprek lezen en wijzigen.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
+        <translation>De partner is geen Parlino en heeft geen certificaat verzonden, dus er is geen beveiligingscode. SHA-256-vingerafdruk van uw certificaat: %1.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
+        <translation>De partner is geen Parlino, dus er is geen beveiligingscode. Vergelijk de SHA-256-vingerafdrukken van de certificaten via een ander kanaal. Die van u: %1. Die van de partner: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -218,6 +259,20 @@ Van: %1</translation>
         <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
         <translation>De verbinding is met iets anders bezig, daarom is het verzoek niet geaccepteerd. Parlino luistert nu niet meer; met ‘Luisteren’ wacht het op een nieuw verzoek.</translation>
     </message>
+    <message>
+        <source>The encrypted connection failed: %1.</source>
+        <extracomment>%1 is the encryption library&apos;s reason, for example &quot;wrong version number&quot;.</extracomment>
+        <translation>De versleutelde verbinding is mislukt: %1.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection could not be set up: the partner did not finish the handshake within %1 seconds.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>De versleutelde verbinding kon niet tot stand worden gebracht: de partner heeft de handshake niet binnen %1 seconden voltooid.</translation>
+    </message>
+    <message>
+        <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
+        <translation>De partner heeft de versleutelde oproep met onversleutelde tekst beantwoord, dus de verbinding is gesloten.</translation>
+    </message>
 </context>
 <context>
     <name>Lifecycle</name>
@@ -359,6 +414,14 @@ Van: %1</translation>
     <message>
         <source>Help</source>
         <translation>Help</translation>
+    </message>
+    <message>
+        <source>Connect Encrypted</source>
+        <translation>Versleuteld verbinden</translation>
+    </message>
+    <message>
+        <source>Parlino - encrypted conversation</source>
+        <translation>Parlino - versleuteld gesprek</translation>
     </message>
 </context>
 </TS>

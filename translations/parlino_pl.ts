@@ -73,6 +73,47 @@ Z adresu %1</translation>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
         <translation>Rozmówca wysłał więcej tekstu, niż może pomieścić jedna rozmowa (%1 MiB), dlatego połączenie zostało zamknięte. Wszystko, co zostało wcześniej wyświetlone, pozostaje na liście.</translation>
     </message>
+    <message>
+        <source>Encrypted connection request has been sent to: %1</source>
+        <translation>Wysłano szyfrowane żądanie połączenia do: %1</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is encrypted.</source>
+        <translation>Przychodzące żądanie połączenia. Czy zezwolić na połączenie?
+Z adresu %1
+Połączenie jest szyfrowane.</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is not encrypted.</source>
+        <translation>Przychodzące żądanie połączenia. Czy zezwolić na połączenie?
+Z adresu %1
+Połączenie nie jest szyfrowane.</translation>
+    </message>
+    <message>
+        <source>This conversation is encrypted.</source>
+        <translation>Ta rozmowa jest szyfrowana.</translation>
+    </message>
+    <message>
+        <source>This conversation is not encrypted.</source>
+        <translation>Ta rozmowa nie jest szyfrowana.</translation>
+    </message>
+    <message>
+        <source>Security code: %1. Compare it with your partner&apos;s code by another channel, for example by telephone. If the codes differ, someone can read and change this conversation.</source>
+        <extracomment>%1 is a six-digit code, shown as two groups of three digits.</extracomment>
+        <translation>Kod bezpieczeństwa: %1. Porównaj go z kodem rozmówcy innym kanałem, na przykład telefonicznie. Jeśli kody się różnią, ktoś może czytać i zmieniać tę rozmowę.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
+        <translation>Rozmówca nie używa programu Parlino i nie wysłał certyfikatu, więc nie ma kodu bezpieczeństwa. Odcisk SHA-256 Twojego certyfikatu: %1.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
+        <translation>Rozmówca nie używa programu Parlino, więc nie ma kodu bezpieczeństwa. Porównaj odciski SHA-256 certyfikatów innym kanałem. Twój: %1. Rozmówcy: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -221,6 +262,20 @@ Z adresu %1</translation>
         <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
         <translation>Połączenie jest zajęte inną operacją, więc żądanie nie zostało przyjęte. Parlino w tej chwili nie nasłuchuje; polecenie „Nasłuchuj” rozpoczyna oczekiwanie na kolejne żądanie.</translation>
     </message>
+    <message>
+        <source>The encrypted connection failed: %1.</source>
+        <extracomment>%1 is the encryption library&apos;s reason, for example &quot;wrong version number&quot;.</extracomment>
+        <translation>Szyfrowane połączenie nie powiodło się: %1.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection could not be set up: the partner did not finish the handshake within %1 seconds.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>Nie udało się nawiązać szyfrowanego połączenia: rozmówca nie zakończył uzgadniania w ciągu %1 sekund.</translation>
+    </message>
+    <message>
+        <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
+        <translation>Rozmówca odpowiedział na szyfrowane połączenie niezaszyfrowanym tekstem, więc połączenie zostało zamknięte.</translation>
+    </message>
 </context>
 <context>
     <name>Lifecycle</name>
@@ -362,6 +417,14 @@ Z adresu %1</translation>
     <message>
         <source>Help</source>
         <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Connect Encrypted</source>
+        <translation>Połącz z szyfrowaniem</translation>
+    </message>
+    <message>
+        <source>Parlino - encrypted conversation</source>
+        <translation>Parlino - rozmowa szyfrowana</translation>
     </message>
 </context>
 </TS>

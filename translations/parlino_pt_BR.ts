@@ -73,6 +73,47 @@ Origem: %1</translation>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
         <translation>O interlocutor enviou mais texto do que uma conversa comporta (%1 MiB), por isso a conexão foi encerrada. Tudo o que já foi exibido continua na lista.</translation>
     </message>
+    <message>
+        <source>Encrypted connection request has been sent to: %1</source>
+        <translation>Solicitação de conexão criptografada enviada para: %1</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is encrypted.</source>
+        <translation>Solicitação de conexão recebida. Deseja permiti-la?
+Origem: %1
+A chamada é criptografada.</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is not encrypted.</source>
+        <translation>Solicitação de conexão recebida. Deseja permiti-la?
+Origem: %1
+A chamada não é criptografada.</translation>
+    </message>
+    <message>
+        <source>This conversation is encrypted.</source>
+        <translation>Esta conversa é criptografada.</translation>
+    </message>
+    <message>
+        <source>This conversation is not encrypted.</source>
+        <translation>Esta conversa não é criptografada.</translation>
+    </message>
+    <message>
+        <source>Security code: %1. Compare it with your partner&apos;s code by another channel, for example by telephone. If the codes differ, someone can read and change this conversation.</source>
+        <extracomment>%1 is a six-digit code, shown as two groups of three digits.</extracomment>
+        <translation>Código de segurança: %1. Compare-o com o código do seu parceiro por outro canal, por exemplo por telefone. Se os códigos forem diferentes, alguém pode ler e alterar esta conversa.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
+        <translation>O parceiro não é o Parlino e não enviou nenhum certificado, então não há código de segurança. Impressão digital SHA-256 do seu certificado: %1.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
+        <translation>O parceiro não é o Parlino, então não há código de segurança. Compare as impressões digitais SHA-256 dos certificados por outro canal. A sua: %1. A do parceiro: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -218,6 +259,20 @@ Origem: %1</translation>
         <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
         <translation>A conexão está ocupada com outra operação, por isso a solicitação não foi aceita. O Parlino não está mais escutando; use “Escutar” para aguardar outra solicitação.</translation>
     </message>
+    <message>
+        <source>The encrypted connection failed: %1.</source>
+        <extracomment>%1 is the encryption library&apos;s reason, for example &quot;wrong version number&quot;.</extracomment>
+        <translation>A conexão criptografada falhou: %1.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection could not be set up: the partner did not finish the handshake within %1 seconds.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>Não foi possível estabelecer a conexão criptografada: o parceiro não concluiu o handshake em %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
+        <translation>O parceiro respondeu à chamada criptografada com texto não criptografado, então a conexão foi fechada.</translation>
+    </message>
 </context>
 <context>
     <name>Lifecycle</name>
@@ -359,6 +414,14 @@ Origem: %1</translation>
     <message>
         <source>Help</source>
         <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Connect Encrypted</source>
+        <translation>Conectar com criptografia</translation>
+    </message>
+    <message>
+        <source>Parlino - encrypted conversation</source>
+        <translation>Parlino - conversa criptografada</translation>
     </message>
 </context>
 </TS>

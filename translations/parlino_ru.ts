@@ -73,6 +73,47 @@ From %1</source>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
         <translation>Собеседник отправил больше текста, чем может вместить одна беседа (%1 МиБ), поэтому соединение было закрыто. Всё показанное ранее остаётся в списке.</translation>
     </message>
+    <message>
+        <source>Encrypted connection request has been sent to: %1</source>
+        <translation>Запрос на зашифрованное подключение отправлен по адресу: %1</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is encrypted.</source>
+        <translation>Входящий запрос на подключение. Разрешить его?
+С адреса %1
+Вызов зашифрован.</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is not encrypted.</source>
+        <translation>Входящий запрос на подключение. Разрешить его?
+С адреса %1
+Вызов не зашифрован.</translation>
+    </message>
+    <message>
+        <source>This conversation is encrypted.</source>
+        <translation>Этот разговор зашифрован.</translation>
+    </message>
+    <message>
+        <source>This conversation is not encrypted.</source>
+        <translation>Этот разговор не зашифрован.</translation>
+    </message>
+    <message>
+        <source>Security code: %1. Compare it with your partner&apos;s code by another channel, for example by telephone. If the codes differ, someone can read and change this conversation.</source>
+        <extracomment>%1 is a six-digit code, shown as two groups of three digits.</extracomment>
+        <translation>Код безопасности: %1. Сравните его с кодом собеседника по другому каналу, например по телефону. Если коды различаются, кто-то может читать и изменять этот разговор.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
+        <translation>Собеседник использует не Parlino и не прислал сертификат, поэтому кода безопасности нет. Отпечаток SHA-256 вашего сертификата: %1.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
+        <translation>Собеседник использует не Parlino, поэтому кода безопасности нет. Сравните отпечатки SHA-256 сертификатов по другому каналу. Ваш: %1. Собеседника: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -221,6 +262,20 @@ From %1</source>
         <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
         <translation>Соединение занято другой операцией, поэтому запрос не был принят. Сейчас Parlino не ожидает подключений; команда «Ожидать» включает ожидание следующего запроса.</translation>
     </message>
+    <message>
+        <source>The encrypted connection failed: %1.</source>
+        <extracomment>%1 is the encryption library&apos;s reason, for example &quot;wrong version number&quot;.</extracomment>
+        <translation>Сбой зашифрованного подключения: %1.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection could not be set up: the partner did not finish the handshake within %1 seconds.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>Не удалось установить зашифрованное подключение: собеседник не завершил согласование за %1 секунд.</translation>
+    </message>
+    <message>
+        <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
+        <translation>Собеседник ответил на зашифрованный вызов незашифрованным текстом, поэтому подключение закрыто.</translation>
+    </message>
 </context>
 <context>
     <name>Lifecycle</name>
@@ -362,6 +417,14 @@ From %1</source>
     <message>
         <source>Help</source>
         <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Connect Encrypted</source>
+        <translation>Подключиться с шифрованием</translation>
+    </message>
+    <message>
+        <source>Parlino - encrypted conversation</source>
+        <translation>Parlino - зашифрованный разговор</translation>
     </message>
 </context>
 </TS>

@@ -73,6 +73,47 @@ Kimden: %1</translation>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
         <translation>Karşı taraf, bir sohbetin alabileceğinden daha fazla metin gönderdi (%1 MiB), bu nedenle bağlantı kapatıldı. Daha önce gösterilen her şey listede kalır.</translation>
     </message>
+    <message>
+        <source>Encrypted connection request has been sent to: %1</source>
+        <translation>Şifreli bağlantı isteği gönderildi: %1</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is encrypted.</source>
+        <translation>Gelen bağlantı isteği. İzin vermek istiyor musunuz?
+Kimden: %1
+Arama şifreli.</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is not encrypted.</source>
+        <translation>Gelen bağlantı isteği. İzin vermek istiyor musunuz?
+Kimden: %1
+Arama şifreli değil.</translation>
+    </message>
+    <message>
+        <source>This conversation is encrypted.</source>
+        <translation>Bu konuşma şifreli.</translation>
+    </message>
+    <message>
+        <source>This conversation is not encrypted.</source>
+        <translation>Bu konuşma şifreli değil.</translation>
+    </message>
+    <message>
+        <source>Security code: %1. Compare it with your partner&apos;s code by another channel, for example by telephone. If the codes differ, someone can read and change this conversation.</source>
+        <extracomment>%1 is a six-digit code, shown as two groups of three digits.</extracomment>
+        <translation>Güvenlik kodu: %1. Bu kodu karşı tarafın koduyla başka bir kanaldan, örneğin telefonla karşılaştırın. Kodlar farklıysa birisi bu konuşmayı okuyabilir ve değiştirebilir.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
+        <translation>Karşı taraf Parlino değil ve sertifika göndermedi, bu yüzden güvenlik kodu yok. Sertifikanızın SHA-256 parmak izi: %1.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
+        <translation>Karşı taraf Parlino değil, bu yüzden güvenlik kodu yok. Sertifikaların SHA-256 parmak izlerini başka bir kanaldan karşılaştırın. Sizinki: %1. Karşı tarafınki: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -215,6 +256,20 @@ Kimden: %1</translation>
         <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
         <translation>Bağlantı başka bir işlemle meşgul olduğundan istek kabul edilmedi. Parlino şu anda dinlemiyor; “Dinle” komutu yeni bir isteği bekler.</translation>
     </message>
+    <message>
+        <source>The encrypted connection failed: %1.</source>
+        <extracomment>%1 is the encryption library&apos;s reason, for example &quot;wrong version number&quot;.</extracomment>
+        <translation>Şifreli bağlantı başarısız oldu: %1.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection could not be set up: the partner did not finish the handshake within %1 seconds.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>Şifreli bağlantı kurulamadı: karşı taraf el sıkışmayı %1 saniye içinde tamamlamadı.</translation>
+    </message>
+    <message>
+        <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
+        <translation>Karşı taraf şifreli aramaya şifresiz metinle yanıt verdi, bu yüzden bağlantı kapatıldı.</translation>
+    </message>
 </context>
 <context>
     <name>Lifecycle</name>
@@ -356,6 +411,14 @@ Kimden: %1</translation>
     <message>
         <source>Help</source>
         <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>Connect Encrypted</source>
+        <translation>Şifreli bağlan</translation>
+    </message>
+    <message>
+        <source>Parlino - encrypted conversation</source>
+        <translation>Parlino - şifreli konuşma</translation>
     </message>
 </context>
 </TS>

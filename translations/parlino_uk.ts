@@ -73,6 +73,47 @@ From %1</source>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
         <translation>Співрозмовник надіслав більше тексту, ніж може вмістити одна розмова (%1 МіБ), тому з’єднання закрито. Усе показане раніше залишається в списку.</translation>
     </message>
+    <message>
+        <source>Encrypted connection request has been sent to: %1</source>
+        <translation>Запит на зашифроване з’єднання надіслано на адресу: %1</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is encrypted.</source>
+        <translation>Вхідний запит на з’єднання. Дозволити його?
+З адреси %1
+Виклик зашифровано.</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is not encrypted.</source>
+        <translation>Вхідний запит на з’єднання. Дозволити його?
+З адреси %1
+Виклик не зашифровано.</translation>
+    </message>
+    <message>
+        <source>This conversation is encrypted.</source>
+        <translation>Цю розмову зашифровано.</translation>
+    </message>
+    <message>
+        <source>This conversation is not encrypted.</source>
+        <translation>Цю розмову не зашифровано.</translation>
+    </message>
+    <message>
+        <source>Security code: %1. Compare it with your partner&apos;s code by another channel, for example by telephone. If the codes differ, someone can read and change this conversation.</source>
+        <extracomment>%1 is a six-digit code, shown as two groups of three digits.</extracomment>
+        <translation>Код безпеки: %1. Порівняйте його з кодом співрозмовника іншим каналом, наприклад телефоном. Якщо коди різняться, хтось може читати й змінювати цю розмову.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
+        <translation>Співрозмовник використовує не Parlino і не надіслав сертифікат, тому коду безпеки немає. Відбиток SHA-256 вашого сертифіката: %1.</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
+        <translation>Співрозмовник використовує не Parlino, тому коду безпеки немає. Порівняйте відбитки SHA-256 сертифікатів іншим каналом. Ваш: %1. Співрозмовника: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -221,6 +262,20 @@ From %1</source>
         <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
         <translation>З’єднання зайняте іншою операцією, тому запит не прийнято. Зараз Parlino не очікує з’єднань; команда «Очікувати» вмикає очікування наступного запиту.</translation>
     </message>
+    <message>
+        <source>The encrypted connection failed: %1.</source>
+        <extracomment>%1 is the encryption library&apos;s reason, for example &quot;wrong version number&quot;.</extracomment>
+        <translation>Збій зашифрованого з’єднання: %1.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection could not be set up: the partner did not finish the handshake within %1 seconds.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>Не вдалося встановити зашифроване з’єднання: співрозмовник не завершив узгодження за %1 секунд.</translation>
+    </message>
+    <message>
+        <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
+        <translation>Співрозмовник відповів на зашифрований виклик незашифрованим текстом, тому з’єднання закрито.</translation>
+    </message>
 </context>
 <context>
     <name>Lifecycle</name>
@@ -362,6 +417,14 @@ From %1</source>
     <message>
         <source>Help</source>
         <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>Connect Encrypted</source>
+        <translation>Під’єднатися із шифруванням</translation>
+    </message>
+    <message>
+        <source>Parlino - encrypted conversation</source>
+        <translation>Parlino - зашифрована розмова</translation>
     </message>
 </context>
 </TS>

@@ -73,6 +73,47 @@ From %1</source>
         <source>The partner has sent more text than one conversation can hold (%1 MiB), so the connection was closed. Everything shown before stays in the list.</source>
         <translation>对方发送的文本超出了一次对话所能容纳的上限（%1 MiB），因此连接已关闭。此前显示的所有内容仍保留在列表中。</translation>
     </message>
+    <message>
+        <source>Encrypted connection request has been sent to: %1</source>
+        <translation>加密连接请求已发送至：%1</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is encrypted.</source>
+        <translation>收到连接请求，是否允许？
+来自 %1
+此呼叫已加密。</translation>
+    </message>
+    <message>
+        <source>Incoming Connection Request, do you wish to allow it?
+From %1
+The call is not encrypted.</source>
+        <translation>收到连接请求，是否允许？
+来自 %1
+此呼叫未加密。</translation>
+    </message>
+    <message>
+        <source>This conversation is encrypted.</source>
+        <translation>此对话已加密。</translation>
+    </message>
+    <message>
+        <source>This conversation is not encrypted.</source>
+        <translation>此对话未加密。</translation>
+    </message>
+    <message>
+        <source>Security code: %1. Compare it with your partner&apos;s code by another channel, for example by telephone. If the codes differ, someone can read and change this conversation.</source>
+        <extracomment>%1 is a six-digit code, shown as two groups of three digits.</extracomment>
+        <translation>安全码：%1。请通过其他渠道（例如电话）与对方的安全码进行比较。如果两个安全码不同，可能有人能够读取并篡改此对话。</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
+        <translation>对方不是 Parlino，也没有发送证书，因此没有安全码。您的证书的 SHA-256 指纹：%1。</translation>
+    </message>
+    <message>
+        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
+        <translation>对方不是 Parlino，因此没有安全码。请通过其他渠道比较证书的 SHA-256 指纹。您的：%1。对方的：%2。</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -215,6 +256,20 @@ From %1</source>
         <source>The connection is busy with something else, so the request was not accepted. Parlino is not listening now; Listen waits for another request.</source>
         <translation>连接正忙于其他操作，因此未接受该请求。Parlino 现在未在监听；点击“监听”可等待新的请求。</translation>
     </message>
+    <message>
+        <source>The encrypted connection failed: %1.</source>
+        <extracomment>%1 is the encryption library&apos;s reason, for example &quot;wrong version number&quot;.</extracomment>
+        <translation>加密连接失败：%1。</translation>
+    </message>
+    <message>
+        <source>The encrypted connection could not be set up: the partner did not finish the handshake within %1 seconds.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>无法建立加密连接：对方未在 %1 秒内完成握手。</translation>
+    </message>
+    <message>
+        <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
+        <translation>对方用未加密的文本回应了加密呼叫，因此连接已关闭。</translation>
+    </message>
 </context>
 <context>
     <name>Lifecycle</name>
@@ -356,6 +411,14 @@ From %1</source>
     <message>
         <source>Help</source>
         <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Connect Encrypted</source>
+        <translation>加密连接</translation>
+    </message>
+    <message>
+        <source>Parlino - encrypted conversation</source>
+        <translation>Parlino - 加密对话</translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,8 @@ public:
     // How much text a conversation holds at most, in bytes of UTF-8.
     virtual qint64 textLimit() const = 0;
     virtual void focusDisplayName() = 0;
+    // Shows, for as long as it lasts, whether the open conversation is encrypted.
+    virtual void showEncrypted(bool encrypted) = 0;
     // The received-text variable the DataArrival handler fills.
     virtual QByteArray &strIncoming() = 0;
 

@@ -3,6 +3,7 @@
 
 #include "chatview.h"
 #include "failuresentences.h"
+#include "privacy.h"
 #include "socketfailure.h"
 #include "winsock.h"
 
@@ -29,6 +30,16 @@ void Commfunctions::reportFailure()
 
 void Commfunctions::CommConnect()
 {
+    connectTo(false);
+}
+
+void Commfunctions::CommConnectEncrypted()
+{
+    connectTo(true);
+}
+
+void Commfunctions::connectTo(bool encrypted)
+{
     if (asking())
         return;
     if (connected()) {
@@ -47,9 +58,17 @@ void Commfunctions::CommConnect()
     if (!m_socket.checkRemote(remoteIP, remotePort))
         return reportFailure();
     m_socket.Close();
-    if (!m_socket.Connect(remoteIP, remotePort))
+    // The user chose, so nothing more needs saying once the partner answers.
+    m_privacyTold = true;
+    if (!encrypted) {
+        if (!m_socket.Connect(remoteIP, remotePort))
+            return reportFailure();
+        m_view.appendLine(tr("Connection request has been sent to: %1").arg(remoteIP));
+        return;
+    }
+    if (!m_socket.ConnectEncrypted(remoteIP, remotePort))
         return reportFailure();
-    m_view.appendLine(tr("Connection request has been sent to: %1").arg(remoteIP));
+    m_view.appendLine(tr("Encrypted connection request has been sent to: %1").arg(remoteIP));
 }
 
 void Commfunctions::CommDisconnect()
@@ -102,9 +121,24 @@ void Commfunctions::CommSend()
 void Commfunctions::askAboutConnectionRequest(int requestId)
 {
     m_socket.Close();
-    // The caller's address on a line of its own, so the user can tell who is calling.
-    const QString question = tr("Incoming Connection Request, do you wish to allow it?\nFrom %1")
-                                 .arg(m_socket.requestAddress(requestId));
+    // The caller's address on a line of its own, so the user can tell who is calling, and how
+    // the call travels when its first bytes have told already.
+    const QString address = m_socket.requestAddress(requestId);
+    const Privacy privacy = m_socket.requestPrivacy(requestId);
+    QString question;
+    if (privacy == Privacy::Encrypted)
+        question = tr("Incoming Connection Request, do you wish to allow it?\nFrom %1\nThe call is "
+                      "encrypted.")
+                       .arg(address);
+    else if (privacy == Privacy::Plain)
+        question =
+            tr("Incoming Connection Request, do you wish to allow it?\nFrom %1\nThe call is not "
+               "encrypted.")
+                .arg(address);
+    else
+        question =
+            tr("Incoming Connection Request, do you wish to allow it?\nFrom %1").arg(address);
+    m_privacyTold = privacy == Privacy::Plain;
     m_asking = true;
     const bool allowed = m_view.askYesNo(tr("Connection Request"), question);
     m_asking = false;
@@ -141,6 +175,55 @@ void Commfunctions::showArrivedText(qint64 bytesTotal)
 void Commfunctions::reportUndelivered(qint64 bytes)
 {
     m_view.appendLine(FailureSentences::undelivered(bytes));
+}
+
+void Commfunctions::showPrivacy(Privacy privacy)
+{
+    m_view.showEncrypted(privacy == Privacy::Encrypted);
+    if (privacy == Privacy::Encrypted)
+        m_view.appendLine(tr("This conversation is encrypted."));
+    else if (privacy == Privacy::Plain && !m_privacyTold)
+        m_view.appendLine(tr("This conversation is not encrypted."));
+}
+
+namespace {
+
+// Four hexadecimal digits a group, as ncat prints fingerprints.
+QString groupedHex(const QByteArray &bytes)
+{
+    const QByteArray hex = bytes.toHex().toUpper();
+    QString grouped;
+    for (qsizetype i = 0; i < hex.size(); i += 4) {
+        if (i > 0)
+            grouped += QLatin1Char(' ');
+        grouped += QLatin1String(hex.mid(i, 4));
+    }
+    return grouped;
+}
+
+}  // namespace
+
+void Commfunctions::showPrivacyCheck(const PrivacyCheck &check)
+{
+    if (!check.code.isEmpty()) {
+        //: %1 is a six-digit code, shown as two groups of three digits.
+        m_view.appendLine(tr("Security code: %1. Compare it with your partner's code by another "
+                             "channel, for example by telephone. If the codes differ, someone "
+                             "can read and change this conversation.")
+                              .arg(check.code.left(3) + QLatin1Char(' ') + check.code.mid(3)));
+        return;
+    }
+    if (check.partnerFingerprint.isEmpty()) {
+        m_view.appendLine(tr("The partner is not Parlino and sent no certificate, so there is no "
+                             "security code. Your certificate's SHA-256 fingerprint: %1.")
+                              .arg(groupedHex(check.ownFingerprint)));
+        return;
+    }
+    m_view.appendLine(
+        tr("The partner is not Parlino, so there is no security code. Compare the "
+           "certificates' SHA-256 fingerprints by another channel. Yours: %1. The "
+           "partner's: %2.")
+            .arg(groupedHex(check.ownFingerprint), groupedHex(check.partnerFingerprint)));
 }
 
 void Commfunctions::showSocketFailure(const SocketFailure &failure)

@@ -9,7 +9,9 @@
 class ChatView;
 class QString;
 class Winsock;
+struct PrivacyCheck;
 struct SocketFailure;
+enum class Privacy;
 
 class Commfunctions
 {
@@ -19,6 +21,8 @@ public:
     Commfunctions(ChatView &view, Winsock &socket) : m_view(view), m_socket(socket) {}
 
     void CommConnect();
+    // Calls like CommConnect, and the conversation is encrypted.
+    void CommConnectEncrypted();
     void CommDisconnect();
     void CommListen();
     void CommSend();
@@ -29,6 +33,10 @@ public:
     // A failure the socket reports after the command that caused it has returned.
     void showSocketFailure(const SocketFailure &failure);
     void reportUndelivered(qint64 bytes);
+    // The socket found out whether the conversation is encrypted, or the conversation ended.
+    void showPrivacy(Privacy privacy);
+    // What the two users compare to know that nobody sits between them.
+    void showPrivacyCheck(const PrivacyCheck &check);
 
 private:
     bool connected() const;
@@ -36,9 +44,12 @@ private:
     // anyway (an assistive technology can press a button behind a modal box) is ignored.
     bool asking() const { return m_asking; }
     void appendListeningLine();
+    void connectTo(bool encrypted);
     void reportFailure();
 
     ChatView &m_view;
     Winsock &m_socket;
     bool m_asking = false;
+    // The connection question told the user already whether the call is encrypted.
+    bool m_privacyTold = false;
 };

@@ -58,12 +58,14 @@ QString FailureSentences::of(const SocketFailure &failure)
             //: %1 is the encryption library's reason, for example "wrong version number".
             return tr("The encrypted connection failed: %1.").arg(failure.detail);
         case SocketFailure::EncryptionTimedOut:
+            //: %1 is a number of seconds, 10 or more.
             return tr("The encrypted connection could not be set up: the partner did not finish "
-                      "the handshake within %n second(s).",
-                      nullptr, int(failure.number));
+                      "the handshake within %1 seconds.")
+                .arg(failure.number);
         case SocketFailure::PlainAnswer:
-            return tr("The partner answered the encrypted call with plain text, so the "
-                      "connection was closed.");
+            return tr(
+                "The partner answered the encrypted call with plain text, so the "
+                "connection was closed.");
     }
     return {};
 }

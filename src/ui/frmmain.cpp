@@ -190,6 +190,8 @@ void frmMain::createMenus()
     mnuCommunications->setObjectName(QStringLiteral("mnuCommunications"));
     mnuCommunicationsConnect =
         menuItem(mnuCommunications, "mnuCommunicationsConnect", tr("Connect"));
+    mnuCommunicationsConnectEncrypted =
+        menuItem(mnuCommunications, "mnuCommunicationsConnectEncrypted", tr("Connect Encrypted"));
     mnuCommunicationsDisconnect =
         menuItem(mnuCommunications, "mnuCommunicationsDisconnect", tr("Disconnect"));
     mnuCommunicationsListen = menuItem(mnuCommunications, "mnuCommunicationsListen", tr("Listen"));
@@ -209,6 +211,8 @@ void frmMain::wireEvents()
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(mnuCommunicationsConnect, &QAction::triggered, this,
             &frmMain::mnuCommunicationsConnect_Click);
+    connect(mnuCommunicationsConnectEncrypted, &QAction::triggered, this,
+            &frmMain::mnuCommunicationsConnectEncrypted_Click);
     connect(mnuCommunicationsDisconnect, &QAction::triggered, this,
             &frmMain::mnuCommunicationsDisconnect_Click);
     connect(mnuCommunicationsListen, &QAction::triggered, this,
@@ -218,6 +222,10 @@ void frmMain::wireEvents()
     connect(Winsock1, &Winsock::DataArrival, this, &frmMain::Winsock1_DataArrival);
     connect(Winsock1, &Winsock::errorOccurred, this,
             [this](const SocketFailure &failure) { m_commands.showSocketFailure(failure); });
+    connect(Winsock1, &Winsock::privacyKnown, this,
+            [this](Privacy privacy) { m_commands.showPrivacy(privacy); });
+    connect(Winsock1, &Winsock::privacyCheckReady, this,
+            [this](const PrivacyCheck &check) { m_commands.showPrivacyCheck(check); });
     connect(Winsock1, &Winsock::undelivered, this,
             [this](qint64 bytes) { m_commands.reportUndelivered(bytes); });
 }
@@ -309,6 +317,12 @@ qint64 frmMain::textLimit() const
 void frmMain::focusDisplayName()
 {
     txtDisplayName->setFocus();
+}
+
+void frmMain::showEncrypted(bool encrypted)
+{
+    // The title is what the window list, the title bar and a screen reader all name.
+    setWindowTitle(encrypted ? tr("Parlino - encrypted conversation") : QStringLiteral("Parlino"));
 }
 
 void frmMain::showError(const QString &text)

@@ -37,6 +37,7 @@ public:
     bool appendReceived(const QByteArray &text) override;
     qint64 textLimit() const override;
     void focusDisplayName() override;
+    void showEncrypted(bool encrypted) override;
     QByteArray &strIncoming() override { return m_strIncoming; }
     void showError(const QString &text) override;
     // Asks through showQuestion() while the window is there; once it has closed for good, or
@@ -65,6 +66,7 @@ public:
     QAction *mnuFileExit = nullptr;
     QMenu *mnuCommunications = nullptr;
     QAction *mnuCommunicationsConnect = nullptr;
+    QAction *mnuCommunicationsConnectEncrypted = nullptr;
     QAction *mnuCommunicationsDisconnect = nullptr;
     QAction *mnuCommunicationsListen = nullptr;
     QMenu *mnuHelp = nullptr;
@@ -98,6 +100,7 @@ private:
     void cmdSend_Click() { m_commands.CommSend(); }
     void cmdAbout_Click();
     void mnuCommunicationsConnect_Click() { m_commands.CommConnect(); }
+    void mnuCommunicationsConnectEncrypted_Click() { m_commands.CommConnectEncrypted(); }
     void mnuCommunicationsDisconnect_Click() { m_commands.CommDisconnect(); }
     void mnuCommunicationsListen_Click() { m_commands.CommListen(); }
     void mnuHelpAbout_Click() { cmdAbout_Click(); }

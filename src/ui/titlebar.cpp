@@ -52,6 +52,8 @@ bool TitleBar::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Expose && isHidden() &&
         !static_cast<QWindow *>(watched)->frameMargins().isNull())
         QMetaObject::invokeMethod(this, &TitleBar::takeOver, Qt::QueuedConnection);
+    if (event->type() == QEvent::WindowTitleChange && watched == parentWidget())
+        m_title->setText(parentWidget()->windowTitle());
     // A thin frame sets the window apart from what lies behind it.
     if (event->type() == QEvent::Paint && watched == parentWidget()) {
         QPainter painter(parentWidget());
