@@ -4,6 +4,7 @@
 #include "parlinotest.h"
 
 #include <QClipboard>
+#include <QRegularExpression>
 
 class tst_Chat : public QObject
 {
@@ -20,6 +21,7 @@ private Q_SLOTS:
     void foreignPeer_duringTheQuestion_callersAndCommandsWait();
     void foreignPeer_bytesReassembleExactly_hangUpIsSilent();
     void foreignPeer_floodPastTheLimit_isCutOff();
+    void encryptedCall_fromTheKeyboard_bothShowOneCode();
 };
 
 void tst_Chat::answerYes_connectsBoth_andTheyChat_data()
@@ -258,6 +260,43 @@ void tst_Chat::foreignPeer_floodPastTheLimit_isCutOff()
     QCOMPARE(shown, u"w\uFEFFv"_s + QString(shown.size() - 3, u'x'));
     b.window->cmdListen->click();
     QCOMPARE(b.state(), Winsock::sckListening);
+}
+
+// Communications > Connect Encrypted, by keyboard alone; both windows say the conversation is
+// encrypted, in the list and in the title, and show the same code.
+void tst_Chat::encryptedCall_fromTheKeyboard_bothShowOneCode()
+{
+    ChatWindow a, b;
+    aimAt(a, u"127.0.0.1"_s, b.port());
+    a.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(a.window.get()));
+    QTest::keyPress(a.window->List1, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(a.window->List1, Qt::Key_Alt);
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}) {
+        QWidget *popup = QApplication::activePopupWidget();
+        QTest::keyClick(popup ? popup : QApplication::focusWidget(), key);
+    }
+    const QString encrypted = u"This conversation is encrypted."_s;
+    QTRY_VERIFY(a.lines().contains(encrypted) && b.lines().contains(encrypted));
+    QCOMPARE(
+        a.lines().mid(1, 2),
+        (QStringList{u"Encrypted connection request has been sent to: 127.0.0.1"_s, encrypted}));
+    QVERIFY(b.window->questions.value(0).contains(u"From 127.0.0.1"_s));
+    const auto code = [](const ChatWindow &chat) {
+        const QStringList found = chat.lines().filter(u"Security code: "_s);
+        return found.size() == 1 ? found[0].mid(15, 7) : QString();
+    };
+    QTRY_VERIFY(!code(a).isEmpty() && !code(b).isEmpty());
+    QCOMPARE(code(a), code(b));
+    QVERIFY(QRegularExpression(u"^\\d{3} \\d{3}$"_s).match(code(a)).hasMatch());
+    QCOMPARE(a.window->windowTitle(), u"Parlino - encrypted conversation"_s);
+    QCOMPARE(b.window->windowTitle(), a.window->windowTitle());
+    say(a, u"Ann"_s, u"hi"_s);
+    QTRY_COMPARE(b.lines().last(), u"Ann : hi"_s);
+    a.window->cmdDissconnect->click();
+    QCOMPARE(a.window->windowTitle(), u"Parlino"_s);
+    QTRY_COMPARE(b.window->windowTitle(), u"Parlino"_s);
+    a.window->closeForGood();
 }
 
 QTEST_MAIN(tst_Chat)
