@@ -74,10 +74,15 @@ private Q_SLOTS:
 };
 
 // The bytes pass through a relay that records them; the conversation is byte-exact both ways.
+// What either side says at once waits for the code's exchange.
 void tst_Tls::twoParlinos_showOneCode_andARecorderHoldsNoText()
 {
     Side a, b;
     b.answer();
+    QObject::connect(&b.socket, &Winsock::ConnectionRequest,
+                     [&] { QVERIFY(b.socket.SendData(u"at once, "_s)); });
+    QObject::connect(&a.socket, &Winsock::privacyKnown,
+                     [&] { QVERIFY(a.socket.SendData(u"at once too, "_s)); });
     QTcpServer relay;
     QVERIFY(relay.listen(QHostAddress::LocalHost));
     QByteArray recorded;
@@ -110,7 +115,8 @@ void tst_Tls::twoParlinos_showOneCode_andARecorderHoldsNoText()
     QVERIFY(b.socket.SendData(u"the other way"_s));
     QVERIFY(b.receives(secret.toUtf8()));
     QVERIFY(a.receives("the other way"));
-    QCOMPARE(b.got, secret.toUtf8());
+    QCOMPARE(a.got, "at once, the other way");
+    QCOMPARE(b.got, "at once too, " + secret.toUtf8());
     QVERIFY(!recorded.contains("secret") && !recorded.contains("other way"));
 }
 
@@ -165,11 +171,13 @@ void tst_Tls::terminatingRelay_getsTwoCodes()
                                       checkB.partnerFingerprint));
     QVERIFY(a.checks[0].code != b.checks[0].code);
 
-    // Characters split across records arrive whole.
-    QVERIFY(a.socket.SendData(u"Grüße 😀"_s));
+    // Characters split across records arrive whole; the end is close_notify after the text.
     QVERIFY(b.socket.SendData(u"€ back"_s));
-    QVERIFY(b.receives(u"Grüße 😀"_s.toUtf8()));
     QVERIFY(a.receives(u"€ back"_s.toUtf8()));
+    QVERIFY(a.socket.SendData(u"Grüße 😀"_s));
+    a.socket.Close();
+    QVERIFY(b.receives(u"Grüße 😀"_s.toUtf8()));
+    QVERIFY(waitUntil([&] { return legA.partnerClosed(); }));
 }
 
 void tst_Tls::plainCaller_isPlainWheneverItWrites_data()
