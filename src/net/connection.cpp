@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "connection.h"
 
-#include "tlschannel.h"
+#include "tlsengine.h"
+#include "tlsengineloader.h"
 
 #include <QHostInfo>
 #include <QSocketNotifier>
@@ -33,12 +34,12 @@ SocketFailure failureOf(QAbstractSocket::SocketError error, const QString &qtTex
 
 }  // namespace
 
-Connection::Connection(const TcpSystem::Liveness &liveness, int lingerMs, TlsIdentity *identity,
+Connection::Connection(const TcpSystem::Liveness &liveness, int lingerMs, TlsEngineLoader *tls,
                        QObject *parent)
     : QObject(parent),
       m_liveness(liveness),
       m_lingerMs(lingerMs),
-      m_identity(identity),
+      m_tls(tls),
       m_tick(new QTimer(this)),
       m_linger(new QTimer(this))
 {
@@ -156,8 +157,14 @@ void Connection::takeDescriptor(qintptr descriptor)
 
 void Connection::startChannel(bool client)
 {
-    m_channel =
-        std::make_unique<TlsChannel>(client ? TlsChannel::Client : TlsChannel::Server, *m_identity);
+    // The TLS library is loaded, and the key made, when the first encrypted connection needs them.
+    QString error;
+    if (TlsEngine *engine = m_tls->engine())
+        m_channel = engine->newSession(client ? TlsSession::Client : TlsSession::Server, error);
+    else
+        error = m_tls->errorString();
+    if (!m_channel)
+        return fail({SocketFailure::EncryptionFailed, 0, {}, error}, false);
     m_handshakeTimer = new QTimer(this);
     m_handshakeTimer->setSingleShot(true);
     connect(m_handshakeTimer, &QTimer::timeout, this, [this] {

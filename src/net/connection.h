@@ -14,8 +14,8 @@
 class QSocketNotifier;
 class QTcpSocket;
 class QTimer;
-class TlsChannel;
-class TlsIdentity;
+class TlsEngineLoader;
+class TlsSession;
 
 // One connection to a partner, from the call or the accepted request to its last byte; nothing
 // else reads, writes or closes it.
@@ -51,8 +51,8 @@ public:
 
     static constexpr int EncryptionSeconds = 10;
 
-    // `identity` serves encrypted connections; it must outlive their channels' use of it.
-    Connection(const TcpSystem::Liveness &liveness, int lingerMs, TlsIdentity *identity,
+    // `tls` makes the sessions of encrypted connections; it must outlive the connection.
+    Connection(const TcpSystem::Liveness &liveness, int lingerMs, TlsEngineLoader *tls,
                QObject *parent = nullptr);
     // A connection still holding text ends at once, with a reset; one that has delivered all
     // ends in order.
@@ -116,11 +116,11 @@ private:
 
     TcpSystem::Liveness m_liveness;
     int m_lingerMs;
-    TlsIdentity *m_identity;
+    TlsEngineLoader *m_tls;
     Phase m_phase = Calling;
     Privacy m_privacy = Privacy::Unknown;
     bool m_encrypted = false;  // the call is to be encrypted
-    std::unique_ptr<TlsChannel> m_channel;
+    std::unique_ptr<TlsSession> m_channel;
     QTimer *m_handshakeTimer = nullptr;
     bool m_heard = false;  // the called partner has sent something
     bool m_checkReported = false;

@@ -96,7 +96,7 @@ bool Winsock::call(const QString &host, const QString &port, bool encrypted)
 {
     if (failIfBusy() || !checkRemote(host, port))
         return false;
-    auto *connection = new Connection(m_liveness, m_lingerMs, &m_identity, this);
+    auto *connection = new Connection(m_liveness, m_lingerMs, &m_tls, this);
     startConversation(connection);
     connect(connection, &Connection::callFailed, this, [this, connection](const SocketFailure &f) {
         if (connection != m_conversation)
@@ -152,7 +152,7 @@ bool Winsock::Accept(int requestId)
         socket->deleteLater();
         return fail({SocketFailure::CallerGaveUp});
     }
-    auto *connection = new Connection(m_liveness, m_lingerMs, &m_identity, this);
+    auto *connection = new Connection(m_liveness, m_lingerMs, &m_tls, this);
     startConversation(connection);
     connection->adopt(socket);
     m_failed = false;

@@ -10,8 +10,9 @@
 //   partner has everything, notices a lost partner and counts what did not arrive. Bytes pass
 //   between its descriptor and the text in one place (see connection.h);
 // - TcpSystem holds what the system's TCP is asked beyond Qt, one body for each system;
-// - a TlsIdentity holds the key, certificate and settings of the encrypted connections, made
-//   when the first of them needs it.
+// - a TlsEngineLoader loads the TLS module when the first encrypted connection needs it; the
+//   module's engine makes the key and certificate then, and the sessions of every encrypted
+//   connection.
 // Winsock holds the current conversation's Connection, and the ended ones that still deliver.
 #pragma once
 
@@ -23,7 +24,7 @@
 #include "privacy.h"
 #include "socketfailure.h"
 #include "tcpsystem.h"
-#include "tlsidentity.h"
+#include "tlsengineloader.h"
 
 class Connection;
 class Listener;
@@ -129,7 +130,7 @@ private:
     bool fail(const SocketFailure &failure);
     bool failIfBusy();
 
-    TlsIdentity m_identity;
+    TlsEngineLoader m_tls;
     Listener *m_listener = nullptr;
     Connection *m_conversation = nullptr;
     QList<Connection *> m_delivering;
