@@ -160,6 +160,7 @@ void Connection::startChannel(bool client)
         std::make_unique<TlsChannel>(client ? TlsChannel::Client : TlsChannel::Server, *m_identity);
     m_handshakeTimer = new QTimer(this);
     m_handshakeTimer->setSingleShot(true);
+    m_handshakeTimer->setTimerType(Qt::PreciseTimer);  // a coarse one may end it early
     connect(m_handshakeTimer, &QTimer::timeout, this, [this] {
         fail({SocketFailure::EncryptionTimedOut, EncryptionSeconds}, true);
     });
@@ -475,7 +476,14 @@ void Connection::endInOrder()
                 TcpSystem::receive(m_descriptor, slice, sizeof slice);
             if (received.outcome != TcpSystem::Transfer::Done)
                 break;
-            m_incoming.add(QByteArrayView(slice, received.bytes));
+            const QByteArrayView bytes(slice, received.bytes);
+            if (!m_channel) {
+                m_incoming.add(bytes);
+                continue;
+            }
+            m_channel->read(bytes, m_plain);  // the partner's text, or its close_notify
+            m_incoming.add(m_plain);
+            m_plain.resize(0);
         }
     }
     if (m_descriptor != -1 && !m_finishSent)
