@@ -61,13 +61,12 @@ Connection::~Connection()
 
 void Connection::call(const QString &host, quint16 port, int timeoutMs, bool encrypted)
 {
-    m_encrypted = encrypted;
     m_caller = new QTcpSocket(this);
     m_callTimer = new QTimer(this);
     m_callTimer->setSingleShot(true);
-    connect(m_caller, &QTcpSocket::connected, this, [this] {
+    connect(m_caller, &QTcpSocket::connected, this, [this, encrypted] {
         m_callTimer->stop();
-        if (m_encrypted) {
+        if (encrypted) {
             // Calling goes on until the handshake is done.
             takeOver(std::exchange(m_caller, nullptr));
             return startChannel(true);

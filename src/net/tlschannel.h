@@ -38,7 +38,8 @@ public:
     void write(QByteArrayView text);
     // Moves the bytes for the network into `out`, behind what it holds.
     void takeOutput(QByteArray &out);
-    // Ends this side's stream with close_notify, once the text held has gone.
+    // Ends this side's stream with close_notify: once the handshake is done, and the text held
+    // has gone.
     void close();
 
     bool hasFailed() const { return !m_error.isEmpty(); }
