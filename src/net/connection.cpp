@@ -62,13 +62,12 @@ Connection::~Connection()
 
 void Connection::call(const QString &host, quint16 port, int timeoutMs, bool encrypted)
 {
-    m_encrypted = encrypted;
     m_caller = new QTcpSocket(this);
     m_callTimer = new QTimer(this);
     m_callTimer->setSingleShot(true);
-    connect(m_caller, &QTcpSocket::connected, this, [this] {
+    connect(m_caller, &QTcpSocket::connected, this, [this, encrypted] {
         m_callTimer->stop();
-        if (m_encrypted) {
+        if (encrypted) {
             // Calling goes on until the handshake is done.
             takeOver(std::exchange(m_caller, nullptr));
             return startChannel(true);
@@ -167,6 +166,7 @@ void Connection::startChannel(bool client)
         return fail({SocketFailure::EncryptionFailed, 0, {}, error}, false);
     m_handshakeTimer = new QTimer(this);
     m_handshakeTimer->setSingleShot(true);
+    m_handshakeTimer->setTimerType(Qt::PreciseTimer);  // a coarse one may end it early
     connect(m_handshakeTimer, &QTimer::timeout, this, [this] {
         fail({SocketFailure::EncryptionTimedOut, EncryptionSeconds}, true);
     });
@@ -482,7 +482,14 @@ void Connection::endInOrder()
                 TcpSystem::receive(m_descriptor, slice, sizeof slice);
             if (received.outcome != TcpSystem::Transfer::Done)
                 break;
-            m_incoming.add(QByteArrayView(slice, received.bytes));
+            const QByteArrayView bytes(slice, received.bytes);
+            if (!m_channel) {
+                m_incoming.add(bytes);
+                continue;
+            }
+            m_channel->read(bytes, m_plain);  // the partner's text, or its close_notify
+            m_incoming.add(m_plain);
+            m_plain.resize(0);
         }
     }
     if (m_descriptor != -1 && !m_finishSent)

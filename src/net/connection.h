@@ -119,7 +119,6 @@ private:
     TlsEngineLoader *m_tls;
     Phase m_phase = Calling;
     Privacy m_privacy = Privacy::Unknown;
-    bool m_encrypted = false;  // the call is to be encrypted
     std::unique_ptr<TlsSession> m_channel;
     QTimer *m_handshakeTimer = nullptr;
     bool m_heard = false;  // the called partner has sent something

@@ -25,7 +25,8 @@ public:
     virtual void write(QByteArrayView text) = 0;
     // Moves the bytes for the network into `out`, behind what it holds.
     virtual void takeOutput(QByteArray &out) = 0;
-    // Ends this side's stream with close_notify, once the text held has gone.
+    // Ends this side's stream with close_notify: once the handshake is done, and the text held
+    // has gone.
     virtual void close() = 0;
 
     virtual bool hasFailed() const = 0;
