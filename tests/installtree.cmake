@@ -4,7 +4,7 @@
 # desktop-file-validate, appstreamcli validate and compose, and for an optimised build
 # hardening-check on the program and lintian on the package CPack makes.
 #   cmake -DBUILD_DIR=… -DROOT=… -DCONFIG=… -DBINDIR=bin -DDATADIR=share -DMANDIR=share/man
-#         -DEXE=parlino -DPACKAGE=ON|OFF -P installtree.cmake
+#         -DEXE=parlino -DMODULE=lib/parlino/parlino_tls.so -DPACKAGE=ON|OFF -P installtree.cmake
 # Prints "SKIPPED:" naming the checkers that are not installed; any failure is fatal.
 
 # Runs a command; it fails on a non-zero status or when its output matches `bad`.
@@ -26,7 +26,8 @@ set(app_id org.parlino.Parlino)
 set(share "${prefix}/${DATADIR}")
 set(binary "${prefix}/${BINDIR}/${EXE}")
 set(desktop_file "${share}/applications/${app_id}.desktop")
-set(expected "${binary}" "${desktop_file}" "${share}/metainfo/${app_id}.metainfo.xml"
+set(module "${prefix}/${MODULE}")
+set(expected "${binary}" "${module}" "${desktop_file}" "${share}/metainfo/${app_id}.metainfo.xml"
     "${share}/icons/hicolor/scalable/apps/${app_id}.svg" "${share}/doc/parlino/copyright"
     "${share}/doc/parlino/changelog.gz")
 foreach(px 16 32 48 64 128 256)
@@ -70,7 +71,7 @@ endif()
 if(hardening_check)
     # Debian 12's C start-up files carry no CET marking, so no program linked there shows
     # control-flow protection, though ours is compiled with it.
-    check(hardening-check "" "${hardening_check}" --nocfprotection "${binary}")
+    check(hardening-check "" "${hardening_check}" --nocfprotection "${binary}" "${module}")
 endif()
 if(lintian)
     check(cpack "" "${CMAKE_CPACK_COMMAND}" -G DEB --config "${BUILD_DIR}/CPackConfig.cmake"
