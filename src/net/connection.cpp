@@ -193,24 +193,11 @@ void Connection::pushOut(QByteArrayView bytes)
         return pullChannel();
     }
     m_queued.append(bytes.data(), bytes.size());
-    m_enqueued += bytes.size();
-    noteTextEnd();
 }
 
 void Connection::pullChannel()
 {
-    const qsizetype before = m_queued.size();
     m_channel->takeOutput(m_queued);
-    m_enqueued += m_queued.size() - before;
-    noteTextEnd();
-}
-
-// Text that has left the channel ends where the queued bytes end now.
-void Connection::noteTextEnd()
-{
-    const qint64 end = m_textSent - heldBytes();
-    if (end > (m_textEnds.isEmpty() ? m_textAcknowledged : m_textEnds.constLast().second))
-        m_textEnds.append({m_enqueued, end});
 }
 
 qint64 Connection::heldBytes() const
@@ -262,29 +249,14 @@ qint64 Connection::acknowledged() const
     return qBound<qint64>(0, counted, m_handedOver);
 }
 
+// Plain text goes out as it is; an encrypted connection's queued bytes all come from its channel,
+// which knows where each piece of text ends in them.
 qint64 Connection::undelivered() const
 {
     if (m_descriptor == -1)
         return 0;
     const qint64 acknowledged = this->acknowledged();
-    qint64 delivered = m_textAcknowledged;
-    for (const auto &[queuedEnd, textEnd] : m_textEnds) {
-        if (queuedEnd > acknowledged)
-            break;
-        delivered = textEnd;
-    }
-    return m_textSent - delivered;
-}
-
-void Connection::forgetDelivered()
-{
-    if (m_descriptor == -1 || m_textEnds.isEmpty())
-        return;
-    const qint64 acknowledged = this->acknowledged();
-    qsizetype count = 0;
-    while (count < m_textEnds.size() && m_textEnds[count].first <= acknowledged)
-        m_textAcknowledged = m_textEnds[count++].second;
-    m_textEnds.remove(0, count);
+    return m_textSent - (m_channel ? m_channel->textWithin(acknowledged) : acknowledged);
 }
 
 // Takes one slice of what has arrived and hands its text over. The notifier rests meanwhile, so a
@@ -434,7 +406,8 @@ void Connection::tick()
 {
     if (m_phase == Delivering)
         return checkDelivered();
-    forgetDelivered();
+    if (m_channel && m_descriptor != -1)
+        m_channel->forgetWithin(acknowledged());
     if (m_phase != Open || unacknowledged() == 0)
         return m_tick->stop();
     // A reset may come with nothing to read: Wine signals it as an end that recv() never shows.

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QObject>
 #include <memory>
 
@@ -100,12 +99,10 @@ private:
     bool decrypt(QByteArrayView bytes, bool &ended);
     void pushOut(QByteArrayView bytes);
     void pullChannel();
-    void noteTextEnd();
     void writeQueued();
     qint64 unacknowledged() const;
     qint64 acknowledged() const;
     qint64 heldBytes() const;
-    void forgetDelivered();
     void tick();
     void beginDelivering();
     void checkDelivered();
@@ -140,12 +137,8 @@ private:
     qsizetype m_start = 0;    // where the queued bytes not yet taken by the system begin
     qint64 m_handedOver = 0;  // bytes the system has taken
     qint64 m_acknowledgedAtStart = 0;
-    qint64 m_enqueued = 0;  // bytes ever queued for the system
     qint64 m_textSent = 0;  // bytes of text taken by send()
-    qint64 m_textAcknowledged = 0;
-    // Where each piece of sent text ends in the queued bytes, while not acknowledged: (end in
-    // the queued bytes, end in the text).
-    QList<std::pair<qint64, qint64>> m_textEnds;
+
     bool m_partnerEnded = false;
     bool m_finishSent = false;
 };
