@@ -21,10 +21,11 @@ class TlsIdentity;
 //
 // Phases: Calling (a QTcpSocket looks the host up and connects), Open (the conversation), then
 // Delivering once either side has ended the conversation: what was sent reaches the partner
-// before the connection ends in order (end of stream, then close), for the linger time at most;
-// then Done. Once connected, the connection takes the descriptor over from the QTcpSocket, with
-// what the socket had read already: Qt's socket closes its descriptor when the partner ends its
-// stream, and text on its way to the partner must still go out after that.
+// before the connection ends in order (close_notify when encrypted, end of stream, then close),
+// for the linger time at most; then Done. Once connected, the connection takes the descriptor over
+// from the QTcpSocket, with what the socket had read already: Qt's socket closes its descriptor
+// when the partner ends its stream, and text on its way to the partner must still go out after
+// that.
 //
 // The one path for bytes: what is sent passes through send() into the queue for the
 // descriptor, and what arrives passes from the descriptor through receiveSlice() into the
