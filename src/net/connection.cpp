@@ -157,6 +157,20 @@ void Connection::startChannel(bool client)
 {
     m_channel =
         std::make_unique<TlsChannel>(client ? TlsChannel::Client : TlsChannel::Server, *m_identity);
+    startHandshakeClock();
+    if (m_channel->hasFailed())
+        return fail({SocketFailure::EncryptionFailed, 0, {}, m_channel->error()}, false);
+    if (m_phase == Delivering)
+        m_channel->close();
+    pullChannel();
+    writeQueued();
+}
+
+// The handshake and the code's exchange must be done within EncryptionSeconds of their start.
+void Connection::startHandshakeClock()
+{
+    if (m_handshakeTimer)
+        return;
     m_handshakeTimer = new QTimer(this);
     m_handshakeTimer->setSingleShot(true);
     m_handshakeTimer->setTimerType(Qt::PreciseTimer);  // a coarse one may end it early
@@ -164,12 +178,6 @@ void Connection::startChannel(bool client)
         fail({SocketFailure::EncryptionTimedOut, EncryptionSeconds}, true);
     });
     m_handshakeTimer->start(EncryptionSeconds * 1000);
-    if (m_channel->hasFailed())
-        return fail({SocketFailure::EncryptionFailed, 0, {}, m_channel->error()}, false);
-    if (m_phase == Delivering)
-        m_channel->close();
-    pullChannel();
-    writeQueued();
 }
 
 bool Connection::send(QByteArrayView bytes)
@@ -324,11 +332,15 @@ void Connection::receiveSlice()
 bool Connection::decide(bool ended)
 {
     const bool handshake = m_early.startsWith("\x16\x03");
+    if (!ended && m_early == "\x16")
+        startHandshakeClock();  // a handshake's first byte: its next must not take for ever
     if (!ended && (m_early.isEmpty() || m_early == "\x16"))
         return false;
     m_privacy = handshake ? Privacy::Encrypted : Privacy::Plain;
     if (handshake)
         startChannel(false);
+    else if (m_handshakeTimer)
+        m_handshakeTimer->stop();
     if (m_phase == Done)
         return true;
     if (!m_held.isEmpty())

@@ -95,6 +95,7 @@ private:
     void takeOver(QTcpSocket *socket);
     void takeDescriptor(qintptr descriptor);
     void startChannel(bool client);
+    void startHandshakeClock();
     void receiveSlice();
     bool decide(bool ended);
     bool decrypt(QByteArrayView bytes, bool &ended);
