@@ -36,6 +36,10 @@ public:
     virtual bool partnerClosed() const = 0;
     // Bytes of chat text written and not yet encrypted.
     virtual qint64 heldBytes() const = 0;
+    // Bytes of chat text whose records end within the first `outputBytes` of the output; the
+    // pieces of text that end there can be forgotten.
+    virtual qint64 textWithin(qint64 outputBytes) const = 0;
+    virtual void forgetWithin(qint64 outputBytes) = 0;
     // The code or the fingerprints are known.
     virtual bool isChecked() const = 0;
     virtual PrivacyCheck check() const = 0;

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <memory>
 
@@ -37,6 +38,8 @@ public:
     bool isEstablished() const override { return m_established; }
     bool partnerClosed() const override { return m_partnerClosed; }
     qint64 heldBytes() const override { return m_held.size(); }
+    qint64 textWithin(qint64 outputBytes) const override;
+    void forgetWithin(qint64 outputBytes) override;
     // Whether the partner agreed on parlino/1.
     bool isParlino() const;
     bool isChecked() const override { return m_checked; }
@@ -51,7 +54,7 @@ private:
     void reveal();
     bool flows() const;
     void sendHeld();
-    void encrypt(QByteArrayView bytes);
+    void encrypt(QByteArrayView bytes, bool text = true);
     void shutDown();
     bool onlyWaits(int result);
     void fail(const QString &reason);
@@ -66,6 +69,10 @@ private:
     bool m_closeWanted = false;
     bool m_partnerClosed = false;
     QByteArray m_held;
+    // Where pieces of text end: (in the output, in the text), in order, not yet forgotten.
+    QList<std::pair<qint64, qint64>> m_textEnds;
+    qint64 m_textForgotten = 0;  // text of the pieces forgotten
+    qint64 m_textEncrypted = 0;
     QByteArray m_plain;  // what the last read decrypted
     PrivacyCheck m_check;
     QString m_error;
