@@ -34,8 +34,8 @@ install_missing make perl gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 p
 
 # Measured on 2 cores: see the README ("Windows").
 echo "Building OpenSSL for Windows once for this machine, into $prefix."
-echo "It compiles about 1,900 files: about 15 minutes on 2 cores (-j$jobs), more when other"
-echo "builds share them. Later runs reuse it."
+echo "It compiles 1,886 files: about 20 minutes on 2 cores (-j$jobs) that other builds share,"
+echo "less on an idle machine. Later runs reuse it."
 start=$(date +%s)
 work=$prefix.work
 rm -rf "$work"
