@@ -15,15 +15,17 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # dpkg-dev: the hardening flags and the package's dependencies; help2man: the manual page;
 # qt6-tools-dev and qt6-l10n-tools: lupdate and lrelease; qt6-translations-l10n: Qt's own texts
-# (Yes, No, OK) in the user's language.
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+# (Yes, No, OK) in the user's language. libssl-dev: OpenSSL, for encrypted conversations.
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libssl-dev
           fonts-liberation2 fonts-comic-neue dpkg-dev file help2man
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # The checkers of the installed tree and the package: desktop-file-utils, appstream and
 # appstream-compose for desktops and software centres, lintian, and devscripts for
-# hardening-check. weston and qt6-wayland: a Wayland desktop for the tests.
+# hardening-check. weston and qt6-wayland: a Wayland desktop for the tests. ncat and openssl:
+# encrypted partners that are not Parlino.
 case "$purpose" in
     test) packages+=(qt6-base-private-dev iproute2 xauth xvfb openbox x11-utils weston qt6-wayland
+                     ncat openssl
                      clang libclang-rt-14-dev desktop-file-utils appstream appstream-compose
                      lintian devscripts at-spi2-core dbus-daemon) ;;
     bench) packages+=(xauth xvfb iproute2 fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji

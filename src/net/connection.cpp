@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "connection.h"
 
+#include "tlschannel.h"
+
 #include <QHostInfo>
 #include <QSocketNotifier>
 #include <QTcpSocket>
@@ -31,10 +33,12 @@ SocketFailure failureOf(QAbstractSocket::SocketError error, const QString &qtTex
 
 }  // namespace
 
-Connection::Connection(const TcpSystem::Liveness &liveness, int lingerMs, QObject *parent)
+Connection::Connection(const TcpSystem::Liveness &liveness, int lingerMs, TlsIdentity *identity,
+                       QObject *parent)
     : QObject(parent),
       m_liveness(liveness),
       m_lingerMs(lingerMs),
+      m_identity(identity),
       m_tick(new QTimer(this)),
       m_linger(new QTimer(this))
 {
@@ -55,15 +59,23 @@ Connection::~Connection()
         closeDescriptor(true);
 }
 
-void Connection::call(const QString &host, quint16 port, int timeoutMs)
+void Connection::call(const QString &host, quint16 port, int timeoutMs, bool encrypted)
 {
+    m_encrypted = encrypted;
     m_caller = new QTcpSocket(this);
     m_callTimer = new QTimer(this);
     m_callTimer->setSingleShot(true);
     connect(m_caller, &QTcpSocket::connected, this, [this] {
         m_callTimer->stop();
+        if (m_encrypted) {
+            // Calling goes on until the handshake is done.
+            takeOver(std::exchange(m_caller, nullptr));
+            return startChannel(true);
+        }
+        m_privacy = Privacy::Plain;
         adopt(std::exchange(m_caller, nullptr));
         Q_EMIT established();
+        Q_EMIT privacyKnown(m_privacy);
     });
     connect(m_caller, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) {
         endCall(failureOf(e, m_caller->errorString()));
@@ -93,6 +105,7 @@ void Connection::endCall(const SocketFailure &failure)
     m_callTimer->stop();
     if (m_lookupId != -1)
         QHostInfo::abortHostLookup(std::exchange(m_lookupId, -1));
+    closeDescriptor(false);
     m_phase = Done;
     Q_EMIT callFailed(failure);
 }
@@ -106,18 +119,23 @@ bool Connection::isLookingUp() const
 
 void Connection::adopt(QTcpSocket *socket)
 {
+    takeOver(socket);
+    m_phase = Open;
+}
+
+void Connection::takeOver(QTcpSocket *socket)
+{
     socket->disconnect(this);
     m_incoming.reset();
-    m_incoming.add(socket->readAll());  // what the socket read before it was taken over
+    m_early = socket->readAll();  // what the socket read before it was taken over
     if (socket->state() == QAbstractSocket::ConnectedState)
         takeDescriptor(TcpSystem::duplicate(socket->socketDescriptor()));
     m_partnerEnded = m_descriptor == -1;
     socket->abort();  // closes its own descriptor; the duplicate keeps the connection
     socket->deleteLater();
-    m_phase = Open;
     // What the socket had read, or the end it had seen, is handed over from a fresh turn of the
-    // event loop, after the caller of adopt() has finished its own work.
-    if (m_incoming.hasText() || m_partnerEnded)
+    // event loop, after the caller has finished its own work.
+    if (!m_early.isEmpty() || m_partnerEnded)
         QTimer::singleShot(0, this, &Connection::receiveSlice);
 }
 
@@ -126,6 +144,8 @@ void Connection::takeDescriptor(qintptr descriptor)
     if (descriptor == -1)
         return;
     m_descriptor = descriptor;
+    // Linux counts the caller's SYN as one byte acknowledged; nothing has been sent yet.
+    m_acknowledgedAtStart = qMin<qint64>(TcpSystem::acknowledged(descriptor), 1);
     TcpSystem::setLiveness(descriptor, m_liveness);
     m_readable = new QSocketNotifier(descriptor, QSocketNotifier::Read, this);
     connect(m_readable, &QSocketNotifier::activated, this, &Connection::receiveSlice);
@@ -134,23 +154,81 @@ void Connection::takeDescriptor(qintptr descriptor)
     connect(m_writable, &QSocketNotifier::activated, this, &Connection::writeQueued);
 }
 
+void Connection::startChannel(bool client)
+{
+    m_channel =
+        std::make_unique<TlsChannel>(client ? TlsChannel::Client : TlsChannel::Server, *m_identity);
+    m_handshakeTimer = new QTimer(this);
+    m_handshakeTimer->setSingleShot(true);
+    m_handshakeTimer->setTimerType(Qt::PreciseTimer);  // a coarse one may end it early
+    connect(m_handshakeTimer, &QTimer::timeout, this, [this] {
+        fail({SocketFailure::EncryptionTimedOut, EncryptionSeconds}, true);
+    });
+    m_handshakeTimer->start(EncryptionSeconds * 1000);
+    if (m_channel->hasFailed())
+        return fail({SocketFailure::EncryptionFailed, 0, {}, m_channel->error()}, false);
+    if (m_phase == Delivering)
+        m_channel->close();
+    pullChannel();
+    writeQueued();
+}
+
 bool Connection::send(QByteArrayView bytes)
 {
     if (m_phase != Open || m_descriptor == -1)
         return false;
-    m_queued.append(bytes.data(), bytes.size());
+    m_textSent += bytes.size();
+    if (m_privacy == Privacy::Unknown && !m_channel)
+        m_held.append(bytes);  // nothing goes to a caller that has not shown how it talks
+    else
+        pushOut(bytes);
     writeQueued();
     return m_phase == Open;
 }
 
+// Text goes through the channel, or as it is, into the queue for the system.
+void Connection::pushOut(QByteArrayView bytes)
+{
+    if (m_channel) {
+        m_channel->write(bytes);
+        return pullChannel();
+    }
+    m_queued.append(bytes.data(), bytes.size());
+    m_enqueued += bytes.size();
+    noteTextEnd();
+}
+
+void Connection::pullChannel()
+{
+    const qsizetype before = m_queued.size();
+    m_channel->takeOutput(m_queued);
+    m_enqueued += m_queued.size() - before;
+    noteTextEnd();
+}
+
+// Text that has left the channel ends where the queued bytes end now.
+void Connection::noteTextEnd()
+{
+    const qint64 end = m_textSent - heldBytes();
+    if (end > (m_textEnds.isEmpty() ? m_textAcknowledged : m_textEnds.constLast().second))
+        m_textEnds.append({m_enqueued, end});
+}
+
+qint64 Connection::heldBytes() const
+{
+    return m_held.size() + (m_channel ? m_channel->heldBytes() : 0);
+}
+
 void Connection::writeQueued()
 {
+    if (m_descriptor == -1)
+        return;
     while (m_start < m_queued.size()) {
         const TcpSystem::Transfer sent = TcpSystem::send(
             m_descriptor, m_queued.constData() + m_start, m_queued.size() - m_start);
         if (sent.outcome == TcpSystem::Transfer::Failed ||
             sent.outcome == TcpSystem::Transfer::Reset)
-            return m_phase == Open ? fail(sent.reason, false) : giveUp();
+            return fail({SocketFailure::ConnectionLost, 0, {}, sent.reason}, false);
         if (sent.bytes == 0)
             break;
         m_handedOver += sent.bytes;
@@ -170,24 +248,53 @@ void Connection::writeQueued()
         checkDelivered();
 }
 
+// Bytes on their way to the partner, whatever they carry.
+qint64 Connection::unacknowledged() const
+{
+    if (m_descriptor == -1)
+        return 0;
+    return m_queued.size() - m_start + m_handedOver - acknowledged();
+}
+
+// Bytes handed to the system that the partner has acknowledged.
+qint64 Connection::acknowledged() const
+{
+    const qint64 counted = TcpSystem::acknowledged(m_descriptor) - m_acknowledgedAtStart;
+    return qBound<qint64>(0, counted, m_handedOver);
+}
+
 qint64 Connection::undelivered() const
 {
     if (m_descriptor == -1)
         return 0;
-    const qint64 inFlight = m_handedOver - TcpSystem::acknowledged(m_descriptor);
-    return m_queued.size() - m_start + qMax<qint64>(inFlight, 0);
+    const qint64 acknowledged = this->acknowledged();
+    qint64 delivered = m_textAcknowledged;
+    for (const auto &[queuedEnd, textEnd] : m_textEnds) {
+        if (queuedEnd > acknowledged)
+            break;
+        delivered = textEnd;
+    }
+    return m_textSent - delivered;
+}
+
+void Connection::forgetDelivered()
+{
+    if (m_descriptor == -1 || m_textEnds.isEmpty())
+        return;
+    const qint64 acknowledged = this->acknowledged();
+    qsizetype count = 0;
+    while (count < m_textEnds.size() && m_textEnds[count].first <= acknowledged)
+        m_textAcknowledged = m_textEnds[count++].second;
+    m_textEnds.remove(0, count);
 }
 
 // Takes one slice of what has arrived and hands its text over. The notifier rests meanwhile, so a
 // handler that runs a nested event loop is not entered again; it wakes once the handler returns.
 void Connection::receiveSlice()
 {
-    const Phase phase = m_phase;
-    if (phase != Open && phase != Delivering)
+    if (m_phase == Done || (m_phase == Calling && !m_channel))
         return;
     bool ended = m_partnerEnded;
-    bool failed = false;
-    QString failure;
     qint64 got = 0;
     if (!ended && m_descriptor != -1) {
         m_readBuffer.resize(ReadSliceBytes);  // one buffer for every slice
@@ -195,12 +302,30 @@ void Connection::receiveSlice()
             TcpSystem::receive(m_descriptor, m_readBuffer.data(), ReadSliceBytes);
         got = received.bytes;
         ended = received.outcome == TcpSystem::Transfer::End;
-        failed = received.outcome >= TcpSystem::Transfer::Reset;
-        failure = received.reason;
+        if (received.outcome >= TcpSystem::Transfer::Reset) {
+            if (m_phase != Calling)
+                return fail({SocketFailure::ConnectionLost, 0, {}, received.reason}, false);
+            ended = true;  // a handshake cut short, in the TLS library's words
+        }
     }
-    if (failed)
-        return phase == Open ? fail(failure, false) : giveUp();
-    bool textWaits = m_incoming.add(QByteArrayView(m_readBuffer.constData(), got));
+    QByteArrayView bytes(m_readBuffer.constData(), got);
+    const bool undecided = m_privacy == Privacy::Unknown && !m_channel;
+    if (undecided || !m_early.isEmpty()) {
+        m_early.append(bytes);
+        if (undecided && !decide(ended))
+            return;  // the caller's first bytes decide
+        if (m_phase == Done)
+            return;
+    }
+    const QByteArray early = std::exchange(m_early, {});
+    if (!early.isEmpty())
+        bytes = early;
+    if (m_channel && !decrypt(bytes, ended))
+        return;
+    const QByteArrayView text = m_channel ? QByteArrayView(m_plain) : bytes;
+    bool textWaits = m_incoming.add(text);
+    const qint64 arrived = text.size();
+    m_plain.resize(0);
     if (ended) {
         // A character cut short by the end of the stream still shows, as U+FFFD.
         textWaits = m_incoming.end();
@@ -211,7 +336,7 @@ void Connection::receiveSlice()
     if (textWaits) {
         if (m_readable)
             m_readable->setEnabled(false);
-        Q_EMIT textArrived(got);
+        Q_EMIT textArrived(arrived);
         // The handler may have closed the conversation; a closed connection's late text is read
         // on.
         if (m_readable && !m_partnerEnded && (m_phase == Open || m_phase == Delivering))
@@ -223,6 +348,57 @@ void Connection::receiveSlice()
     }
 }
 
+// A caller is served over TLS when its first bytes are a TLS handshake record, and as plain text
+// otherwise; false while they have not come.
+bool Connection::decide(bool ended)
+{
+    const bool handshake = m_early.startsWith("\x16\x03");
+    if (!ended && (m_early.isEmpty() || m_early == "\x16"))
+        return false;
+    m_privacy = handshake ? Privacy::Encrypted : Privacy::Plain;
+    if (handshake)
+        startChannel(false);
+    if (m_phase == Done)
+        return true;
+    if (!m_held.isEmpty())
+        pushOut(std::exchange(m_held, {}));
+    writeQueued();
+    Q_EMIT privacyKnown(m_privacy);
+    return true;
+}
+
+// Passes what arrived through the channel, its text into m_plain. False when the connection
+// has ended in it: the handshake failed or ran into the end, or a call was answered in plain text.
+bool Connection::decrypt(QByteArrayView bytes, bool &ended)
+{
+    const bool calling = m_phase == Calling;
+    if (calling && !m_heard && !bytes.isEmpty()) {
+        m_heard = true;
+        if (bytes[0] != '\x16' && bytes[0] != '\x15')  // neither a handshake nor an alert
+            return fail({SocketFailure::PlainAnswer}, false), false;
+    }
+    const bool read = m_channel->read(bytes, m_plain, ended);
+    pullChannel();
+    writeQueued();
+    if (m_phase == Done)
+        return false;
+    if (!read && !m_channel->partnerClosed())
+        return fail({SocketFailure::EncryptionFailed, 0, {}, m_channel->error()}, false), false;
+    ended = ended || m_channel->partnerClosed();
+    if (calling && m_channel->isEstablished()) {
+        m_phase = Open;
+        m_privacy = Privacy::Encrypted;
+        Q_EMIT established();
+        Q_EMIT privacyKnown(m_privacy);
+    }
+    if (m_channel->isChecked() && !m_checkReported) {
+        m_checkReported = true;
+        m_handshakeTimer->stop();
+        Q_EMIT privacyCheckReady(m_channel->check());
+    }
+    return m_phase != Done;
+}
+
 void Connection::close()
 {
     if (m_phase == Calling) {
@@ -232,6 +408,7 @@ void Connection::close()
             m_caller->disconnect(this);
             m_caller->abort();
         }
+        closeDescriptor(true);
         m_phase = Done;
         return;
     }
@@ -243,6 +420,12 @@ void Connection::beginDelivering()
 {
     m_phase = Delivering;
     m_linger->start(m_lingerMs);
+    if (m_channel) {
+        m_channel->close();  // close_notify, behind the text still held
+        pullChannel();
+        if (m_writable && !m_queued.isEmpty())
+            m_writable->setEnabled(true);
+    }
     // Looked at from a fresh turn, so that a conversation closed from inside a handler ends
     // after that handler.
     QTimer::singleShot(0, this, &Connection::checkDelivered);
@@ -252,13 +435,14 @@ void Connection::tick()
 {
     if (m_phase == Delivering)
         return checkDelivered();
-    if (m_phase != Open || undelivered() == 0)
+    forgetDelivered();
+    if (m_phase != Open || unacknowledged() == 0)
         return m_tick->stop();
     // A reset may come with nothing to read: Wine signals it as an end that recv() never shows.
     if (TcpSystem::hasFailed(m_descriptor))
-        fail({}, false);
+        fail({SocketFailure::ConnectionLost}, false);
     else if (TcpSystem::silentMs(m_descriptor) >= m_liveness.silenceMs)
-        fail(TcpSystem::silenceReason(), true);
+        fail({SocketFailure::ConnectionLost, 0, {}, TcpSystem::silenceReason()}, true);
 }
 
 void Connection::checkDelivered()
@@ -271,11 +455,13 @@ void Connection::checkDelivered()
         return giveUp();
     if (!m_tick->isActive())
         m_tick->start();
-    if (m_queued.isEmpty() && !m_finishSent) {
+    // The end of the stream follows the last byte, close_notify included; text still held keeps
+    // it back.
+    if (m_queued.isEmpty() && heldBytes() == 0 && !m_finishSent) {
         TcpSystem::finish(m_descriptor);
         m_finishSent = true;
     }
-    if (undelivered() == 0)
+    if (m_finishSent && undelivered() == 0)
         endInOrder();
 }
 
@@ -290,7 +476,14 @@ void Connection::endInOrder()
                 TcpSystem::receive(m_descriptor, slice, sizeof slice);
             if (received.outcome != TcpSystem::Transfer::Done)
                 break;
-            m_incoming.add(QByteArrayView(slice, received.bytes));
+            const QByteArrayView bytes(slice, received.bytes);
+            if (!m_channel) {
+                m_incoming.add(bytes);
+                continue;
+            }
+            m_channel->read(bytes, m_plain);  // the partner's text, or its close_notify
+            m_incoming.add(m_plain);
+            m_plain.resize(0);
         }
     }
     if (m_descriptor != -1 && !m_finishSent)
@@ -303,19 +496,27 @@ void Connection::endInOrder()
     Q_EMIT finished(0);
 }
 
-// The conversation failed: the partner reset it (no reason given), or stopped answering. A reset
-// with everything delivered is just the partner leaving.
-void Connection::fail(const QString &reason, bool abortive)
+// The call or the conversation failed: the partner reset it (no reason given), stopped
+// answering, or failed the encryption. A reset with everything delivered is just the partner
+// leaving.
+void Connection::fail(SocketFailure failure, bool abortive)
 {
+    if (m_phase == Calling)
+        return endCall(failure);
+    if (m_phase != Open)
+        return giveUp();
     const qint64 bytes = undelivered();
     closeDescriptor(abortive);
     m_phase = Done;
     if (m_incoming.end())
         Q_EMIT textArrived(0);
-    if (reason.isEmpty() && bytes == 0)
-        Q_EMIT conversationEnded({});
-    else
-        Q_EMIT conversationEnded({SocketFailure::ConnectionLost, bytes, {}, reason});
+    if (failure.code == SocketFailure::ConnectionLost) {
+        if (failure.detail.isEmpty() && bytes == 0)
+            failure = {};
+        else
+            failure.number = bytes;
+    }
+    Q_EMIT conversationEnded(failure);
 }
 
 // Delivering failed, or the linger time ran out.
@@ -333,6 +534,8 @@ void Connection::closeDescriptor(bool abortive)
 {
     m_tick->stop();
     m_linger->stop();
+    if (m_handshakeTimer)
+        m_handshakeTimer->stop();
     delete std::exchange(m_readable, nullptr);
     delete std::exchange(m_writable, nullptr);
     if (m_descriptor == -1)

@@ -73,6 +73,16 @@ QString Listener::address(int requestId) const
     return address.toString();
 }
 
+QByteArray Listener::firstBytes(int requestId, qint64 count) const
+{
+    QTcpSocket *socket = m_requests.value(requestId);
+    if (!socket)
+        return {};
+    if (socket->bytesAvailable() < count)
+        socket->waitForReadyRead(0);  // what has arrived and the event loop has not seen yet
+    return socket->peek(count);
+}
+
 void Listener::takeCallers()
 {
     while (m_server->hasPendingConnections()) {

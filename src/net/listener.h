@@ -35,6 +35,8 @@ public:
     QTcpSocket *take(int requestId);
     // The address the caller's request comes from, an IPv4 caller's as IPv4.
     QString address(int requestId) const;
+    // Up to `count` of the first bytes the caller has sent, left for whoever takes the request.
+    QByteArray firstBytes(int requestId, qint64 count) const;
 
 Q_SIGNALS:
     void requestArrived(int requestId);

@@ -84,9 +84,19 @@ bool Winsock::Listen()
 
 bool Winsock::Connect(const QString &host, const QString &port)
 {
+    return call(host, port, false);
+}
+
+bool Winsock::ConnectEncrypted(const QString &host, const QString &port)
+{
+    return call(host, port, true);
+}
+
+bool Winsock::call(const QString &host, const QString &port, bool encrypted)
+{
     if (failIfBusy() || !checkRemote(host, port))
         return false;
-    auto *connection = new Connection(m_liveness, m_lingerMs, this);
+    auto *connection = new Connection(m_liveness, m_lingerMs, &m_identity, this);
     startConversation(connection);
     connect(connection, &Connection::callFailed, this, [this, connection](const SocketFailure &f) {
         if (connection != m_conversation)
@@ -98,24 +108,21 @@ bool Winsock::Connect(const QString &host, const QString &port)
         reportLater(f);
     });
     m_failed = false;
-    connection->call(hostOf(host), parsePort(port), m_connectTimeoutMs);
+    connection->call(hostOf(host), parsePort(port), m_connectTimeoutMs, encrypted);
     return true;
-}
-
-bool Winsock::ConnectEncrypted(const QString &host, const QString &port)
-{
-    return Connect(host, port);  // TODO encryption
 }
 
 Privacy Winsock::requestPrivacy(int requestId) const
 {
-    Q_UNUSED(requestId)
-    return Privacy::Unknown;
+    const QByteArray first = m_listener->firstBytes(requestId, 2);
+    if (first.isEmpty() || first == "\x16")
+        return Privacy::Unknown;
+    return first == "\x16\x03" ? Privacy::Encrypted : Privacy::Plain;
 }
 
 Privacy Winsock::privacy() const
 {
-    return m_conversation ? Privacy::Plain : Privacy::Unknown;
+    return m_conversation ? m_conversation->privacy() : Privacy::Unknown;
 }
 
 bool Winsock::checkRemote(const QString &host, const QString &port)
@@ -144,7 +151,7 @@ bool Winsock::Accept(int requestId)
         socket->deleteLater();
         return fail({SocketFailure::CallerGaveUp});
     }
-    auto *connection = new Connection(m_liveness, m_lingerMs, this);
+    auto *connection = new Connection(m_liveness, m_lingerMs, &m_identity, this);
     startConversation(connection);
     connection->adopt(socket);
     m_failed = false;
@@ -201,6 +208,15 @@ void Winsock::startConversation(Connection *connection)
     connect(connection, &Connection::textArrived, this, &Winsock::DataArrival);
     connect(connection, &Connection::conversationEnded, this,
             [this, connection](const SocketFailure &f) { endConversation(connection, f); });
+    connect(connection, &Connection::privacyKnown, this, [this, connection](Privacy privacy) {
+        if (connection == m_conversation)
+            Q_EMIT privacyKnown(privacy);
+    });
+    connect(connection, &Connection::privacyCheckReady, this,
+            [this, connection](const PrivacyCheck &check) {
+                if (connection == m_conversation)
+                    Q_EMIT privacyCheckReady(check);
+            });
 }
 
 void Winsock::takeText(Connection *connection)

@@ -9,7 +9,9 @@
 //   request to its last byte: it reads, writes, lingers after the conversation until the
 //   partner has everything, notices a lost partner and counts what did not arrive. Bytes pass
 //   between its descriptor and the text in one place (see connection.h);
-// - TcpSystem holds what the system's TCP is asked beyond Qt, one body for each system.
+// - TcpSystem holds what the system's TCP is asked beyond Qt, one body for each system;
+// - a TlsIdentity holds the key, certificate and settings of the encrypted connections, made
+//   when the first of them needs it.
 // Winsock holds the current conversation's Connection, and the ended ones that still deliver.
 #pragma once
 
@@ -21,6 +23,7 @@
 #include "privacy.h"
 #include "socketfailure.h"
 #include "tcpsystem.h"
+#include "tlsidentity.h"
 
 class Connection;
 class Listener;
@@ -116,6 +119,7 @@ Q_SIGNALS:
     void deliveryFinished();
 
 private:
+    bool call(const QString &host, const QString &port, bool encrypted);
     void startConversation(Connection *connection);
     void takeText(Connection *connection);
     void endConversation(Connection *connection, const SocketFailure &failure);
@@ -124,6 +128,7 @@ private:
     bool fail(const SocketFailure &failure);
     bool failIfBusy();
 
+    TlsIdentity m_identity;
     Listener *m_listener = nullptr;
     Connection *m_conversation = nullptr;
     QList<Connection *> m_delivering;
