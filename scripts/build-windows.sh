@@ -67,7 +67,7 @@ cmake -S "$root" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DQT_ADDITIONAL_PACKAGES_PREFIX_PATH="$out/openssl-mingw" \
     -DBUILD_TESTING=$tests -DPARLINO_WARNINGS_AS_ERRORS=$tests >/dev/null
 targets=(parlino)
-[ $tests = ON ] && targets+=(tst_net tst_chat tst_ui tst_e2e)
+[ $tests = ON ] && targets+=(tst_net tst_chat tst_ui tst_e2e tst_tls)
 cmake --build "$out/build" -j"$jobs" --target "${targets[@]}"
 
 # The folder a user gets, as the installer lays it out.
@@ -80,7 +80,11 @@ flags=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n '/^DllCharacteristics/,/^S
 for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
     grep -qw "$flag" <<<"$flags" || { echo "build-windows: parlino.exe lacks $flag" >&2; exit 1; }
 done
-[ -f "$out/Parlino/libssp-0.dll" ] || { echo "build-windows: libssp-0.dll missing" >&2; exit 1; }
+# A DLL found in none of the folders searched counts as Windows' own and is left out: OpenSSL's
+# must have been found in its prefix.
+for dll in libssp-0.dll libssl-3-x64.dll libcrypto-3-x64.dll; do
+    [ -f "$out/Parlino/$dll" ] || { echo "build-windows: $dll missing" >&2; exit 1; }
+done
 
 (cd "$out/build" && cpack -B "$out" >/dev/null)
 rm -rf "$out/_CPack_Packages"
