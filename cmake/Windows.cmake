@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # What Parlino needs on Windows besides parlino.exe, all in the one folder it is installed into:
-# the icon and version inside the program, the Qt and compiler runtime DLLs it loads, the
+# the icon and version inside the program, the Qt, OpenSSL and compiler runtime DLLs it loads, the
 # platform and style plugins, Qt's own translations for the languages Parlino speaks, and qt.conf,
 # which tells Qt to look for them there.
 
@@ -53,6 +53,16 @@ foreach(dll libstdc++-6.dll libwinpthread-1.dll)
     list(APPEND runtime_folders ${found})
 endforeach()
 list(REMOVE_DUPLICATES runtime_folders)
+# OpenSSL's DLLs are in the bin folder beside the lib folder of its import libraries.
+if(OPENSSL_CRYPTO_LIBRARY)
+    cmake_path(GET OPENSSL_CRYPTO_LIBRARY PARENT_PATH openssl_lib)
+    cmake_path(GET openssl_lib PARENT_PATH openssl_root)
+    list(APPEND runtime_folders ${openssl_root}/bin)
+    # Its licence (Apache 2.0) goes with them, where scripts/build-openssl-windows.sh keeps it.
+    if(EXISTS ${openssl_root}/LICENSE.txt)
+        install(FILES ${openssl_root}/LICENSE.txt DESTINATION licenses RENAME OpenSSL.txt)
+    endif()
+endif()
 set(PARLINO_RUNTIME_FOLDERS ${QT6_INSTALL_PREFIX}/bin ${runtime_folders})
 install(CODE "if(CMAKE_INSTALL_DO_STRIP)
         set(strip ${CMAKE_STRIP})

@@ -47,27 +47,10 @@ echo "other builds share them. Later runs reuse it."
 start=$(date +%s)
 work=$prefix.work
 rm -rf "$work"
-mkdir -p "$work/apt/lists/partial" "$work/apt/archives/partial"
 
 # --- The source: Debian's, with its security fixes --------------------------------------------
 echo "Fetching the source package qt6-base $version"
-# From the archives this system installs from: each of its apt entries as a deb-src one.
-mkdir -p "$work/apt/sources.list.d"
-for list in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-    if [ -f "$list" ]; then sed -nE 's/^deb([[:space:]])/deb-src\1/p' "$list"; fi
-done > "$work/apt/sources.list"
-for sources in /etc/apt/sources.list.d/*.sources; do
-    if [ -f "$sources" ]; then
-        sed -E 's/^Types:.*/Types: deb-src/' "$sources" > "$work/apt/sources.list.d/${sources##*/}"
-    fi
-done
-apt=(apt-get -q -o "Dir::Etc::SourceList=$work/apt/sources.list"
-     -o "Dir::Etc::SourceParts=$work/apt/sources.list.d"
-     -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache::Archives=$work/apt/archives"
-     -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache= -o APT::Sandbox::User=root)
-"${apt[@]}" update >/dev/null
-# apt checks every file against the signed index.
-(cd "$work" && "${apt[@]}" source --download-only "qt6-base=$version" >/dev/null)
+debian_source "$work" "qt6-base=$version"
 tar -C "$work" -xf "$work"/qt6-base_*.orig.tar.xz
 tar -C "$work" -xf "$work"/qt6-base_"${version#*:}".debian.tar.xz
 src=$(echo "$work"/qtbase-everywhere-src-*)

@@ -8,8 +8,9 @@
 #
 #   scripts/build-windows.sh [--tests]   --tests: the Qt Test programs too (scripts/test-windows.sh)
 #
-# Qt for Windows is built once per machine from Debian's source (scripts/build-qt-windows.sh, into
-# ~/.cache/parlino), unless PARLINO_QT_MINGW names a tarball of it (made by that script's
+# Qt and OpenSSL for Windows are built once per machine from Debian's source
+# (scripts/build-qt-windows.sh and scripts/build-openssl-windows.sh, into ~/.cache/parlino), unless
+# PARLINO_QT_MINGW or PARLINO_OPENSSL_MINGW names a tarball of one (made by its script's
 # --tarball), which is then unpacked instead. The Windows build uses the build host's Qt tools
 # (moc, rcc, lrelease), which must be the same version.
 set -euo pipefail
@@ -26,25 +27,31 @@ packages=(cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posi
 [ $tests = ON ] && packages+=(wine wine64 fonts-wine xvfb xauth x11-utils imagemagick iproute2)
 install_missing "${packages[@]}"
 
-# Qt for Windows in build-windows/qt6-mingw: the tarball named, unpacked once (again when it
-# changes), or a link to the one built on this machine.
-qt=$out/qt6-mingw
+# Qt and OpenSSL for Windows, each in a folder of build-windows/: the tarball its variable names,
+# unpacked once (again when it changes), or a link to the one its recipe built on this machine.
 mkdir -p "$out"
-if [ -n "${PARLINO_QT_MINGW:-}" ]; then
-    tarball=$PARLINO_QT_MINGW
-    [ -f "$tarball" ] || { echo "build-windows: PARLINO_QT_MINGW: no such file: $tarball" >&2; exit 1; }
-    stamp="$(stat -c '%s %Y' "$tarball")"
-    if [ -L "$qt" ] || [ "$(cat "$qt/.unpacked" 2>/dev/null)" != "$stamp" ]; then
-        echo "Unpacking $(basename "$tarball")"
-        rm -rf "$qt"
-        tar -xJf "$tarball" -C "$out"
-        echo "$stamp" > "$qt/.unpacked"
+# for_windows FOLDER VARIABLE RECIPE CACHE
+for_windows() {
+    local folder=$out/$1 tarball=${!2:-} stamp
+    if [ -n "$tarball" ]; then
+        [ -f "$tarball" ] || { echo "build-windows: $2: no such file: $tarball" >&2; exit 1; }
+        stamp="$(stat -c '%s %Y' "$tarball")"
+        if [ -L "$folder" ] || [ "$(cat "$folder/.unpacked" 2>/dev/null)" != "$stamp" ]; then
+            echo "Unpacking $(basename "$tarball")"
+            rm -rf "$folder"
+            tar -xJf "$tarball" -C "$out"
+            [ -d "$folder" ] || { echo "build-windows: $2: no $1/ in $tarball" >&2; exit 1; }
+            echo "$stamp" > "$folder/.unpacked"
+        fi
+    else
+        "$root/scripts/$3"
+        [ -L "$folder" ] || rm -rf "$folder"
+        ln -sfn "$4" "$folder"
     fi
-else
-    "$root/scripts/build-qt-windows.sh"
-    [ -L "$qt" ] || rm -rf "$qt"
-    ln -sfn "$(qt_windows_cache)" "$qt"
-fi
+}
+for_windows qt6-mingw PARLINO_QT_MINGW build-qt-windows.sh "$(qt_windows_cache)"
+for_windows openssl-mingw PARLINO_OPENSSL_MINGW build-openssl-windows.sh "$(openssl_windows_cache)"
+qt=$out/qt6-mingw
 host_qt=$(sed -nE 's/.*PACKAGE_VERSION "([0-9.]+)".*/\1/p' \
     /usr/lib/x86_64-linux-gnu/cmake/Qt6Core/Qt6CoreConfigVersionImpl.cmake)
 target_qt=$(sed -nE 's/.*PACKAGE_VERSION "([0-9.]+)".*/\1/p' \
@@ -52,10 +59,15 @@ target_qt=$(sed -nE 's/.*PACKAGE_VERSION "([0-9.]+)".*/\1/p' \
 [ "$host_qt" = "$target_qt" ] ||
     { echo "build-windows: host Qt $host_qt, Windows Qt $target_qt: they must match" >&2; exit 1; }
 
+# OPENSSL_ROOT_DIR tells FindOpenSSL where OpenSSL is; a cross build finds packages only below its
+# roots, and Qt's toolchain file adds QT_ADDITIONAL_PACKAGES_PREFIX_PATH to them.
 cmake -S "$root" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" -DBUILD_TESTING=$tests -DPARLINO_WARNINGS_AS_ERRORS=$tests >/dev/null
+    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DOPENSSL_ROOT_DIR="$out/openssl-mingw" \
+    -DQT_ADDITIONAL_PACKAGES_PREFIX_PATH="$out/openssl-mingw" \
+    -DBUILD_TESTING=$tests -DPARLINO_WARNINGS_AS_ERRORS=$tests >/dev/null
 targets=(parlino)
-[ $tests = ON ] && targets+=(tst_net tst_chat tst_ui tst_e2e)
+[ $tests = ON ] && targets+=(tst_net tst_chat tst_ui tst_e2e tst_tls)
 cmake --build "$out/build" -j"$jobs" --target "${targets[@]}"
 
 # The folder a user gets, as the installer lays it out.
@@ -68,7 +80,11 @@ flags=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n '/^DllCharacteristics/,/^S
 for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
     grep -qw "$flag" <<<"$flags" || { echo "build-windows: parlino.exe lacks $flag" >&2; exit 1; }
 done
-[ -f "$out/Parlino/libssp-0.dll" ] || { echo "build-windows: libssp-0.dll missing" >&2; exit 1; }
+# A DLL found in none of the folders searched counts as Windows' own and is left out: OpenSSL's
+# must have been found in its prefix.
+for dll in libssp-0.dll libssl-3-x64.dll libcrypto-3-x64.dll; do
+    [ -f "$out/Parlino/$dll" ] || { echo "build-windows: $dll missing" >&2; exit 1; }
+done
 
 (cd "$out/build" && cpack -B "$out" >/dev/null)
 rm -rf "$out/_CPack_Packages"

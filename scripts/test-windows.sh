@@ -74,7 +74,7 @@ orderly close and then signals none of the rest of the stream"
 echo "== Test suite under Wine"
 failed=0
 cd "$tests"
-for program in tst_net tst_chat tst_ui tst_e2e; do
+for program in tst_net tst_chat tst_ui tst_e2e tst_tls; do
     # Every function, or every data row of it, as Qt Test names them: "class function[ tag]".
     run=()
     while IFS= read -r line; do
@@ -102,8 +102,8 @@ echo "== Installer under Wine"
 installer=$(ls "$out"/Parlino-*-win64.exe)
 folder="$WINEPREFIX/drive_c/Program Files/Parlino"
 wine "$installer" /S
-for file in parlino.exe Uninstall.exe Qt6Network.dll libssp-0.dll platforms/qwindows.dll \
-    styles/qwindowsvistastyle.dll qt.conf; do
+for file in parlino.exe Uninstall.exe Qt6Network.dll libssl-3-x64.dll libcrypto-3-x64.dll \
+    libssp-0.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll qt.conf; do
     [ -f "$folder/$file" ] || { echo "test-windows: not installed: $file" >&2; exit 1; }
 done
 shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Parlino.lnk' | head -1)
