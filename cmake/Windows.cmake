@@ -70,7 +70,7 @@ install(CODE "if(CMAKE_INSTALL_DO_STRIP)
     execute_process(COMMAND \"${CMAKE_COMMAND}\"
         -DOBJDUMP=${CMAKE_OBJDUMP} -DSTRIP=\${strip}
         \"-DFOLDER=\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\"
-        \"-DPROGRAMS=parlino.exe;platforms/qwindows.dll;styles/qwindowsvistastyle.dll\"
+        \"-DPROGRAMS=parlino.exe;parlino_tls.dll;platforms/qwindows.dll;styles/qwindowsvistastyle.dll\"
         \"-DSEARCH=${PARLINO_RUNTIME_FOLDERS}\"
         \"-DLINKS=${PROJECT_BINARY_DIR}/runtime-dll-names\"
         -P \"${CMAKE_CURRENT_LIST_DIR}/WindowsRuntime.cmake\"

@@ -66,19 +66,21 @@ cmake -S "$root" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DOPENSSL_ROOT_DIR="$out/openssl-mingw" \
     -DQT_ADDITIONAL_PACKAGES_PREFIX_PATH="$out/openssl-mingw" \
     -DBUILD_TESTING=$tests -DPARLINO_WARNINGS_AS_ERRORS=$tests >/dev/null
-targets=(parlino)
+targets=(parlino parlino_tls)
 [ $tests = ON ] && targets+=(tst_net tst_chat tst_ui tst_e2e tst_tls)
 cmake --build "$out/build" -j"$jobs" --target "${targets[@]}"
 
 # The folder a user gets, as the installer lays it out.
 rm -rf "$out/Parlino"
 cmake --install "$out/build" --prefix "$out/Parlino" --strip >/dev/null
-exe=$out/Parlino/parlino.exe
 # The PE counterparts of the hardening flags: ASLR over the whole 64-bit range, and no execution of
 # data; the stack protector brings its DLL along.
-flags=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n '/^DllCharacteristics/,/^SizeOfStackReserve/p')
-for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
-    grep -qw "$flag" <<<"$flags" || { echo "build-windows: parlino.exe lacks $flag" >&2; exit 1; }
+for file in parlino.exe parlino_tls.dll; do
+    flags=$(x86_64-w64-mingw32-objdump -p "$out/Parlino/$file" |
+        sed -n '/^DllCharacteristics/,/^SizeOfStackReserve/p')
+    for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
+        grep -qw "$flag" <<<"$flags" || { echo "build-windows: $file lacks $flag" >&2; exit 1; }
+    done
 done
 # A DLL found in none of the folders searched counts as Windows' own and is left out: OpenSSL's
 # must have been found in its prefix.

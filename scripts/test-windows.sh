@@ -102,7 +102,7 @@ echo "== Installer under Wine"
 installer=$(ls "$out"/Parlino-*-win64.exe)
 folder="$WINEPREFIX/drive_c/Program Files/Parlino"
 wine "$installer" /S
-for file in parlino.exe Uninstall.exe Qt6Network.dll libssl-3-x64.dll libcrypto-3-x64.dll \
+for file in parlino.exe parlino_tls.dll Uninstall.exe Qt6Network.dll libssl-3-x64.dll libcrypto-3-x64.dll \
     libssp-0.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll qt.conf; do
     [ -f "$folder/$file" ] || { echo "test-windows: not installed: $file" >&2; exit 1; }
 done
