@@ -65,15 +65,12 @@ struct ChatWindow
             result.append(window->List1->entry(row));
         return result;
     }
-    // The start-up line, and what Disconnect and Listen write: the port the socket listens on.
-    QString startLine() const
-    {
-        return u"Listening to Port %1 for new connection requests."_s.arg(port());
-    }
+    // What Disconnect and Listen write, and the start-up line: the port the socket listens on.
     QString listenLine() const
     {
         return u"Listening to port %1 for new connection requests."_s.arg(port());
     }
+    QString startLine() const { return listenLine().replace(u"to port"_s, u"to Port"_s); }
     // The entries after the first `skip`, run together: what a peer's text became.
     QString joined(int skip) const { return lines().mid(skip).join(QString()); }
 

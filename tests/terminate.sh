@@ -14,14 +14,14 @@ fi
 exec unshare -n bash -s "$parlino" <<'INNER'
 set -um  # job control, so that a job in the background is not told to ignore SIGINT
 ip link set lo up
+listening() {  # waits until it listens: at most 10 s
+    for _ in $(seq 200); do ss -ltn | grep -q ':1981 ' && return; sleep 0.05; done
+    echo "FAIL: parlino never listened"; kill -9 $pid; exit 1
+}
 for signal in TERM INT HUP; do
     QT_QPA_PLATFORM=offscreen "$1" &
     pid=$!
-    for _ in $(seq 200); do  # until it listens: at most 10 s
-        ss -ltn | grep -q ':1981 ' && break
-        sleep 0.05
-    done
-    ss -ltn | grep -q ':1981 ' || { echo "FAIL: parlino never listened"; kill -9 $pid; exit 1; }
+    listening
     started=$(date +%s%N)
     kill -s "$signal" "$pid"
     wait "$pid"
@@ -34,7 +34,7 @@ done
 # Started under nohup, it outlives the terminal.
 nohup env QT_QPA_PLATFORM=offscreen "$1" >/dev/null 2>&1 &
 pid=$!
-for _ in $(seq 200); do ss -ltn | grep -q ':1981 ' && break; sleep 0.05; done
+listening
 kill -s HUP "$pid"
 sleep 0.5
 kill -0 "$pid" || { echo "FAIL: SIGHUP ended it under nohup"; exit 1; }
