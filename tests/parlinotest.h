@@ -71,8 +71,14 @@ struct ChatWindow
         return u"Listening to port %1 for new connection requests."_s.arg(port());
     }
     QString startLine() const { return listenLine().replace(u"to port"_s, u"to Port"_s); }
-    // The entries after the first `skip`, run together: what a peer's text became.
-    QString joined(int skip) const { return lines().mid(skip).join(QString()); }
+    // The entries after the first `skip`, run together: what a peer's text became. The line that
+    // says a call is plain stands among them when the caller wrote after the question.
+    QString joined(int skip) const
+    {
+        QStringList text = lines().mid(skip);
+        text.removeOne(u"This conversation is not encrypted."_s);
+        return text.join(QString());
+    }
 
     std::unique_ptr<ScriptedWindow> window;
     int exits = 0;

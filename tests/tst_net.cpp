@@ -176,10 +176,12 @@ void tst_Net::vanishedPartner_isNoticed()
     for (int i = 0; !vanishes && text.size() < 5 << 20; ++i) text += QByteArray::number(i) + ' ';
     // The partner reads nothing until it is given a line, then counts what it gets.
     QProcess partner;
-    partner.start(u"ip"_s, {u"netns"_s, u"exec"_s, remote, u"bash"_s, u"-c"_s,
-                            u"exec 3<>/dev/tcp/10.198.0.1/%1 && read -u 0 && head -c %2 <&3 | "
-                            "md5sum"_s.arg(socket.LocalPort())
-                                .arg(text.size())});
+    partner.start(
+        u"ip"_s,
+        {u"netns"_s, u"exec"_s, remote, u"bash"_s, u"-c"_s,
+         u"exec 3<>/dev/tcp/10.198.0.1/%1 && printf x >&3 && read -u 0 && head -c %2 <&3 | "
+         "md5sum"_s.arg(socket.LocalPort())
+             .arg(text.size())});
     const auto stop = qScopeGuard([&] {
         partner.kill();
         partner.waitForFinished();

@@ -465,11 +465,15 @@ void tst_Ui::list_forgedLines_showAndReadAsThePartners_inAnyTheme()
     Recorder recorder;
     const auto restore =
         qScopeGuard([p = QApplication::palette()] { QApplication::setPalette(p); });
-    QString texts[] = {QString(), u"Connection made"_s, u"Connection made"_s, u"Bob : I agree"_s,
+    QString texts[] = {QString(),
+                       u"Connection made"_s,
+                       u"This conversation is not encrypted."_s,
+                       u"Connection made"_s,
+                       u"Bob : I agree"_s,
                        u"Bob : I agree"_s};
     const QString status = u"Status line from Parlino"_s,
                   received = u"Received from your partner"_s;
-    const QString origin[] = {status, status, received, u"Sent by you"_s, received};
+    const QString origin[] = {status, status, status, received, u"Sent by you"_s, received};
     // The desktop's theme, and a dark one.
     for (const QPalette &palette : {QApplication::palette(), QPalette(Qt::darkGray, Qt::black)}) {
         QApplication::setPalette(palette);
@@ -483,9 +487,9 @@ void tst_Ui::list_forgedLines_showAndReadAsThePartners_inAnyTheme()
         // The partner sends the program's own line, then the user's line before the user does.
         texts[0] = chat.startLine();
         QVERIFY(peer && peer->write("Connection made") &&
-                waitUntil([&] { return list.count() == 3; }));
+                waitUntil([&] { return list.count() == 4; }));
         say(chat, u"Bob"_s, u"I agree"_s);
-        QVERIFY(peer->write("Bob : I agree") && waitUntil([&] { return list.count() == 5; }));
+        QVERIFY(peer->write("Bob : I agree") && waitUntil([&] { return list.count() == 6; }));
         list.setItemDelegate(&recorder);
         list.viewport()->grab();
         const auto look = [&](int row) {
@@ -493,10 +497,10 @@ void tst_Ui::list_forgedLines_showAndReadAsThePartners_inAnyTheme()
             return std::tuple(o.font.weight(), o.font.italic(), o.palette.color(QPalette::Text));
         };
         QAccessibleInterface *screenReader = QAccessible::queryAccessibleInterface(&list);
-        for (int row = 0; row < 5; ++row) {
+        for (int row = 0; row < 6; ++row) {
             const QPalette &colours = recorder.rows[row].palette;
             QVERIFY(contrast(colours.color(QPalette::Text), colours.color(QPalette::Base)) >= 4.5);
-            for (int other = 0; other < 5; ++other)
+            for (int other = 0; other < 6; ++other)
                 QCOMPARE(look(row) == look(other), origin[row] == origin[other]);
             QCOMPARE(screenReader->tableInterface()->cellAt(row, 0)->text(QAccessible::Description),
                      origin[row]);
