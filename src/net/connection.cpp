@@ -157,6 +157,20 @@ void Connection::startChannel(bool client)
 {
     m_channel =
         std::make_unique<TlsChannel>(client ? TlsChannel::Client : TlsChannel::Server, *m_identity);
+    startHandshakeClock();
+    if (m_channel->hasFailed())
+        return fail({SocketFailure::EncryptionFailed, 0, {}, m_channel->error()}, false);
+    if (m_phase == Delivering)
+        m_channel->close();
+    pullChannel();
+    writeQueued();
+}
+
+// The handshake and the code's exchange must be done within EncryptionSeconds of their start.
+void Connection::startHandshakeClock()
+{
+    if (m_handshakeTimer)
+        return;
     m_handshakeTimer = new QTimer(this);
     m_handshakeTimer->setSingleShot(true);
     m_handshakeTimer->setTimerType(Qt::PreciseTimer);  // a coarse one may end it early
@@ -164,12 +178,6 @@ void Connection::startChannel(bool client)
         fail({SocketFailure::EncryptionTimedOut, EncryptionSeconds}, true);
     });
     m_handshakeTimer->start(EncryptionSeconds * 1000);
-    if (m_channel->hasFailed())
-        return fail({SocketFailure::EncryptionFailed, 0, {}, m_channel->error()}, false);
-    if (m_phase == Delivering)
-        m_channel->close();
-    pullChannel();
-    writeQueued();
 }
 
 bool Connection::send(QByteArrayView bytes)
@@ -193,24 +201,11 @@ void Connection::pushOut(QByteArrayView bytes)
         return pullChannel();
     }
     m_queued.append(bytes.data(), bytes.size());
-    m_enqueued += bytes.size();
-    noteTextEnd();
 }
 
 void Connection::pullChannel()
 {
-    const qsizetype before = m_queued.size();
     m_channel->takeOutput(m_queued);
-    m_enqueued += m_queued.size() - before;
-    noteTextEnd();
-}
-
-// Text that has left the channel ends where the queued bytes end now.
-void Connection::noteTextEnd()
-{
-    const qint64 end = m_textSent - heldBytes();
-    if (end > (m_textEnds.isEmpty() ? m_textAcknowledged : m_textEnds.constLast().second))
-        m_textEnds.append({m_enqueued, end});
 }
 
 qint64 Connection::heldBytes() const
@@ -262,29 +257,14 @@ qint64 Connection::acknowledged() const
     return qBound<qint64>(0, counted, m_handedOver);
 }
 
+// Plain text goes out as it is; an encrypted connection's queued bytes all come from its channel,
+// which knows where each piece of text ends in them.
 qint64 Connection::undelivered() const
 {
     if (m_descriptor == -1)
         return 0;
     const qint64 acknowledged = this->acknowledged();
-    qint64 delivered = m_textAcknowledged;
-    for (const auto &[queuedEnd, textEnd] : m_textEnds) {
-        if (queuedEnd > acknowledged)
-            break;
-        delivered = textEnd;
-    }
-    return m_textSent - delivered;
-}
-
-void Connection::forgetDelivered()
-{
-    if (m_descriptor == -1 || m_textEnds.isEmpty())
-        return;
-    const qint64 acknowledged = this->acknowledged();
-    qsizetype count = 0;
-    while (count < m_textEnds.size() && m_textEnds[count].first <= acknowledged)
-        m_textAcknowledged = m_textEnds[count++].second;
-    m_textEnds.remove(0, count);
+    return m_textSent - (m_channel ? m_channel->textWithin(acknowledged) : acknowledged);
 }
 
 // Takes one slice of what has arrived and hands its text over. The notifier rests meanwhile, so a
@@ -352,11 +332,15 @@ void Connection::receiveSlice()
 bool Connection::decide(bool ended)
 {
     const bool handshake = m_early.startsWith("\x16\x03");
+    if (!ended && m_early == "\x16")
+        startHandshakeClock();  // a handshake's first byte: its next must not take for ever
     if (!ended && (m_early.isEmpty() || m_early == "\x16"))
         return false;
     m_privacy = handshake ? Privacy::Encrypted : Privacy::Plain;
     if (handshake)
         startChannel(false);
+    else if (m_handshakeTimer)
+        m_handshakeTimer->stop();
     if (m_phase == Done)
         return true;
     if (!m_held.isEmpty())
@@ -434,7 +418,8 @@ void Connection::tick()
 {
     if (m_phase == Delivering)
         return checkDelivered();
-    forgetDelivered();
+    if (m_channel && m_descriptor != -1)
+        m_channel->forgetWithin(acknowledged());
     if (m_phase != Open || unacknowledged() == 0)
         return m_tick->stop();
     // A reset may come with nothing to read: Wine signals it as an end that recv() never shows.

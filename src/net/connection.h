@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QObject>
 #include <memory>
 
@@ -22,10 +21,11 @@ class TlsIdentity;
 //
 // Phases: Calling (a QTcpSocket looks the host up and connects), Open (the conversation), then
 // Delivering once either side has ended the conversation: what was sent reaches the partner
-// before the connection ends in order (end of stream, then close), for the linger time at most;
-// then Done. Once connected, the connection takes the descriptor over from the QTcpSocket, with
-// what the socket had read already: Qt's socket closes its descriptor when the partner ends its
-// stream, and text on its way to the partner must still go out after that.
+// before the connection ends in order (close_notify when encrypted, end of stream, then close),
+// for the linger time at most; then Done. Once connected, the connection takes the descriptor over
+// from the QTcpSocket, with what the socket had read already: Qt's socket closes its descriptor
+// when the partner ends its stream, and text on its way to the partner must still go out after
+// that.
 //
 // The one path for bytes: what is sent passes through send() into the queue for the
 // descriptor, and what arrives passes from the descriptor through receiveSlice() into the
@@ -95,17 +95,16 @@ private:
     void takeOver(QTcpSocket *socket);
     void takeDescriptor(qintptr descriptor);
     void startChannel(bool client);
+    void startHandshakeClock();
     void receiveSlice();
     bool decide(bool ended);
     bool decrypt(QByteArrayView bytes, bool &ended);
     void pushOut(QByteArrayView bytes);
     void pullChannel();
-    void noteTextEnd();
     void writeQueued();
     qint64 unacknowledged() const;
     qint64 acknowledged() const;
     qint64 heldBytes() const;
-    void forgetDelivered();
     void tick();
     void beginDelivering();
     void checkDelivered();
@@ -140,12 +139,8 @@ private:
     qsizetype m_start = 0;    // where the queued bytes not yet taken by the system begin
     qint64 m_handedOver = 0;  // bytes the system has taken
     qint64 m_acknowledgedAtStart = 0;
-    qint64 m_enqueued = 0;  // bytes ever queued for the system
     qint64 m_textSent = 0;  // bytes of text taken by send()
-    qint64 m_textAcknowledged = 0;
-    // Where each piece of sent text ends in the queued bytes, while not acknowledged: (end in
-    // the queued bytes, end in the text).
-    QList<std::pair<qint64, qint64>> m_textEnds;
+
     bool m_partnerEnded = false;
     bool m_finishSent = false;
 };

@@ -7,6 +7,7 @@
 #include <openssl/ssl.h>
 #include <openssl/x509.h>
 
+#include <algorithm>
 #include <cstring>
 
 using namespace Qt::StringLiterals;
@@ -15,6 +16,7 @@ namespace {
 
 // Room made for decrypted text at a time; a TLS record carries at most 16 KiB.
 constexpr qsizetype ReadChunkBytes = 64 * 1024;
+constexpr qsizetype RecordBytes = 16 * 1024;
 constexpr char ExporterLabel[] = "EXPORTER-parlino-code";
 constexpr char Alpn[] = "parlino/1";
 
@@ -144,7 +146,7 @@ void TlsChannel::established()
     m_check.partnerFingerprint = fingerprintOf(SSL_get0_peer_certificate(m_ssl));
     if (m_exchangeCode && isParlino()) {
         m_exchange = std::make_unique<CodeExchange>();
-        encrypt(m_exchange->commitment());
+        encrypt(m_exchange->commitment(), false);
     } else {
         m_checked = true;
         sendHeld();
@@ -153,7 +155,7 @@ void TlsChannel::established()
 
 void TlsChannel::reveal()
 {
-    encrypt(m_exchange->nonce());
+    encrypt(m_exchange->nonce(), false);
     m_revealed = true;
     sendHeld();
 }
@@ -179,15 +181,41 @@ void TlsChannel::sendHeld()
         shutDown();
 }
 
-void TlsChannel::encrypt(QByteArrayView bytes)
+// Text goes a record at a time, and where each record ends in the output is noted: a partner
+// that acknowledges part of the output has that much of the text.
+void TlsChannel::encrypt(QByteArrayView bytes, bool text)
 {
-    if (bytes.isEmpty() || hasFailed() || (SSL_get_shutdown(m_ssl) & SSL_SENT_SHUTDOWN))
-        return;
-    ERR_clear_error();
-    size_t written = 0;
-    const int result = SSL_write_ex(m_ssl, bytes.data(), size_t(bytes.size()), &written);
-    if (result != 1)
-        onlyWaits(result);
+    for (qsizetype at = 0; at < bytes.size() && !hasFailed();) {
+        if (SSL_get_shutdown(m_ssl) & SSL_SENT_SHUTDOWN)
+            return;
+        const QByteArrayView piece = bytes.sliced(at, qMin(RecordBytes, bytes.size() - at));
+        ERR_clear_error();
+        size_t written = 0;
+        const int result = SSL_write_ex(m_ssl, piece.data(), size_t(piece.size()), &written);
+        if (result != 1)
+            return void(onlyWaits(result));
+        at += piece.size();
+        if (text) {
+            m_textEncrypted += piece.size();
+            m_textEnds.append({qint64(BIO_number_written(SSL_get_wbio(m_ssl))), m_textEncrypted});
+        }
+    }
+}
+
+qint64 TlsChannel::textWithin(qint64 outputBytes) const
+{
+    const auto end = std::upper_bound(
+        m_textEnds.cbegin(), m_textEnds.cend(), outputBytes,
+        [](qint64 bytes, const std::pair<qint64, qint64> &piece) { return bytes < piece.first; });
+    return end == m_textEnds.cbegin() ? m_textForgotten : std::prev(end)->second;
+}
+
+void TlsChannel::forgetWithin(qint64 outputBytes)
+{
+    m_textForgotten = textWithin(outputBytes);
+    const auto end = std::find_if(m_textEnds.cbegin(), m_textEnds.cend(),
+                                  [&](const auto &piece) { return piece.first > outputBytes; });
+    m_textEnds.erase(m_textEnds.cbegin(), end);
 }
 
 void TlsChannel::takeOutput(QByteArray &out)

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <memory>
 
@@ -49,6 +50,10 @@ public:
     bool partnerClosed() const { return m_partnerClosed; }
     // Bytes of chat text written and not yet encrypted.
     qint64 heldBytes() const { return m_held.size(); }
+    // Bytes of chat text whose records end within the first `outputBytes` of the output; the
+    // pieces of text that end there can be forgotten.
+    qint64 textWithin(qint64 outputBytes) const;
+    void forgetWithin(qint64 outputBytes);
     // Whether the partner agreed on parlino/1.
     bool isParlino() const;
     // The code or the fingerprints are known.
@@ -64,7 +69,7 @@ private:
     void reveal();
     bool flows() const;
     void sendHeld();
-    void encrypt(QByteArrayView bytes);
+    void encrypt(QByteArrayView bytes, bool text = true);
     void shutDown();
     bool onlyWaits(int result);
     void fail(const QString &reason);
@@ -79,6 +84,10 @@ private:
     bool m_closeWanted = false;
     bool m_partnerClosed = false;
     QByteArray m_held;
+    // Where pieces of text end: (in the output, in the text), in order, not yet forgotten.
+    QList<std::pair<qint64, qint64>> m_textEnds;
+    qint64 m_textForgotten = 0;  // text of the pieces forgotten
+    qint64 m_textEncrypted = 0;
     QByteArray m_plain;  // what the last read decrypted
     PrivacyCheck m_check;
     QString m_error;

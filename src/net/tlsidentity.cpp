@@ -94,6 +94,7 @@ ssl_ctx_st *TlsIdentity::context()
     SSL_CTX_set_verify(context, SSL_VERIFY_PEER, acceptAny);
     SSL_CTX_set_alpn_select_cb(context, selectAlpn, nullptr);
     SSL_CTX_set_num_tickets(context, 0);  // no resumption: every key lives for one connection
+    SSL_CTX_set_options(context, SSL_OP_NO_RENEGOTIATION);
     SSL_CTX_set_session_cache_mode(context, SSL_SESS_CACHE_OFF);
     m_context = context;
     return m_context;

@@ -46,6 +46,13 @@ class Listener;
 // that stops answering (see TcpSystem::Liveness) is lost; one that only stops reading is not. A
 // connection that fails while connected is reported by errorOccurred as ConnectionLost, with
 // the bytes it could not deliver.
+// Privacy: Connect() is plain; ConnectEncrypted() is TLS from the start, and the call is
+// Connecting until the TLS handshake is done. An accepted caller is served over TLS when its
+// first bytes are a TLS handshake record, and as plain text otherwise; nothing is sent to it
+// before they come (text sent meanwhile waits, and counts as undelivered if it never can go).
+// privacyKnown() tells which, once; privacyCheckReady() brings the code or the fingerprints. An
+// encrypted call fails with EncryptionFailed, EncryptionTimedOut or PlainAnswer; an accepted
+// encrypted conversation ends with the first two.
 // Only one conversation exists at a time. Callers that arrive while a request is being decided, or
 // while the socket is not listening, are closed at once. A request that has not been accepted
 // when the ConnectionRequest handlers return is closed, so the caller sees its connection end.
