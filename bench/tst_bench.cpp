@@ -4,40 +4,21 @@
 // program's rows in the same run. scripts/bench.sh runs this several times, measures what needs a
 // fresh process (start-up and idle memory) against `parlino_bench --bare-window`, and prints the
 // table. Windows are offscreen, traffic stays on 127.0.0.1, and every wait has a limit.
-#include "conversationlist.h"
-#include "frmmain.h"
-#include "lifecycle.h"
-#include "scriptedwindow.h"
-#include "winsock.h"
+#include "parlinotest.h"
 
-#include <arpa/inet.h>
-#include <malloc.h>
-#include <netinet/in.h>
-#include <sched.h>
-#include <sys/socket.h>
-#include <unistd.h>
-#include <QApplication>
+#include <openssl/ssl.h>
 #include <QLabel>
-#include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QScopeGuard>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QTest>
-#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstring>
 #include <ctime>
-#include <fstream>
-#include <functional>
 #include <thread>
 
 namespace {
 
-constexpr int WaitLimitMs = 20000;
 constexpr int Lines = 2000;  // latency: lines timed
 constexpr int LongConversation = 100000;
 constexpr int Batch = 1000;
@@ -58,28 +39,6 @@ double percentile(std::vector<double> values, double p)
     return *at;
 }
 
-// What this process holds in memory, in MiB.
-double residentMiB()
-{
-    long pages = 0, resident = 0;
-    std::ifstream("/proc/self/statm") >> pages >> resident;
-    return double(resident) * double(sysconf(_SC_PAGESIZE)) / MiB;
-}
-
-// Runs the event loop until done() holds; false when the limit passes first.
-bool waitUntil(const std::function<bool()> &done, int limitMs = WaitLimitMs)
-{
-    QTimer wake;  // so that the limit is noticed even when nothing happens
-    wake.start(50);
-    const double end = nowMs() + limitMs;
-    while (!done()) {
-        if (nowMs() > end)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return true;
-}
-
 QString shortLine(int i)
 {
     return QStringLiteral("Ann : message number %1, a line of ordinary length").arg(i);
@@ -88,10 +47,9 @@ QString shortLine(int i)
 // An arrival of about `bytes` UTF-8 bytes in several scripts.
 QByteArray mixedScripts(int bytes)
 {
-    const QByteArray phrase = QStringLiteral(
-                                  u"Grüße aus Köln, привет, 你好世界, こんにちは, مرحبا بالعالم, "
-                                  u"🙂 ok. ")
-                                  .toUtf8();
+    const QByteArray phrase =
+        u"Grüße aus Köln, привет, 你好世界, こんにちは, مرحبا بالعالم, 🙂 ok. "_s
+            .toUtf8();
     return phrase.repeated(bytes / int(phrase.size()));
 }
 
@@ -163,10 +121,11 @@ struct FloodStream
 };
 
 // A fast peer, in a thread of its own: calls 127.0.0.1:port, sends `bytes` of the stream as fast
-// as they are taken, and hangs up. A send that waits 10 s ends it.
-std::thread feed(quint16 port, qint64 bytes)
+// as they are taken, over TLS if asked as ncat --ssl would, and hangs up. A send that waits 10 s
+// ends it.
+std::thread feed(quint16 port, qint64 bytes, bool encrypted)
 {
-    return std::thread([port, bytes] {
+    return std::thread([port, bytes, encrypted] {
         const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
         const timeval limit{10, 0};
         ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
@@ -175,19 +134,24 @@ std::thread feed(quint16 port, qint64 bytes)
         address.sin_port = htons(port);
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         FloodStream stream;
-        const bool connected =
-            ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+        SSL_CTX *context = SSL_CTX_new(TLS_client_method());
+        SSL *tls = SSL_new(context);
+        SSL_set_fd(tls, fd);
+        bool connected = ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+        connected = connected && (!encrypted || SSL_connect(tls) == 1);
         for (qint64 sent = 0, n = 0; connected && sent < bytes && n >= 0; sent += n) {
             const qint64 offset = sent % FloodStream::BlockBytes;
-            n = ::send(fd, stream.block(sent / FloodStream::BlockBytes).constData() + offset,
-                       size_t(std::min(FloodStream::BlockBytes - offset, bytes - sent)),
-                       MSG_NOSIGNAL);
+            const char *data = stream.block(sent / FloodStream::BlockBytes).constData() + offset;
+            const auto size = size_t(std::min(FloodStream::BlockBytes - offset, bytes - sent));
+            n = encrypted ? SSL_write(tls, data, int(size)) : ::send(fd, data, size, MSG_NOSIGNAL);
         }
+        SSL_free(tls);
+        SSL_CTX_free(context);
         ::close(fd);
     });
 }
 
-enum class Receiver { Discard, Keep, Parlino };
+enum class Receiver { Discard, Keep, Parlino, ParlinoEncrypted };
 
 struct Flood
 {
@@ -201,6 +165,8 @@ struct Flood
 // keeps them, or the program's window.
 Flood receiveFlood(Receiver receiver)
 {
+    const bool encrypted = receiver == Receiver::ParlinoEncrypted;
+    receiver = encrypted ? Receiver::Parlino : receiver;
     const int mib = qEnvironmentVariableIntValue("PARLINO_BENCH_FLOOD_MIB");
     const qint64 bytes = qint64(mib > 0 ? mib : 200) * 1024 * 1024;
     qint64 received = 0;
@@ -233,8 +199,8 @@ Flood receiveFlood(Receiver receiver)
         });
     }
     // Memory that earlier work freed goes back first, so that the growth is this flood's.
-    malloc_trim(0);
-    const double memoryBefore = residentMiB();
+    returnFreedMemory();
+    const double memoryBefore = residentKiB() / 1024.0;
     double longestGap = 0, lastTick = nowMs();
     QTimer ticker;  // the event loop's turns, once a millisecond when it is free
     ticker.setTimerType(Qt::PreciseTimer);
@@ -245,7 +211,7 @@ Flood receiveFlood(Receiver receiver)
     ticker.start(1);
     const double start = nowMs();
     const quint16 port = window ? quint16(window->form.socket().LocalPort()) : server.serverPort();
-    std::thread peer = feed(port, bytes);
+    std::thread peer = feed(port, bytes, encrypted);
     const bool done = waitUntil([&] { return end > 0; }, 120000);
     peer.join();
     if (!done)
@@ -253,7 +219,7 @@ Flood receiveFlood(Receiver receiver)
     Flood result;
     result.bytesPerSecond = double(bytes) / (end - start) * 1e3;
     result.longestGapMs = std::max(longestGap, end - lastTick);
-    result.memoryPerMiB = (residentMiB() - memoryBefore) / (double(bytes) / MiB);
+    result.memoryPerMiB = (residentKiB() / 1024.0 - memoryBefore) / (double(bytes) / MiB);
     FloodStream expected;
     bool exact = true;
     for (const QByteArray &chunk : std::as_const(kept)) exact = exact && expected.matchNext(chunk);
@@ -280,10 +246,8 @@ int partner(int argc, char *argv[])
     const auto received = [&] {
         const QString arrived = QString::number(nowMs(), 'f', 6);
         QTimer::singleShot(0, &app, [&, arrived] {
-            if (!window) {
-                socket.write(arrived.toLatin1());
-                return;
-            }
+            if (!window)
+                return void(socket.write(arrived.toLatin1()));
             window->form.txtMessage->setText(arrived);
             window->form.cmdSend->click();
         });
@@ -435,6 +399,8 @@ private Q_SLOTS:
         QTest::newRow("discard") << Receiver::Discard << int(QTest::BytesPerSecond);
         QTest::newRow("keep") << Receiver::Keep << int(QTest::BytesPerSecond);
         QTest::newRow("parlino") << Receiver::Parlino << int(QTest::BytesPerSecond);
+        QTest::newRow("parlino encrypted")
+            << Receiver::ParlinoEncrypted << int(QTest::BytesPerSecond);
         QTest::newRow("discard gap") << Receiver::Discard << int(QTest::WalltimeMilliseconds);
         QTest::newRow("parlino gap") << Receiver::Parlino << int(QTest::WalltimeMilliseconds);
         QTest::newRow("keep memory") << Receiver::Keep << int(QTest::BytesAllocated);
@@ -452,6 +418,42 @@ private Q_SLOTS:
                                       ? result.longestGapMs
                                       : result.memoryPerMiB * MiB,
                                   metric);
+    }
+
+    // 8: a call on loopback until both ends can talk: connected (plain), or each with the code to
+    // compare (encrypted), between two fresh sockets that make their keys first; the median.
+    void handshake_data()
+    {
+        QTest::addColumn<bool>("encrypted");
+        QTest::newRow("plain") << false;
+        QTest::newRow("encrypted") << true;
+    }
+    void handshake()
+    {
+        QFETCH(bool, encrypted);
+        std::vector<double> times;
+        for (int round = 0; round < 21; ++round) {
+            Winsock callee, caller;
+            callee.setLocalPort(0);
+            QVERIFY(callee.Listen());
+            QObject::connect(&callee, &Winsock::ConnectionRequest, &callee, [&](int id) {
+                callee.Close();
+                callee.Accept(id);
+            });
+            int checks = 0;
+            for (Winsock *side : {&callee, &caller})
+                QObject::connect(side, &Winsock::privacyCheckReady, side, [&] { ++checks; });
+            const auto call = encrypted ? &Winsock::ConnectEncrypted : &Winsock::Connect;
+            const double start = nowMs();
+            QVERIFY(
+                (caller.*call)(QStringLiteral("127.0.0.1"), QString::number(callee.LocalPort())));
+            QVERIFY(waitUntil([&] {
+                return checks == (encrypted ? 2 : 0) && caller.State() == Winsock::sckConnected &&
+                       callee.State() == Winsock::sckConnected;
+            }));
+            times.push_back(nowMs() - start);
+        }
+        QTest::setBenchmarkResult(percentile(times, 0.5), QTest::WalltimeMilliseconds);
     }
 
     // 6: processor time of 1,000 appends, each until drawn, at the start of a conversation and

@@ -137,6 +137,7 @@ awk 'function f(x) { return sprintf(x >= 100 ? "%.0f" : x >= 10 ? "%.1f" : "%.2f
 2|Latency p99|raw sockets|latency-raw_p99|latency-parlino_p99|value|1|ms|<=2
 3|Receiving $flood MiB into the list, byte-exact|raw read-and-discard|flood-discard|flood-parlino|ratio|9.5367431640625e-07|MiB/s|
 3|Receiving $flood MiB, against keeping the bytes|raw read-and-keep|flood-keep|flood-parlino|ratio|9.5367431640625e-07|MiB/s|>=0.7
+3|Receiving $flood MiB encrypted, against plain|the plain flood|flood-parlino|flood-parlino_encrypted|ratio|9.5367431640625e-07|MiB/s|>=0.8
 4|Longest event-loop gap during that flood|raw read-and-discard|flood-discard_gap|flood-parlino_gap|value|1|ms|<=16
 5|Idle memory above the baseline, desktop fonts|window with a label|memory-baseline-desktop|memory-parlino-desktop|excess|0.0009765625|MiB|<=3
 5|Idle memory above the baseline, no desktop fonts|window with a label|memory-baseline-none|memory-parlino-none|excess|0.0009765625|MiB|<=3
@@ -148,4 +149,5 @@ awk 'function f(x) { return sprintf(x >= 100 ? "%.0f" : x >= 10 ? "%.1f" : "%.2f
 7|64 KiB arrival: append|short line|appendEntry-short_line|appendEntry-64_KiB_arrival|value|1|ms|<=20
 7|64 KiB arrival: repaint|short line|repaintEntry-short_line|repaintEntry-64_KiB_arrival|value|1|ms|<=16
 7|Every visible row a 64 KiB arrival: repaint|short line|repaintEntry-short_line|repaintEntry-64_KiB_in_every_row|value|1|ms|
+8|A call on loopback until both can talk (encrypted: both show the code)|plain|handshake-plain|handshake-encrypted|value|1|ms|<=20
 TABLE
