@@ -17,8 +17,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build-bench
 runs=5 flood=200
 while [ $# -ge 2 ] && [[ $1 =~ ^--(runs|flood-mib)$ ]]; do
-    if [ "$1" = --runs ]; then runs=$2; else flood=$2; fi
-    shift 2
+    if [ "$1" = --runs ]; then runs=$2; else flood=$2; fi; shift 2
 done
 [ $# = 0 ] || { echo "usage: $0 [--runs N] [--flood-mib N]" >&2 && exit 2; }
 
@@ -66,8 +65,7 @@ idle_kib() {
     { kill $! && wait $!; } 2>/dev/null || :
 }
 
-printed=$build/printed.txt
-hidden=$build/no-desktop-fonts.conf
+printed=$build/printed.txt hidden=$build/no-desktop-fonts.conf
 echo '<?xml version="1.0"?><fontconfig><include>/etc/fonts/fonts.conf</include><selectfont>
 <rejectfont><glob>*/noto/*</glob><glob>*/urw-base35/*</glob></rejectfont></selectfont></fontconfig>' \
     >"$hidden"
