@@ -269,6 +269,17 @@ void tst_Chat::encryptedCall_fromTheKeyboard_bothShowOneCode()
     a.window->cmdDissconnect->click();
     QCOMPARE(a.window->windowTitle(), u"Parlino"_s);
     QTRY_COMPARE(b.window->windowTitle(), u"Parlino"_s);
+    // A server that answers in plain text ends the call with a line, not a box.
+    QTcpServer plain;
+    QVERIFY(plain.listen(QHostAddress::LocalHost));
+    connect(&plain, &QTcpServer::newConnection, &plain,
+            [&] { plain.nextPendingConnection()->write("hello"); });
+    aimAt(a, u"127.0.0.1"_s, plain.serverPort());
+    a.window->mnuCommunicationsConnectEncrypted->trigger();
+    QTRY_COMPARE(a.lines().last(),
+                 u"The partner answered the encrypted call with plain text, so "
+                 "the connection was closed."_s);
+    QVERIFY(a.window->errors.isEmpty() && a.window->windowTitle() == u"Parlino"_s);
     a.window->closeForGood();
 }
 

@@ -228,9 +228,19 @@ void Commfunctions::showPrivacyCheck(const PrivacyCheck &check)
 
 void Commfunctions::showSocketFailure(const SocketFailure &failure)
 {
-    // A conversation that has ended is part of its story, and no box interrupts the user for it.
-    if (failure.code == SocketFailure::ConnectionLost)
-        m_view.appendLine(FailureSentences::of(failure));
-    else
-        m_view.showError(FailureSentences::of(failure));
+    // A conversation that has ended, or an encrypted one that could not begin, is part of its
+    // story, and no box interrupts the user for it.
+    switch (failure.code) {
+        case SocketFailure::EncryptionFailed:
+            m_view.appendLine(FailureSentences::of(failure));
+            if (failure.number > 0)
+                m_view.appendLine(FailureSentences::undelivered(failure.number));
+            return;
+        case SocketFailure::ConnectionLost:
+        case SocketFailure::EncryptionTimedOut:
+        case SocketFailure::PlainAnswer:
+            return m_view.appendLine(FailureSentences::of(failure));
+        default:
+            return m_view.showError(FailureSentences::of(failure));
+    }
 }

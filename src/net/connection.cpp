@@ -505,6 +505,8 @@ void Connection::fail(SocketFailure failure, bool abortive)
         else
             failure.number = bytes;
     }
+    if (failure.code == SocketFailure::EncryptionFailed)
+        failure.number = bytes;
     Q_EMIT conversationEnded(failure);
 }
 

@@ -23,12 +23,12 @@ struct SocketFailure
         SendFailed,       // the connection failed under the text
         Refused,          // nothing listens at the address and port
         HostNotFound,
-        LookupTimedOut,  // the name server did not answer in time
-        TimedOut,        // the remote host did not answer in time
-        NetworkError,    // detail: the system's reason
-        ConnectFailed,   // detail: the system's reason
-        ConnectionLost,  // detail: the system's reason
-        EncryptionFailed,    // detail: the TLS library's reason (handshake, alert, bad record)
+        LookupTimedOut,      // the name server did not answer in time
+        TimedOut,            // the remote host did not answer in time
+        NetworkError,        // detail: the system's reason
+        ConnectFailed,       // detail: the system's reason
+        ConnectionLost,      // detail: the system's reason
+        EncryptionFailed,    // detail: the TLS library's reason; number: bytes not delivered
         EncryptionTimedOut,  // the partner did not finish the encryption handshake in time
         PlainAnswer,         // the partner answered an encrypted call with plain text
     };
