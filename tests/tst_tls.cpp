@@ -1,52 +1,46 @@
 // SPDX-License-Identifier: MIT
-// Encrypted conversations between two Parlinos on loopback: the code they compare, what a relay in
-// the middle sees and can do, and a plain caller that takes its time.
+// Encrypted conversations on loopback: two Parlinos and the code they compare, what a relay in the
+// middle sees and can do, a plain caller that takes its time, the usual tools (openssl s_client and
+// s_server, ncat --ssl) as partners, and partners that break the rules of TLS.
 #include "parlinotest.h"
 #include "tlschannel.h"
 #include "tlsidentity.h"
 
 #include <QCryptographicHash>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtEndian>
-#include <functional>
 
 namespace {
 
-// One Parlino's socket and what it has said.
+// One Parlino's socket, answering every caller once it listens, and what it was told.
 struct Side
 {
     Side()
     {
+        socket.setLocalPort(0);
+        QObject::connect(&socket, &Winsock::ConnectionRequest, [this](int id) {
+            requestPrivacy = socket.requestPrivacy(id);
+            socket.Close();
+            socket.Accept(id);
+        });
         QObject::connect(&socket, &Winsock::DataArrival, [this] {
             QByteArray text;
             socket.GetData(text);
             got += text;
         });
         QObject::connect(&socket, &Winsock::privacyKnown, [this](Privacy p) { known.append(p); });
-        QObject::connect(&socket, &Winsock::privacyCheckReady,
-                         [this](const PrivacyCheck &c) { checks.append(c); });
     }
-    // Listens, and accepts every caller.
-    void answer()
-    {
-        socket.setLocalPort(0);
-        socket.Listen();
-        QObject::connect(&socket, &Winsock::ConnectionRequest, [this](int id) {
-            requestPrivacy = socket.requestPrivacy(id);
-            socket.Close();
-            socket.Accept(id);
-        });
-    }
-    bool receives(const QByteArray &text)
-    {
-        return waitUntil([&] { return got.endsWith(text); });
-    }
+    PrivacyCheck check() const { return checks.value(0).value(0).value<PrivacyCheck>(); }
 
     Winsock socket;
     QByteArray got;
     QList<Privacy> known;
-    QList<PrivacyCheck> checks;
     Privacy requestPrivacy = Privacy::Unknown;
+    QSignalSpy checks{&socket, &Winsock::privacyCheckReady};
+    QSignalSpy failures{&socket, &Winsock::errorOccurred};
 };
 
 // A relay on loopback: a caller reaches `port` through it, and `pass` moves the bytes on.
@@ -71,16 +65,48 @@ struct Relay
     std::function<void()> pass;
 };
 
-// The code as two Parlinos compute it, worked out here on its own.
-QString codeOf(const QByteArray &exporter, const QByteArray &clientNonce,
-               const QByteArray &serverNonce, const QByteArray &clientPrint,
-               const QByteArray &serverPrint)
+// A tool run by the shell in `dir`, with what it printed.
+struct Tool : QProcess
 {
-    const QByteArray digest = QCryptographicHash::hash(
-        "parlino code" + exporter + clientNonce + serverNonce + clientPrint + serverPrint,
-        QCryptographicHash::Sha256);
+    Tool(const QString &command, const QString &dir)
+    {
+        connect(this, &QProcess::readyReadStandardOutput,
+                [this] { out += readAllStandardOutput(); });
+        setWorkingDirectory(dir);
+        start(u"sh"_s, {u"-c"_s, u"exec "_s + command});
+    }
+    ~Tool() override
+    {
+        kill();
+        waitForFinished();
+    }
+    QByteArray out;
+};
+
+// Whether something listens on 127.0.0.1:port.
+bool listening(quint16 port)
+{
+    QFile table(u"/proc/net/tcp"_s);
+    const QString line = u"0100007F:%1 00000000:0000 0A"_s.arg(port, 4, 16, QChar(u'0'));
+    return table.open(QIODevice::ReadOnly) && table.readAll().contains(line.toUpper().toLatin1());
+}
+
+// The code as two Parlinos compute it from its parts, worked out here on its own.
+QString codeOf(const QList<QByteArray> &parts)
+{
+    const QByteArray digest =
+        QCryptographicHash::hash("parlino code" + parts.join(), QCryptographicHash::Sha256);
     return u"%1"_s.arg(qFromBigEndian<quint64>(digest.constData()) % 1000000, 6, 10, QChar(u'0'));
 }
+
+// Caller: writes `bytes` to Parlino; Server: answers Parlino's call with `bytes`; Tool: calls
+// Parlino, or answers it when it listens (ToolEnds: and ends its stream first, else Parlino
+// closes); RelayedCaller: calls Parlino through a relay that passes only its first record;
+// PlainAfter: through a relay that adds `bytes` after the handshake.
+enum class Partner { Caller, Server, Tool, ToolEnds, RelayedCaller, PlainAfter };
+
+const QString SClient = u"openssl s_client -quiet -connect 127.0.0.1:%1"_s;
+const QString SServer = u"openssl s_server -quiet -naccept 1 -accept 127.0.0.1:%1 -cert "_s;
 
 }  // namespace
 
@@ -88,134 +114,276 @@ class tst_Tls : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_dir;
+    QByteArray m_peerPrint;  // the SHA-256 fingerprint of s_server's certificate
+
 private Q_SLOTS:
-    void init() { QTest::failOnWarning(QRegularExpression(u"."_s)); }
-    void twoParlinos_showOneCode_andARecorderHoldsNoText();
-    void terminatingRelay_getsTwoCodes();
-    void plainCaller_isPlainWheneverItWrites_data();
-    void plainCaller_isPlainWheneverItWrites();
-};
-
-// The bytes pass through a relay that records them; the conversation is byte-exact both ways.
-// What either side says at once waits for the code's exchange.
-void tst_Tls::twoParlinos_showOneCode_andARecorderHoldsNoText()
-{
-    Side a, b;
-    b.answer();
-    QObject::connect(&b.socket, &Winsock::ConnectionRequest,
-                     [&] { QVERIFY(b.socket.SendData(u"at once, "_s)); });
-    QObject::connect(&a.socket, &Winsock::privacyKnown,
-                     [&] { QVERIFY(a.socket.SendData(u"at once too, "_s)); });
-    Relay relay(b.socket.LocalPort());
-    QByteArray recorded;
-    relay.pass = [&] {
-        const QByteArray fromA = relay.fromA->readAll(), toA = relay.toB.readAll();
-        relay.toB.write(fromA);
-        relay.fromA->write(toA);
-        recorded += fromA + toA;
-    };
-    QVERIFY(a.socket.ConnectEncrypted(u"127.0.0.1"_s, relay.port()));
-    QVERIFY(waitUntil([&] { return a.checks.size() == 1 && b.checks.size() == 1; }));
-    QCOMPARE(a.known + b.known, (QList{Privacy::Encrypted, Privacy::Encrypted}));
-    QCOMPARE(a.socket.privacy(), Privacy::Encrypted);
-    QVERIFY(QRegularExpression(u"^\\d{6}$"_s).match(a.checks[0].code).hasMatch());
-    QCOMPARE(a.checks[0].code, b.checks[0].code);
-    QCOMPARE(a.checks[0].ownFingerprint, b.checks[0].partnerFingerprint);
-    QCOMPARE(a.checks[0].protocol, u"TLSv1.3"_s);
-
-    const QString secret = u"secret words, Grüße 😀 "_s.repeated(20000);
-    QVERIFY(a.socket.SendData(secret));
-    QVERIFY(b.socket.SendData(u"the other way"_s));
-    QVERIFY(b.receives(secret.toUtf8()));
-    QVERIFY(a.receives("the other way"));
-    QCOMPARE(a.got, "at once, the other way");
-    QCOMPARE(b.got, "at once too, " + secret.toUtf8());
-    QVERIFY(!recorded.contains("secret") && !recorded.contains("other way"));
-}
-
-// A relay that runs TLS with each side forwards the exchange of the code, byte by byte, each byte
-// in a record of its own. Each side's code is the one its own session gives, and they differ.
-void tst_Tls::terminatingRelay_getsTwoCodes()
-{
-    Side a, b;
-    b.answer();
-    TlsIdentity identity;
-    TlsChannel legA(TlsChannel::Server, identity, false), legB(TlsChannel::Client, identity, false);
-    Relay relay(b.socket.LocalPort());
-    QByteArray textA, textB;  // what each side sent through the relay
-    qsizetype forwardedA = 0, forwardedB = 0;
-    bool heldAtCommitments = false;
-    relay.pass = [&] {
-        legA.read(relay.fromA->readAll(), textA);
-        legB.read(relay.toB.readAll(), textB);
-        // Nothing goes across until both have committed: then each has sent its commitment and
-        // nothing more, its nonce waiting for the other's commitment.
-        if (textA.size() >= 32 && textB.size() >= 32) {
-            heldAtCommitments |= forwardedA == 0 && textA.size() == 32 && textB.size() == 32;
-            for (; forwardedA < textA.size(); ++forwardedA) legB.write(textA.mid(forwardedA, 1));
-            for (; forwardedB < textB.size(); ++forwardedB) legA.write(textB.mid(forwardedB, 1));
+    // A certificate for openssl s_server, and one too big for any partner to take (150 KB).
+    void initTestCase()
+    {
+        QFile config(m_dir.filePath(u"big.cnf"_s));
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write("[req]\ndistinguished_name=dn\nx509_extensions=x\n[dn]\n[x]\nnsComment=" +
+                     QByteArray(150000, 'A') + '\n');
+        config.close();
+        for (const QString &name : {u"peer"_s, u"big"_s}) {
+            Tool make(
+                u"openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:P-256 -nodes "
+                "-days 1 -subj /CN=%1 -keyout %1.key -out %1.pem %2"_s.arg(
+                    name, name == u"big" ? u"-config big.cnf"_s : QString()),
+                m_dir.path());
+            QVERIFY(make.waitForFinished() && make.exitCode() == 0);
         }
-        QByteArray out;
-        legA.takeOutput(out);
-        relay.fromA->write(std::exchange(out, {}));
-        legB.takeOutput(out);
-        relay.toB.write(out);
-    };
-    QVERIFY(a.socket.ConnectEncrypted(u"127.0.0.1"_s, relay.port()));
-    QVERIFY(waitUntil([&] { return a.checks.size() == 1 && b.checks.size() == 1; }));
-    QVERIFY(heldAtCommitments);
-    const PrivacyCheck &checkA = legA.check(), &checkB = legB.check();
-    const QByteArray nonceA = textA.mid(32, 32), nonceB = textB.mid(32, 32);
-    QCOMPARE(a.checks[0].code, codeOf(legA.exporter(), nonceA, nonceB, checkA.partnerFingerprint,
-                                      checkA.ownFingerprint));
-    QCOMPARE(b.checks[0].code, codeOf(legB.exporter(), nonceA, nonceB, checkB.ownFingerprint,
-                                      checkB.partnerFingerprint));
-    QVERIFY(a.checks[0].code != b.checks[0].code);
-
-    // Characters split across records arrive whole; the end is close_notify after the text.
-    QVERIFY(b.socket.SendData(u"€ back"_s));
-    QVERIFY(a.receives(u"€ back"_s.toUtf8()));
-    QVERIFY(a.socket.SendData(u"Grüße 😀"_s));
-    a.socket.Close();
-    QVERIFY(b.receives(u"Grüße 😀"_s.toUtf8()));
-    QVERIFY(waitUntil([&] { return legA.partnerClosed(); }));
-}
-
-void tst_Tls::plainCaller_isPlainWheneverItWrites_data()
-{
-    QTest::addColumn<QByteArray>("first");
-    QTest::addColumn<QByteArray>("later");
-    QTest::addColumn<Privacy>("asked");
-    QTest::newRow("writes later") << QByteArray() << QByteArray("hi") << Privacy::Unknown;
-    QTest::newRow("writes at once") << QByteArray("hi") << QByteArray("!") << Privacy::Plain;
-    QTest::newRow("0x16 alone first") << QByteArray("\x16") << QByteArray("Z") << Privacy::Unknown;
-}
-
-// Nothing is sent to a caller that has not written; text sent meanwhile follows its first bytes.
-void tst_Tls::plainCaller_isPlainWheneverItWrites()
-{
-    QFETCH(QByteArray, first);
-    QFETCH(QByteArray, later);
-    QFETCH(Privacy, asked);
-    Side b;
-    b.answer();
-    RawPeer caller(b.socket.LocalPort());
-    caller.write(first);
-    QVERIFY(waitUntil([&] { return b.socket.State() == Winsock::sckConnected; }));
-    QCOMPARE(b.requestPrivacy, asked);
-    QVERIFY(b.socket.SendData(u"early"_s));
-    if (first.isEmpty() || first == "\x16") {
-        QCOMPARE(b.socket.privacy(), Privacy::Unknown);
-        char byte = 0;
-        QCOMPARE(::recv(caller.socket, &byte, 1, 0), -1);  // loopback delivers at once
+        Tool x509(u"openssl x509 -noout -fingerprint -sha256 -in peer.pem"_s, m_dir.path());
+        QVERIFY(x509.waitForFinished());  // "sha256 Fingerprint=AB:CD:..."
+        m_peerPrint = QByteArray::fromHex(x509.out.split('=').last());
     }
-    caller.write(later);
-    QVERIFY(b.receives(first + later));
-    QCOMPARE(b.known, QList{Privacy::Plain});
-    QByteArray got;
-    QVERIFY(caller.read(got, 5));
-    QCOMPARE(got, "early");
-}
+    void init() { QTest::failOnWarning(QRegularExpression(u"."_s)); }
+
+    void twoParlinos_throughARelay_data()
+    {
+        QTest::addColumn<bool>("terminating");
+        QTest::newRow("recording relay: one code, no text") << false;
+        QTest::newRow("terminating relay: two codes") << true;
+    }
+    // Two Parlinos talk through a relay that records the bytes, or that runs TLS with each side
+    // and forwards what they say (the code's exchange included) byte by byte, each byte in a
+    // record of its own: then each side's code is the one its own session gives, and they differ.
+    // What either side says at once waits for the code's exchange; text arrives byte-exact, and
+    // the end is close_notify after the text.
+    void twoParlinos_throughARelay()
+    {
+        QFETCH(bool, terminating);
+        Side a, b;
+        QVERIFY(b.socket.Listen());
+        QObject::connect(&b.socket, &Winsock::ConnectionRequest,
+                         [&] { QVERIFY(b.socket.SendData(u"at once, "_s)); });
+        QObject::connect(
+            &a.socket, &Winsock::privacyKnown, &a.socket,
+            [&] { QVERIFY(a.socket.SendData(u"at once too, "_s)); }, Qt::SingleShotConnection);
+        Relay relay(b.socket.LocalPort());
+        TlsIdentity identity;
+        TlsChannel legA(TlsChannel::Server, identity, false),
+            legB(TlsChannel::Client, identity, false);
+        QByteArray recorded, textA, textB;  // what each side sent, as a terminating relay sees it
+        qsizetype sentA = 0, sentB = 0;
+        bool heldAtCommitments = false;
+        relay.pass = [&] {
+            QByteArray fromA = relay.fromA->readAll(), toA = relay.toB.readAll();
+            recorded += fromA + toA;
+            if (terminating) {
+                legA.read(std::exchange(fromA, {}), textA);
+                legB.read(std::exchange(toA, {}), textB);
+                // Nothing goes across until both have committed: then each has sent its
+                // commitment and nothing more, its nonce waiting for the other's commitment.
+                if (textA.size() >= 32 && textB.size() >= 32) {
+                    heldAtCommitments |= sentA == 0 && textA.size() == 32 && textB.size() == 32;
+                    for (; sentA < textA.size(); ++sentA) legB.write(textA.mid(sentA, 1));
+                    for (; sentB < textB.size(); ++sentB) legA.write(textB.mid(sentB, 1));
+                }
+                legA.takeOutput(toA);
+                legB.takeOutput(fromA);
+            }
+            relay.toB.write(fromA);
+            relay.fromA->write(toA);
+        };
+        QVERIFY(a.socket.ConnectEncrypted(u"127.0.0.1"_s, relay.port()));
+        QVERIFY(waitUntil([&] { return a.checks.size() == 1 && b.checks.size() == 1; }));
+        QCOMPARE(a.known + b.known, (QList{Privacy::Encrypted, Privacy::Encrypted}));
+        QVERIFY(QRegularExpression(u"^\\d{6}$"_s).match(a.check().code).hasMatch());
+        QCOMPARE(a.check().code == b.check().code, !terminating);
+        if (terminating) {
+            QVERIFY(heldAtCommitments);
+            const QByteArray nonceA = textA.mid(32, 32), nonceB = textB.mid(32, 32);
+            QCOMPARE(a.check().code,
+                     codeOf({legA.exporter(), nonceA, nonceB, legA.check().partnerFingerprint,
+                             legA.check().ownFingerprint}));
+            QCOMPARE(b.check().code,
+                     codeOf({legB.exporter(), nonceA, nonceB, legB.check().ownFingerprint,
+                             legB.check().partnerFingerprint}));
+        }
+
+        QVERIFY(b.socket.SendData(u"€ back"_s));
+        QVERIFY(waitUntil([&] { return a.got == u"at once, € back"_s.toUtf8(); }));
+        const QByteArray secret =
+            u"secret words, Grüße 😀 "_s.toUtf8().repeated(terminating ? 2 : 20000);
+        QVERIFY(a.socket.SendData(QString::fromUtf8(secret)));
+        a.socket.Close();
+        QVERIFY(waitUntil([&] { return b.got == "at once too, " + secret; }));
+        QVERIFY(!recorded.contains("secret") && !recorded.contains("back"));
+        QVERIFY(waitUntil([&] { return !terminating || legA.partnerClosed(); }));
+    }
+
+    void plainCaller_isPlainWheneverItWrites_data()
+    {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<Privacy>("asked");
+        QTest::newRow("writes later") << QByteArray() << Privacy::Unknown;
+        QTest::newRow("writes at once") << QByteArray("hi") << Privacy::Plain;
+        QTest::newRow("0x16 alone first") << QByteArray("\x16") << Privacy::Unknown;
+    }
+    // Nothing is sent to a caller that has not written; text sent meanwhile follows its first
+    // bytes.
+    void plainCaller_isPlainWheneverItWrites()
+    {
+        QFETCH(QByteArray, first);
+        QFETCH(Privacy, asked);
+        Side b;
+        QVERIFY(b.socket.Listen());
+        RawPeer caller(b.socket.LocalPort());
+        caller.write(first);
+        QVERIFY(waitUntil([&] { return b.socket.State() == Winsock::sckConnected; }));
+        QCOMPARE(b.requestPrivacy, asked);
+        QVERIFY(b.socket.SendData(u"early"_s));
+        char byte = 0;
+        if (asked == Privacy::Unknown)
+            QCOMPARE(::recv(caller.socket, &byte, 1, 0), -1);  // loopback delivers at once
+        caller.write("Z");
+        QVERIFY(waitUntil([&] { return b.got == first + "Z"; }));
+        QCOMPARE(b.known, QList{Privacy::Plain});
+        QByteArray got;
+        QVERIFY(caller.read(got, 5) && got == "early");
+    }
+
+    void partner_data()
+    {
+        QTest::addColumn<Partner>("partner");
+        QTest::addColumn<QString>("what");  // the bytes it sends, or the tool's command (%1: port)
+        QTest::addColumn<SocketFailure::Code>("code");  // how the conversation ends, if it fails
+        QTest::addColumn<QString>("detail");            // the TLS library's reason
+        const auto row = [](const char *name, Partner partner, const QString &what,
+                            SocketFailure::Code code = {}, const QString &detail = {}) {
+            QTest::newRow(name) << partner << what << code << detail;
+        };
+        const QString ncat = u"ncat --ssl 127.0.0.1 %1"_s, ncatL = u"ncat --ssl -l 127.0.0.1 %1"_s;
+        row("s_client calls", Partner::Tool, SClient);
+        row("s_client calls, TLS 1.2", Partner::Tool, SClient + u" -tls1_2"_s);
+        row("s_server answers", Partner::Tool, SServer + u"peer.pem -key peer.key"_s);
+        row("ncat calls", Partner::Tool, ncat);
+        row("ncat calls, ends its side", Partner::ToolEnds, ncat);
+        row("ncat -l answers", Partner::Tool, ncatL);
+        row("ncat -l answers, ends its side", Partner::ToolEnds, ncatL);
+        using enum SocketFailure::Code;
+        row("caller: 0x16 0x03, then garbage", Partner::Caller, u"\x16\x03\x01\x00\x08garbage!"_s,
+            EncryptionFailed, u"unexpected message"_s);
+        row("caller: stops half way", Partner::RelayedCaller, SClient, EncryptionTimedOut);
+        row("caller: an alert, rejecting the certificate", Partner::Tool,
+            SClient + u" -verify_return_error"_s, EncryptionFailed, u"tlsv1 alert unknown ca"_s);
+        row("caller: an oversized certificate", Partner::Tool,
+            SClient + u" -cert big.pem -key big.key"_s, EncryptionFailed,
+            u"excessive message size"_s);
+        row("caller: plain text after the handshake", Partner::PlainAfter, SClient,
+            EncryptionFailed, u"wrong version number"_s);
+        row("caller: TLS 1.1", Partner::Tool, SClient + u" -tls1_1 -cipher DEFAULT@SECLEVEL=0"_s,
+            EncryptionFailed, u"unsupported protocol"_s);
+        row("server: plain text", Partner::Server, u"hello\n"_s, PlainAnswer);
+        row("server: an alert", Partner::Server, u"\x15\x03\x03\x00\x02\x02\x28"_s,
+            EncryptionFailed, u"sslv3 alert handshake failure"_s);
+        row("server: silent", Partner::Server, QString(), EncryptionTimedOut);
+        row("server: an oversized certificate", Partner::Tool, SServer + u"big.pem -key big.key"_s,
+            EncryptionFailed, u"excessive message size"_s);
+    }
+    // The tools exchange text with Parlino (see exchangeText). The hostile partners each end the
+    // conversation with one failure, in time, and Parlino listens again after it.
+    void partner()
+    {
+        QFETCH(Partner, partner);
+        QFETCH(QString, what);
+        QFETCH(SocketFailure::Code, code);
+        QFETCH(QString, detail);
+        Side parlino;
+        const bool server = partner == Partner::Server;
+        const bool toolServes = what.startsWith(SServer) || what.contains(u" -l "_s);
+        const bool runsTool = partner != Partner::Caller && !server;
+        QByteArray bytes = runsTool ? QByteArray() : what.toLatin1();
+        QVERIFY(server || toolServes || parlino.socket.Listen());
+        // Plays the server, or stands between the tool and Parlino; its leg to Parlino, a caller.
+        Relay relay(parlino.socket.LocalPort());
+        const bool relayed = partner == Partner::RelayedCaller || partner == Partner::PlainAfter;
+        const quint16 port = relayed || server ? relay.server.serverPort()
+                             : toolServes      ? closedPort()
+                                               : quint16(parlino.socket.LocalPort());
+        bool stopped = false;
+        relay.pass = [&] {
+            if (!relayed)
+                return void(relay.fromA->write(std::exchange(bytes, {})));
+            QByteArray got = relay.fromA->readAll();
+            if (partner == Partner::RelayedCaller && got.size() >= 5)  // only the first record
+                got.truncate(
+                    std::exchange(stopped, true) ? 0 : 5 + (uchar(got[3]) << 8 | uchar(got[4])));
+            relay.toB.write(got);
+            relay.fromA->write(relay.toB.readAll());
+        };
+        QObject::connect(&parlino.socket, &Winsock::privacyKnown, [&] {
+            if (partner == Partner::PlainAfter)
+                relay.toB.write("hello\n");
+        });
+        Tool tool(runsTool ? what.arg(port) : QString(), m_dir.path());
+        QTRY_VERIFY(!toolServes || listening(port));
+        if (partner == Partner::Caller) {
+            relay.toB.connectToHost(QHostAddress::LocalHost, port);
+            relay.toB.write(bytes);
+        }
+        const QDeadlineTimer limit(11000);
+        QVERIFY(!(server || toolServes) ||
+                parlino.socket.ConnectEncrypted(u"127.0.0.1"_s, QString::number(port)));
+        if (code == SocketFailure::None)
+            return exchangeText(parlino, tool, partner == Partner::ToolEnds, !toolServes);
+        QVERIFY(parlino.failures.wait(15000));
+        const auto failure = parlino.failures[0][0].value<SocketFailure>();
+        QCOMPARE(failure.code, code);
+        QCOMPARE(failure.detail, detail);
+        if (code == SocketFailure::EncryptionTimedOut)
+            QVERIFY2(failure.number == 10 && limit.remainingTime() < 1500 && !limit.hasExpired(),
+                     qPrintable(QString::number(limit.remainingTime())));
+
+        // It listens again (on a fresh port: the old one may serve another program's call by
+        // now), and a plain caller is heard.
+        parlino.socket.setLocalPort(0);
+        QVERIFY(parlino.socket.Listen());
+        RawPeer caller(parlino.socket.LocalPort());
+        caller.write("still here");
+        QTRY_COMPARE(parlino.got, "still here");
+        QCOMPARE(parlino.failures.count(), 1);
+    }
+
+private:
+    // Text both ways byte-exact, a character split across two records included; the tool's own
+    // certificate shown by its fingerprint (the callers have none); and at the end, text still on
+    // its way when Parlino closes or when the tool ends its side all delivered, ended in order
+    // (the tools fail on a reset or a missing close_notify).
+    void exchangeText(Side &parlino, Tool &tool, bool toolEnds, bool calls)
+    {
+        QTRY_COMPARE(parlino.checks.count(), 1);
+        const PrivacyCheck check = parlino.check();
+        QVERIFY(check.code.isEmpty() && check.ownFingerprint.size() == 32);
+        const bool v12 = tool.arguments().last().contains(u"tls1_2"_s);
+        QCOMPARE(check.protocol, v12 ? u"TLSv1.2"_s : u"TLSv1.3"_s);
+        if (tool.arguments().last().contains(u"peer.pem"_s))
+            QCOMPARE(check.partnerFingerprint, m_peerPrint);
+        QCOMPARE(check.partnerFingerprint.size(), calls ? 0 : 32);
+
+        const QByteArray said = u"Grüße, 東京 😀\n"_s.toUtf8();
+        QVERIFY(parlino.socket.SendData(QString::fromUtf8(said)));
+        QTRY_COMPARE(tool.out, said);
+        tool.write("cze\xC5\x9B\xC4\x87 \xF0\x9F");  // half an emoji, then the rest
+        QTRY_COMPARE(parlino.got, "cze\xC5\x9B\xC4\x87 ");
+        tool.write("\x98\x80 ok\n");
+        QTRY_COMPARE(parlino.got, "cze\xC5\x9B\xC4\x87 \xF0\x9F\x98\x80 ok\n");
+
+        QSignalSpy lost(&parlino.socket, &Winsock::undelivered);
+        const QByteArray flood = QByteArray("[0123456789 abcdef] ").repeated(100000);
+        QVERIFY(parlino.socket.SendData(QString::fromLatin1(flood)));
+        toolEnds ? tool.closeWriteChannel() : parlino.socket.Close();
+        QTRY_VERIFY_WITH_TIMEOUT(tool.out == said + flood, 20000);
+        tool.closeWriteChannel();  // ncat's caller waits for the end of its input
+        QTRY_COMPARE(tool.state(), QProcess::NotRunning);
+        QVERIFY2(tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0,
+                 tool.readAllStandardError().constData());
+        QTRY_COMPARE(parlino.socket.State(), Winsock::sckClosed);
+        QCOMPARE(lost.count() + parlino.failures.count(), 0);
+    }
+};
 
 QTEST_MAIN(tst_Tls)
 #include "tst_tls.moc"
