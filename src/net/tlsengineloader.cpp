@@ -13,7 +13,7 @@ TlsEngine *TlsEngineLoader::engine()
     // Where the installed program keeps it, relative to the program's folder; then Qt's plugin
     // paths (the program's folder, QT_PLUGIN_PATH).
     const QString installed = QCoreApplication::applicationDirPath() +
-        QStringLiteral("/" PARLINO_TLS_MODULE_FROM_PROGRAM "/parlino_tls");
+                              QStringLiteral("/" PARLINO_TLS_MODULE_FROM_PROGRAM "/parlino_tls");
     for (const QString &name : {installed, QStringLiteral("parlino_tls")}) {
         m_loader.setFileName(name);
         if (QObject *instance = m_loader.instance()) {
