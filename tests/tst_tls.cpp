@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -121,6 +122,10 @@ private Q_SLOTS:
     // A certificate for openssl s_server, and one too big for any partner to take (150 KB).
     void initTestCase()
     {
+        // Where openssl cannot run (a Windows build under Wine), the rows that need it are left
+        // out by name.
+        if (QStandardPaths::findExecutable(u"openssl"_s).isEmpty())
+            return;
         QFile config(m_dir.filePath(u"big.cnf"_s));
         QVERIFY(config.open(QIODevice::WriteOnly));
         config.write("[req]\ndistinguished_name=dn\nx509_extensions=x\n[dn]\n[x]\nnsComment=" +
