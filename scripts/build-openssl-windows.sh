@@ -18,12 +18,7 @@ prefix=$(openssl_windows_cache)
 tarball=""
 [ "${1:-}" = --tarball ] && tarball=$(realpath -m "$2")
 
-pack() {
-    [ -z "$tarball" ] && return 0
-    echo "Packing $tarball"
-    tar -C "$(dirname "$prefix")" -cf - --transform "s|^$(basename "$prefix")|openssl-mingw|" \
-        "$(basename "$prefix")" | xz -T"$jobs" -6 > "$tarball"
-}
+pack() { pack_cache "$prefix" openssl-mingw "$tarball"; }
 if [ -f "$prefix/.complete" ]; then
     pack
     exit 0

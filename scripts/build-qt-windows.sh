@@ -19,12 +19,7 @@ prefix=$(qt_windows_cache)
 tarball=""
 [ "${1:-}" = --tarball ] && tarball=$(realpath -m "$2")
 
-pack() {
-    [ -z "$tarball" ] && return 0
-    echo "Packing $tarball"
-    tar -C "$(dirname "$prefix")" -cf - --transform "s|^$(basename "$prefix")|qt6-mingw|" \
-        "$(basename "$prefix")" | xz -T"$jobs" -6 > "$tarball"
-}
+pack() { pack_cache "$prefix" qt6-mingw "$tarball"; }
 if [ -f "$prefix/.complete" ]; then
     pack
     exit 0

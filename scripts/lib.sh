@@ -63,3 +63,12 @@ debian_source() {
     echo "debian_source: no version of $package could be fetched" >&2
     return 1
 }
+
+# Packs a finished cache PREFIX into TARBALL, its top folder named TOP; nothing without a TARBALL.
+pack_cache() {
+    local prefix=$1 top=$2 tarball=$3
+    [ -z "$tarball" ] && return 0
+    echo "Packing $tarball"
+    tar -C "$(dirname "$prefix")" -cf - --transform "s|^$(basename "$prefix")|$top|" \
+        "$(basename "$prefix")" | xz -T"${PARLINO_JOBS:-2}" -6 > "$tarball"
+}
