@@ -130,9 +130,11 @@ int ConversationList::heightFor(const QString &text) const
     initViewItemOption(&option);
     option.features |= QStyleOptionViewItem::HasDisplay;
     option.text = text;
-    // Bold or italic faces may be taller: every row fits any of the three.
+    // Bold or italic faces may be taller: every row fits the face of any kind of line shown.
     int height = 1;
     for (Origin origin : {Origin::Status, Origin::Sent, Origin::Received}) {
+        if (!m_seenOrigins[size_t(origin)] && (m_seenOrigins.any() || origin != Origin::Received))
+            continue;
         const QStyleOptionViewItem style = styled(option, origin);
         height =
             std::max(height, this->style()
@@ -147,7 +149,9 @@ bool ConversationList::fitRows(int first, int last)
     bool grown = false;
     for (int row = first; row <= last; ++row) {
         const QString text = m_entries->data(indexOfRow(row)).toString();
-        bool unseen = false;
+        const auto origin = size_t(m_entries->origin(row));
+        bool unseen = !m_seenOrigins[origin];
+        m_seenOrigins[origin] = true;
         for (qsizetype i = 0; i < text.size(); ++i) {
             const qsizetype start = i;
             char32_t c = text[i].unicode();

@@ -22,7 +22,7 @@ class QTimer;
 // A row shows where its entry comes from, so that a partner cannot pass its text off as the
 // program's or the user's: the program's status lines are in italic and a muted colour, the
 // user's own lines in bold, the partner's text plain. Every row is as high as the tallest of the
-// three.
+// kinds shown so far.
 class ConversationList : public QAbstractItemView
 {
     Q_OBJECT
@@ -75,7 +75,8 @@ private:
     static constexpr char32_t UnicodePart = 128;
     int heightFor(const QString &text) const;
     // Grows the row height for rows first to last, measuring only those that bring characters of
-    // a part of Unicode no row brought before; true when the rows grew.
+    // a part of Unicode, or a kind of line (so a bold or italic face), no row brought before; true
+    // when the rows grew.
     bool fitRows(int first, int last);
     // Whole rows the viewport shows.
     int rowsPerPage() const;
@@ -92,4 +93,6 @@ private:
     // A character of each part of Unicode the rows have brought, which the row height fits.
     QString m_sample = QStringLiteral("\u00C9g");
     std::bitset<0x110000 / UnicodePart> m_seenParts{0b11};
+    // The kinds of line the rows have brought, by Origin: only their faces are measured.
+    std::bitset<3> m_seenOrigins;
 };
