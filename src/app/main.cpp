@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "bundledicon.h"
 #include "frmmain.h"
 #include "generated/version.h"
 #include "lifecycle.h"
@@ -121,11 +122,8 @@ bool displayAvailable(int argc, char *argv[])
 // Every size of the icon, compiled in, so that it is sharp at any scale.
 QIcon applicationIcon()
 {
-    QIcon icon;
-    for (int px : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/org.parlino.Parlino.png").arg(px),
-                     QSize(px, px));
-    return icon;
+    return QIcon(new BundledIcon(QStringLiteral(":/icons/%1x%1/apps/org.parlino.Parlino.png"),
+                                 {16, 32, 48, 64, 128, 256}));
 }
 
 }  // namespace
