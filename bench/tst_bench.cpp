@@ -2,12 +2,12 @@
 // Parlino's benchmarks that run inside one process (with a partner process for the latency). Each
 // figure has its baseline rows ("raw", "discard", "keep", "first 1000", "short line") beside the
 // program's rows in the same run. scripts/bench.sh runs this several times, measures what needs a
-// fresh process (start-up and idle memory) against `parlino_bench --bare-window`, and prints the
-// table. Windows are offscreen, traffic stays on 127.0.0.1, and every wait has a limit.
+// fresh process (start-up and idle memory) against `parlino_bare_window`, and prints the table.
+// Windows are offscreen (scripts/bench.sh sees to it), traffic stays on 127.0.0.1, and every wait
+// has a limit.
 #include "parlinotest.h"
 
 #include <openssl/ssl.h>
-#include <QLabel>
 #include <QProcess>
 #include <QScopeGuard>
 #include <algorithm>
@@ -348,24 +348,6 @@ std::array<std::vector<double>, 2> latencies()
     return times;
 }
 
-// The floor for any program that must show text: a window with one line of text, listening on
-// Parlino's port. Like Parlino, it stops listening when it takes a caller, so that
-// scripts/bench.sh can tell that its event loop runs.
-int bareWindow(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    QTcpServer server;
-    if (!server.listen(QHostAddress::Any, 1981))
-        return EXIT_FAILURE;
-    QObject::connect(&server, &QTcpServer::newConnection, &server, [&server] {
-        server.nextPendingConnection();
-        server.close();
-    });
-    QLabel label(QStringLiteral("Listening to port 1981 for new connection requests."));
-    label.show();
-    return app.exec();
-}
-
 }  // namespace
 
 class tst_Bench : public QObject
@@ -529,10 +511,6 @@ private:
 
 int main(int argc, char *argv[])
 {
-    if (argc > 1 && std::strcmp(argv[1], "--bare-window") == 0)
-        return bareWindow(argc, argv);
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc > 3 && std::strcmp(argv[1], "--partner") == 0)
         return partner(argc, argv);
     QApplication app(argc, argv);

@@ -7,7 +7,7 @@
 # It runs in a network namespace of its own, so that port 1981 is free and no other traffic
 # shares the loopback, with an Xvfb server. Each run measures, baseline beside Parlino:
 # - start-up until listening and shown, offscreen and on Xvfb, of the real `parlino` against a
-#   window with one line of text that listens (`parlino_bench --bare-window`), their memory once
+#   window with one line of text that listens (`parlino_bare_window`), their memory once
 #   idle and the lines they print: with a desktop's fonts (Noto, CJK, colour emoji, URW), and
 #   without them (a fontconfig file that hides them);
 # - the figures measured inside one process, by the Qt Test benchmark `parlino_bench`.
@@ -79,7 +79,7 @@ for run in $(seq "$runs"); do
         unset FONTCONFIG_FILE
         [ $fonts = desktop ] || export FONTCONFIG_FILE=$hidden
         for who in "${order[@]}"; do
-            program=("$bench" --bare-window)
+            program=("$build/bench/parlino_bare_window")
             [ "$who" = baseline ] || program=("$build/src/app/parlino")
             for platform in offscreen xcb; do
                 echo "$run startup-$platform-$who-$fonts" \
