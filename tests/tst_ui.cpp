@@ -27,23 +27,10 @@
 
 namespace {
 
-// A click delivered through the window system, so that a modal box can block it.
-void clickThroughWindow(QWidget *widget)
-{
-    QWidget *top = widget->window();
-    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {},
-                      widget->mapTo(top, widget->rect().center()));
-}
-
 // Fonts and their rendering differ between machines: colours are compared within a tolerance.
 bool similar(const QColor &a, const QColor &b)
 {
     return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) <= 24;
-}
-
-QColor colourAt(QWidget *widget, QPoint at)
-{
-    return widget->grab(QRect(at, QSize(1, 1))).toImage().pixelColor(0, 0);
 }
 
 // The first and the last column where a widget draws something other than `back` in an area.
@@ -79,12 +66,11 @@ class tst_Ui : public QObject
 private Q_SLOTS:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
     void freshStart_oneLineListening_keysInTabOrderAndSeen_aboutModal_realBoxesPlainText();
-    void userLanguage_translatedOnlyWhereParlinoIs_rightToLeftMirrored();
+    void userLanguage_translatedOnlyWhereParlinoIs_rightToLeftMirrored_forgedLinesInAnyTheme();
     void list_entriesOnOneLine_tooltipsFit_copiesWhole_appendsLeaveTheView_readerFindsNewest();
     void list_looksAsAPlainList_data();
     void list_looksAsAPlainList();
     void list_tallRowsPastWhatAnIntPlaces_everyRowReachable();
-    void list_forgedLines_showAndReadAsThePartners_inAnyTheme();
 };
 
 void tst_Ui::freshStart_oneLineListening_keysInTabOrderAndSeen_aboutModal_realBoxesPlainText()
@@ -94,7 +80,11 @@ void tst_Ui::freshStart_oneLineListening_keysInTabOrderAndSeen_aboutModal_realBo
     ScriptedWindow &w = *chat.window;
     QCOMPARE(chat.lines(), QStringList{chat.startLine()});
     QVERIFY(!QHostAddress(w.txtLocalIP->text()).isNull());
-    QVERIFY(w.errors.isEmpty() && chat.state() == Winsock::sckListening);
+    // A click on Connect delivered through the window system, so that a modal box can block it.
+    const auto clickConnect = [&w] {
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {},
+                          w.cmdConnect->mapTo(&w, w.cmdConnect->rect().center()));
+    };
 
     // The keyboard: the focus starts on the list and goes round in tab order. The focus is plain
     // to see: just outside the focused control, at its sides, a colour that stands out 3:1 from
@@ -112,11 +102,10 @@ void tst_Ui::freshStart_oneLineListening_keysInTabOrderAndSeen_aboutModal_realBo
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
         const QImage focused = w.grab().toImage();
-        const QRect r(next->mapTo(&w, QPoint(0, 0)), next->size());
+        const QRect r = QRect(next->mapTo(&w, QPoint(0, 0)), next->size()).adjusted(-2, -2, 2, 2);
         int plain = 0;
-        for (QPoint p :
-             {QPoint(r.left() - 2, r.center().y()), QPoint(r.center().x(), r.top() - 2),
-              QPoint(r.right() + 2, r.center().y()), QPoint(r.center().x(), r.bottom() + 2)}) {
+        for (QPoint p : {QPoint(r.left(), r.center().y()), QPoint(r.center().x(), r.top()),
+                         QPoint(r.right(), r.center().y()), QPoint(r.center().x(), r.bottom())}) {
             p *= focused.devicePixelRatio();
             const QColor ring = focused.pixelColor(p);
             plain += contrast(ring, unfocused.pixelColor(p)) >= 3 &&
@@ -129,44 +118,36 @@ void tst_Ui::freshStart_oneLineListening_keysInTabOrderAndSeen_aboutModal_realBo
     w.List1->viewport()->repaint();
     QVERIFY(recorder.rows.value(0).state & QStyle::State_HasFocus);
 
-    // Enter in a box presses no button: nothing is connected, sent or refused. On a focused
-    // button it presses it.
-    w.txtMessage->setFocus();
-    QTest::keyClick(w.txtMessage, Qt::Key_Return);
-    QTest::keyClick(w.txtMessage, Qt::Key_Enter);
-    QVERIFY(chat.lines().size() == 1 && w.errors.isEmpty());
+    // Enter on a focused button presses it.
     w.cmdListen->setFocus();
     QTest::keyClick(w.cmdListen, Qt::Key_Return);
     QTRY_COMPARE(chat.lines(), (QStringList{chat.startLine(), chat.listenLine()}));
 
     // The About box, modal over the window: only its own Close button closes it.
-    QStringList seen;
-    const auto whileOpen = [&] {
+    QString seen;
+    QTimer::singleShot(0, &w, [&] {
         auto *box = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
         QVERIFY(box);
         const auto closeAnyway = qScopeGuard([box] { box->close(); });
         QVERIFY(QTest::qWaitForWindowActive(box));
-        seen.append(box->windowTitle() + u' ' + box->lblVersion->text());
+        seen = box->windowTitle() + u' ' + box->lblVersion->text();
         // The big title fits its label in whichever face stands in for Comic Sans MS.
         QVERIFY(QFontMetrics(box->Label1->font()).boundingRect(box->Label1->text()).width() <=
                 box->Label1->width());
         // Esc and Tab leave it open, and the main window takes no input meanwhile.
         for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Tab}) QTest::keyClick(box->windowHandle(), key);
-        clickThroughWindow(w.cmdConnect);
+        clickConnect();
         QVERIFY(box->isVisible() && w.errors.isEmpty());
         QCOMPARE(QApplication::focusWidget(), box->cmdClose);
         QTest::keyClick(box->windowHandle(), Qt::Key_Return);
         QTRY_VERIFY(!box->isVisible());
-    };
-    QTimer::singleShot(0, whileOpen);
-    w.cmdAbout->click();
-    QTimer::singleShot(0, whileOpen);
+    });
     w.mnuHelpAbout->trigger();
-    QCOMPARE(seen, QStringList(2, u"About Version 0.1.1"_s));
+    QCOMPARE(seen, u"About Version 0.1.1"_s);
 
     // Closed, it gives the main window back.
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    clickThroughWindow(w.cmdConnect);
+    clickConnect();
     QCOMPARE(w.errors, QStringList{u"You must give me a Remote IP Address to connect to."_s});
 
     // The one test of real boxes: they must show a peer's or user's text literally; a question
@@ -176,13 +157,11 @@ void tst_Ui::freshStart_oneLineListening_keysInTabOrderAndSeen_aboutModal_realBo
     QTimer::singleShot(0, &w, [&] {
         QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        shown = {box->windowTitle(), box->text(),
-                 u"%1 %2 %3"_s.arg(box->textFormat()).arg(box->icon()).arg(box->buttons().size())};
+        shown = {box->windowTitle(), box->text(), QString::number(box->textFormat())};
         box->button(QMessageBox::Ok)->click();
     });
     MessageBoxes::showError(&w, text);
-    QCOMPARE(shown, (QStringList{u"Error"_s, text,
-                                 u"%1 %2 1"_s.arg(Qt::PlainText).arg(QMessageBox::Information)}));
+    QCOMPARE(shown, (QStringList{u"Error"_s, text, QString::number(Qt::PlainText)}));
     QTimer::singleShot(0, &w, [&] {
         QTRY_VERIFY(QApplication::activeModalWidget());
         w.closeForGood();
@@ -193,37 +172,54 @@ void tst_Ui::freshStart_oneLineListening_keysInTabOrderAndSeen_aboutModal_realBo
 // A button, the start-up line, an Error box, and Qt's own Yes: all in the user's language, or all
 // in English. Qt speaks Czech, Parlino does not: Qt's buttons stay English to match the rest.
 // Written from right to left (Arabic), the window is mirrored: the name's caption shows beside its
-// box, boxes start at the window's leading edge, and each entry reads from its own side.
-void tst_Ui::userLanguage_translatedOnlyWhereParlinoIs_rightToLeftMirrored()
+// box, boxes start at the window's leading edge, and each entry reads from its own side. Lines a
+// partner forges show and read as the partner's, in the desktop's theme and in a dark one.
+void tst_Ui::userLanguage_translatedOnlyWhereParlinoIs_rightToLeftMirrored_forgedLinesInAnyTheme()
 {
+    Recorder recorder;
+    const auto restore =
+        qScopeGuard([p = QApplication::palette()] { QApplication::setPalette(p); });
+    const char *status = "Status line from Parlino", *received = "Received from your partner";
+    const char *origin[] = {status, status, status, received, "Sent by you", received};
     // Which side of an area its ink lies nearer: -1 left, 1 right, 0 none.
     const auto inkSide = [](QWidget *widget, const QRect &area, const QColor &back) {
         const auto [first, last] = inkColumns(widget, area, back);
         return first < 0 ? 0 : first - area.left() < area.right() - last ? -1 : 1;
     };
     QList<QRect> placed[2];
-    for (const QLocale &locale : {QLocale(QLocale::Arabic, QLocale::Egypt),
-                                  QLocale(QLocale::Czech, QLocale::CzechRepublic)}) {
+    for (const auto &[locale, palette] :
+         {std::pair(QLocale(QLocale::Arabic, QLocale::Egypt), QApplication::palette()),
+          std::pair(QLocale(QLocale::Czech, QLocale::CzechRepublic),
+                    QPalette(Qt::darkGray, Qt::black))}) {
+        QApplication::setPalette(palette);
         const bool arabic = locale.language() == QLocale::Arabic;
-        const auto untranslate = qScopeGuard([] {
-            for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
-                QCoreApplication::removeTranslator(translator);
-                delete translator;
-            }
-        });
+        // A translator leaves the application as it is deleted.
+        const auto untranslate =
+            qScopeGuard([] { qDeleteAll(qApp->findChildren<QTranslator *>()); });
         QCOMPARE(installTranslations(locale), arabic);
         const Qt::LayoutDirection direction = QGuiApplication::layoutDirection();
         QCOMPARE(direction == Qt::RightToLeft, arabic);
         ChatWindow chat;
         ScriptedWindow &w = *chat.window;
+        ConversationList &list = *w.List1;
         w.cmdSend->click();
         const QStringList shown = {w.cmdConnect->text(), chat.lines().value(0), w.errors.value(0),
                                    QCoreApplication::translate("QPlatformTheme", "&Yes")};
         const QStringList english = {u"Connect"_s, chat.startLine(), NotConnected, u"&Yes"_s};
         for (qsizetype i = 0; i < shown.size(); ++i)
             QVERIFY2((shown[i] == english[i]) != arabic, qPrintable(shown[i]));
+        // The captions' fixed colours stay readable in a dark theme too.
+        for (QLabel *caption : w.findChildren<QLabel *>())
+            QVERIFY(contrast(caption->palette().color(QPalette::WindowText),
+                             caption->palette().color(QPalette::Window)) >= 4.5);
 
-        for (const QString &entry : {u"Ann : hello"_s, u"أحمد : مرحبا"_s}) w.appendLine(entry);
+        // The partner sends the program's own line, then the user's line after the user.
+        auto peer = acceptedCaller(chat);
+        QVERIFY(peer && peer->write("Connection made") &&
+                waitUntil([&] { return list.count() == 4; }));
+        say(chat, u"أحمد"_s, u"مرحبا"_s);
+        QVERIFY(peer->write(u"أحمد : مرحبا"_s.toUtf8()) &&
+                waitUntil([&] { return list.count() == 6; }));
         w.show();
         // The LTR window's geometry mirrored within the client's 465 pixels.
         for (QWidget *c : w.centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
@@ -231,13 +227,29 @@ void tst_Ui::userLanguage_translatedOnlyWhereParlinoIs_rightToLeftMirrored()
                 c->geometry().translated(direction ? 0 : 465 - 2 * c->x() - c->width(), 0));
         const QRegion beside = QRegion(w.DisplayName->geometry()) - w.txtDisplayName->geometry();
         QVERIFY(inkSide(w.centralWidget(), beside.boundingRect(), QColor(255, 255, 0)) != 0);
-        const QColor base = w.List1->palette().color(QPalette::Base);
+        const QColor base = list.palette().color(QPalette::Base);
         QCOMPARE(inkSide(w.txtLocalPort, w.txtLocalPort->rect().adjusted(3, 3, -3, -3), base),
                  arabic ? 1 : -1);
-        for (int row : {1, 2})
-            QCOMPARE(inkSide(w.List1->viewport(),
-                             w.List1->visualRect(w.List1->model()->index(row, 0)), base),
-                     row == 1 ? -1 : 1);
+        for (int row : {3, 4})
+            QCOMPARE(inkSide(list.viewport(), list.visualRect(list.model()->index(row, 0)), base),
+                     row == 3 ? -1 : 1);
+
+        list.setItemDelegate(&recorder);
+        list.viewport()->grab();
+        const auto look = [&](int row) {
+            const QStyleOptionViewItem &o = recorder.rows[row];
+            return std::tuple(o.font.weight(), o.font.italic(), o.palette.color(QPalette::Text));
+        };
+        QAccessibleTableInterface *table =
+            QAccessible::queryAccessibleInterface(&list)->tableInterface();
+        for (int row = 0; row < 6; ++row) {
+            const QPalette &colours = recorder.rows[row].palette;
+            QVERIFY(contrast(colours.color(QPalette::Text), colours.color(QPalette::Base)) >= 4.5);
+            for (int other = 0; other < 6; ++other)
+                QCOMPARE(look(row) == look(other), origin[row] == origin[other]);
+            QCOMPARE(table->cellAt(row, 0)->text(QAccessible::Description),
+                     QCoreApplication::translate("ConversationEntryAccessible", origin[row]));
+        }
     }
     QCOMPARE(placed[Qt::RightToLeft], placed[Qt::LeftToRight]);
 }
@@ -250,13 +262,10 @@ void tst_Ui::list_entriesOnOneLine_tooltipsFit_copiesWhole_appendsLeaveTheView_r
     list.setItemDelegate(&recorder);
     const QString huge = u"<b>"_s + QString(1 << 20, u'x');
     // A single character that never ends: a chain of joined emoji.
-    QString chain = u"👩"_s;
-    for (int i = 0; i < 700; ++i) chain += u"\u200D👩"_s;
+    const QString chain = u"👩"_s + QString(u"\u200D👩"_s).repeated(700);
     const QString controls = u"netcat line\r\n\tpara\u2029nul:\0bell:\a del:\x7F"_s;
     const QString cut = QString(ConversationModel::ShownCharacters - 1, u'a') + u"🙂🙂"_s;
-    const QStringList entries = {huge, chain, controls, cut};
-    for (const QString &entry : entries) chat.window->appendLine(entry);
-    QCOMPARE(chat.lines().mid(1), entries);
+    for (const QString &entry : {huge, chain, controls, cut}) chat.window->appendLine(entry);
     // A row shows the beginning of its entry on one line, never half a character; a screen
     // reader hears the whole entry, as the list shows it.
     const auto shown = [&](int row) {
@@ -326,6 +335,7 @@ void tst_Ui::list_entriesOnOneLine_tooltipsFit_copiesWhole_appendsLeaveTheView_r
     // Back at the top, each tooltip, laid out as QToolTip lays it out, fits the screen, and the
     // context menu copies all of an entry too.
     list.scrollToTop();
+    const QRect screen(QPoint(), QGuiApplication::primaryScreen()->availableGeometry().size());
     for (int row : {1, 2}) {
         const QPoint at = list.visualRect(list.model()->index(row, 0)).center();
         QHelpEvent tipEvent(QEvent::ToolTip, at, list.viewport()->mapToGlobal(at));
@@ -333,9 +343,7 @@ void tst_Ui::list_entriesOnOneLine_tooltipsFit_copiesWhole_appendsLeaveTheView_r
         QWidget *tip = nullptr;
         for (QWidget *top : QApplication::topLevelWidgets())
             tip = top->inherits("QTipLabel") ? top : tip;
-        const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
-        QVERIFY2(tip && tip->width() <= screen.width() && tip->height() <= screen.height(),
-                 qPrintable(u"row %1"_s.arg(row)));
+        QVERIFY2(tip && screen.contains(tip->rect()), qPrintable(u"row %1"_s.arg(row)));
         delete tip;
     }
     const QPoint at = list.visualRect(list.model()->index(4, 0)).center();
@@ -380,7 +388,10 @@ void tst_Ui::list_looksAsAPlainList()
     QVERIFY(QTest::qWaitForWindowExposed(&list) && QTest::qWaitForWindowExposed(&plain));
     QCoreApplication::processEvents();  // scroll bars are shown or hidden in a queued call
     QCOMPARE(list.verticalScrollBar()->isVisible(), plain.verticalScrollBar()->isVisible());
-    const auto textStart = [](QAbstractItemView *view, const QRect &row) {
+    const auto colourAt = [](QWidget *widget, QPoint at) {
+        return widget->grab(QRect(at, QSize(1, 1))).toImage().pixelColor(0, 0);
+    };
+    const auto textStart = [&](QAbstractItemView *view, const QRect &row) {
         const QColor fill = colourAt(view->viewport(), QPoint(row.right() - 1, row.center().y()));
         return inkColumns(view->viewport(), row.adjusted(0, 0, -2, 0), fill).first;
     };
@@ -443,47 +454,6 @@ void tst_Ui::list_tallRowsPastWhatAnIntPlaces_everyRowReachable()
     list.scrollTo(last);
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(last).center());
     QCOMPARE(list.selectionModel()->selectedIndexes(), QModelIndexList{last});
-}
-
-void tst_Ui::list_forgedLines_showAndReadAsThePartners_inAnyTheme()
-{
-    Recorder recorder;
-    const auto restore =
-        qScopeGuard([p = QApplication::palette()] { QApplication::setPalette(p); });
-    const QString status = u"Status line from Parlino"_s,
-                  received = u"Received from your partner"_s;
-    const QString origin[] = {status, status, status, received, u"Sent by you"_s, received};
-    // The desktop's theme, and a dark one.
-    for (const QPalette &palette : {QApplication::palette(), QPalette(Qt::darkGray, Qt::black)}) {
-        QApplication::setPalette(palette);
-        ChatWindow chat;
-        ConversationList &list = *chat.window->List1;
-        // The captions' fixed colours stay readable in a dark theme too.
-        for (QLabel *caption : chat.window->findChildren<QLabel *>())
-            QVERIFY(contrast(caption->palette().color(QPalette::WindowText),
-                             caption->palette().color(QPalette::Window)) >= 4.5);
-        auto peer = acceptedCaller(chat);
-        // The partner sends the program's own line, then the user's line after the user.
-        QVERIFY(peer && peer->write("Connection made") &&
-                waitUntil([&] { return list.count() == 4; }));
-        say(chat, u"Bob"_s, u"I agree"_s);
-        QVERIFY(peer->write("Bob : I agree") && waitUntil([&] { return list.count() == 6; }));
-        list.setItemDelegate(&recorder);
-        list.viewport()->grab();
-        const auto look = [&](int row) {
-            const QStyleOptionViewItem &o = recorder.rows[row];
-            return std::tuple(o.font.weight(), o.font.italic(), o.palette.color(QPalette::Text));
-        };
-        QAccessibleInterface *screenReader = QAccessible::queryAccessibleInterface(&list);
-        for (int row = 0; row < 6; ++row) {
-            const QPalette &colours = recorder.rows[row].palette;
-            QVERIFY(contrast(colours.color(QPalette::Text), colours.color(QPalette::Base)) >= 4.5);
-            for (int other = 0; other < 6; ++other)
-                QCOMPARE(look(row) == look(other), origin[row] == origin[other]);
-            QCOMPARE(screenReader->tableInterface()->cellAt(row, 0)->text(QAccessible::Description),
-                     origin[row]);
-        }
-    }
 }
 
 QTEST_MAIN(tst_Ui)
