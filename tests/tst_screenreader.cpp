@@ -54,26 +54,24 @@ void tst_ScreenReader::namesAndEachNewEntry()
 
     // What the reader would speak: the name of a notification that has just shown.
     const auto ask = [&](const QDBusMessage &event, const QString &method, const QVariantList &in) {
-        const bool property = method == u"Get"_s;
         QDBusMessage call = QDBusMessage::createMethodCall(
             event.service(), event.path(),
-            property ? u"org.freedesktop.DBus.Properties"_s : u"org.a11y.atspi.Accessible"_s,
+            in.isEmpty() ? u"org.a11y.atspi.Accessible"_s : u"org.freedesktop.DBus.Properties"_s,
             method);
         call.setArguments(in);
         const QVariant answer = bus.call(call, QDBus::BlockWithGui).arguments().value(0);
-        return (property ? answer.value<QDBusVariant>().variant() : answer).toString();
+        return (in.isEmpty() ? answer : answer.value<QDBusVariant>().variant()).toString();
     };
     const auto heard = [&](const QString &entry, int timeout = 5000) {
         return QTest::qWaitFor(
             [&] {
-                for (const QDBusMessage &event : std::exchange(m_heard, {})) {
+                for (const QDBusMessage &event : std::exchange(m_heard, {}))
                     if (event.arguments().value(0) == u"showing"_s &&
                         event.arguments().value(1) == 1 &&
                         ask(event, u"GetRoleName"_s, {}) == u"notification"_s &&
                         ask(event, u"Get"_s, {u"org.a11y.atspi.Accessible"_s, u"Name"_s})
                             .contains(entry))
                         return true;
-                }
                 return false;
             },
             timeout);
