@@ -90,8 +90,9 @@ for run in $(seq "$runs"); do
         done
     done >>"$results"
     unset FONTCONFIG_FILE
-    PARLINO_BENCH_FLOOD_MIB=$flood QT_QPA_PLATFORM=offscreen "$bench" -csv >"$results.csv" ||
-        echo "run $run: $? benchmark(s) failed" >&2
+    # The TLS module is found as tests find it, where the build put it beside the program.
+    PARLINO_BENCH_FLOOD_MIB=$flood QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH=$build/src/app \
+        "$bench" -csv >"$results.csv" || echo "run $run: $? benchmark(s) failed" >&2
     awk -F, -v run="$run" '/^"/ { gsub(/"/, ""); gsub(/ /, "_", $2); print run, $1 "-" $2, $4 }' \
         "$results.csv" >>"$results"
 done
