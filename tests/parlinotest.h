@@ -15,7 +15,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -204,6 +206,52 @@ inline void returnFreedMemory()
     ::malloc_trim(0);
 #endif
 }
+
+// One Parlino's socket, answering every caller once it listens, and what it was told.
+struct Side
+{
+    Side()
+    {
+        socket.setLocalPort(0);
+        QObject::connect(&socket, &Winsock::ConnectionRequest, [this](int id) {
+            requestPrivacy = socket.requestPrivacy(id);
+            socket.Close();
+            socket.Accept(id);
+        });
+        QObject::connect(&socket, &Winsock::DataArrival, [this] {
+            QByteArray text;
+            socket.GetData(text);
+            got += text;
+        });
+        QObject::connect(&socket, &Winsock::privacyKnown, [this](Privacy p) { known.append(p); });
+    }
+    PrivacyCheck check() const { return checks.value(0).value(0).value<PrivacyCheck>(); }
+
+    Winsock socket;
+    QByteArray got;
+    QList<Privacy> known;
+    Privacy requestPrivacy = Privacy::Unknown;
+    QSignalSpy checks{&socket, &Winsock::privacyCheckReady};
+    QSignalSpy failures{&socket, &Winsock::errorOccurred};
+};
+
+// A program run by the shell in `dir`, with what it printed; ended with the test.
+struct Tool : QProcess
+{
+    Tool(const QString &command, const QString &dir = {})
+    {
+        connect(this, &QProcess::readyReadStandardOutput,
+                [this] { out += readAllStandardOutput(); });
+        setWorkingDirectory(dir);
+        start(u"sh"_s, {u"-c"_s, u"exec "_s + command});
+    }
+    ~Tool() override
+    {
+        kill();
+        waitForFinished();
+    }
+    QByteArray out;
+};
 
 // A partner with nothing of Qt's in between, as netcat is: it calls the window on loopback, and
 // tells the end of the stream from a reset, which QTcpSocket reports alike.

@@ -5,8 +5,6 @@
 // nothing may hang.
 #include "parlinotest.h"
 
-#include <QSignalSpy>
-
 class tst_E2e : public QObject
 {
     Q_OBJECT

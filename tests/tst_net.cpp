@@ -7,9 +7,7 @@
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QStringDecoder>
 
 class tst_Net : public QObject
@@ -154,56 +152,44 @@ private Q_SLOTS:
                 "ip netns exec %1 sysctl -qw net.ipv4.tcp_rmem='4096 4096 4096'"_s.arg(remote)));
         const auto cleanup = qScopeGuard(
             [&] { run(u"ip netns pids %1 | xargs -r kill; ip netns del %1"_s.arg(remote)); });
-        Winsock socket;
+        Side parlino;
         const TcpSystem::Liveness quick{2, 1, 2, 5000};
-        socket.setLiveness(quick);
-        socket.setLocalPort(0);
-        QVERIFY(socket.Listen());
-        connect(&socket, &Winsock::ConnectionRequest, &socket, [&](int id) {
-            socket.Close();
-            socket.Accept(id);
-        });
+        parlino.socket.setLiveness(quick);
+        QVERIFY(parlino.socket.Listen());
         QByteArray text = "are you there?";
         for (int i = 0; !vanishes && text.size() < 5 << 20; ++i)
             text += QByteArray::number(i) + ' ';
         // The partner reads nothing until it is given a line, then counts what it gets.
-        QProcess partner;
-        partner.start(
-            u"ip"_s,
-            {u"netns"_s, u"exec"_s, remote, u"bash"_s, u"-c"_s,
-             u"exec 3<>/dev/tcp/10.198.0.1/%1 && printf x >&3 && read -u 0 && head -c %2 <&3 | "
-             "md5sum"_s.arg(socket.LocalPort())
-                 .arg(text.size())});
-        const auto stop = qScopeGuard([&] {
-            partner.kill();
-            partner.waitForFinished();
-        });
-        QTRY_COMPARE(socket.State(), Winsock::sckConnected);
-        QSignalSpy lost(&socket, &Winsock::errorOccurred);
+        Tool partner(
+            u"ip netns exec %1 bash -c \"exec 3<>/dev/tcp/10.198.0.1/%2 && printf x >&3 && "
+            "read -u 0 && head -c %3 <&3 | md5sum\""_s.arg(remote)
+                .arg(parlino.socket.LocalPort())
+                .arg(text.size()));
+        QTRY_COMPARE(parlino.socket.State(), Winsock::sckConnected);
         QElapsedTimer clock;
         clock.start();
         if (vanishes)
             QVERIFY(run(u"ip -n %1 link set v1 down"_s.arg(remote)));
         if (textAfterMs >= 0) {
-            QVERIFY(!lost.wait(textAfterMs));
-            QVERIFY(socket.SendData(QString::fromLatin1(text)));
+            QVERIFY(!parlino.failures.wait(textAfterMs));
+            QVERIFY(parlino.socket.SendData(QString::fromLatin1(text)));
         }
         if (!vanishes) {
-            QVERIFY(!lost.wait(35000));
+            QVERIFY(!parlino.failures.wait(35000));
             partner.write("\n");
             QVERIFY(QSignalSpy(&partner, &QProcess::finished).wait(30000));
-            QCOMPARE(partner.readAll().left(32),
+            QCOMPARE(partner.out.left(32),
                      QCryptographicHash::hash(text, QCryptographicHash::Md5).toHex());
-            QCOMPARE(lost.count(), 0);
+            QCOMPARE(parlino.failures.count(), 0);
             return;
         }
-        QVERIFY(lost.wait(quick.silenceMs + 3000));
+        QVERIFY(parlino.failures.wait(quick.silenceMs + 3000));
         QVERIFY2(clock.elapsed() <= quick.silenceMs + 1000,
                  qPrintable(QString::number(clock.elapsed())));
-        const auto failure = lost[0][0].value<SocketFailure>();
+        const auto failure = parlino.failures[0][0].value<SocketFailure>();
         QCOMPARE(failure.code, SocketFailure::ConnectionLost);
         QCOMPARE(failure.number, textAfterMs >= 0 ? text.size() : 0);
-        QVERIFY(socket.State() != Winsock::sckConnected);
+        QVERIFY(parlino.socket.State() != Winsock::sckConnected);
     }
 };
 

@@ -7,42 +7,12 @@
 #include "tlsidentity.h"
 
 #include <QCryptographicHash>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 namespace {
-
-// One Parlino's socket, answering every caller once it listens, and what it was told.
-struct Side
-{
-    Side()
-    {
-        socket.setLocalPort(0);
-        QObject::connect(&socket, &Winsock::ConnectionRequest, [this](int id) {
-            requestPrivacy = socket.requestPrivacy(id);
-            socket.Close();
-            socket.Accept(id);
-        });
-        QObject::connect(&socket, &Winsock::DataArrival, [this] {
-            QByteArray text;
-            socket.GetData(text);
-            got += text;
-        });
-        QObject::connect(&socket, &Winsock::privacyKnown, [this](Privacy p) { known.append(p); });
-    }
-    PrivacyCheck check() const { return checks.value(0).value(0).value<PrivacyCheck>(); }
-
-    Winsock socket;
-    QByteArray got;
-    QList<Privacy> known;
-    Privacy requestPrivacy = Privacy::Unknown;
-    QSignalSpy checks{&socket, &Winsock::privacyCheckReady};
-    QSignalSpy failures{&socket, &Winsock::errorOccurred};
-};
 
 // A relay on loopback: a caller reaches `port` through it, and `pass` moves the bytes on.
 struct Relay
@@ -64,24 +34,6 @@ struct Relay
     QTcpSocket toB;
     QTcpSocket *fromA = nullptr;
     std::function<void()> pass;
-};
-
-// A tool run by the shell in `dir`, with what it printed.
-struct Tool : QProcess
-{
-    Tool(const QString &command, const QString &dir)
-    {
-        connect(this, &QProcess::readyReadStandardOutput,
-                [this] { out += readAllStandardOutput(); });
-        setWorkingDirectory(dir);
-        start(u"sh"_s, {u"-c"_s, u"exec "_s + command});
-    }
-    ~Tool() override
-    {
-        kill();
-        waitForFinished();
-    }
-    QByteArray out;
 };
 
 // Whether something listens on 127.0.0.1:port.
