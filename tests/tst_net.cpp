@@ -56,17 +56,14 @@ private Q_SLOTS:
     void localAddress_isOneAPartnerCanReach_data()
     {
         using I = LocalAddress::Interface;
-        const auto ip = [](const char *text) {
-            return QHostAddress(QLatin1String(text));
-        };
-        const I loopback{u"lo"_s, QNetworkInterface::Loopback, true, {ip("127.0.0.1")}};
-        const I docker{u"docker0"_s, QNetworkInterface::Ethernet, true, {ip("172.17.0.1")}};
-        const I bridge{u"br-5f2a"_s, QNetworkInterface::Ethernet, true, {ip("172.18.0.1")}};
-        const I down{u"eth1"_s, QNetworkInterface::Ethernet, false, {ip("10.0.0.5")}};
-        const I vpn{u"tun0"_s, QNetworkInterface::Unknown, true, {ip("10.8.0.2")}};
-        const QList<QHostAddress> wifiAddresses = {ip("fe80::1"), ip("169.254.3.4"),
-                                                   ip("192.168.1.20")};
-        const I wifi{u"wlan0"_s, QNetworkInterface::Wifi, true, wifiAddresses};
+        using A = QHostAddress;
+        const I loopback{u"lo"_s, QNetworkInterface::Loopback, true, {A(u"127.0.0.1"_s)}};
+        const I docker{u"docker0"_s, QNetworkInterface::Ethernet, true, {A(u"172.17.0.1"_s)}};
+        const I bridge{u"br-5f2a"_s, QNetworkInterface::Ethernet, true, {A(u"172.18.0.1"_s)}};
+        const I down{u"eth1"_s, QNetworkInterface::Ethernet, false, {A(u"10.0.0.5"_s)}};
+        const I vpn{u"tun0"_s, QNetworkInterface::Unknown, true, {A(u"10.8.0.2"_s)}};
+        const QList<A> wifiIps{A(u"fe80::1"_s), A(u"169.254.3.4"_s), A(u"192.168.1.20"_s)};
+        const I wifi{u"wlan0"_s, QNetworkInterface::Wifi, true, wifiIps};
         QTest::addColumn<QList<I>>("interfaces");
         QTest::addColumn<QString>("shown");
         QTest::newRow("bridges and a down link")
@@ -86,21 +83,21 @@ private Q_SLOTS:
     void connectFailures_areReportedLater_data()
     {
         QTest::addColumn<QString>("host");  // empty: a listener that answers no handshake
-        QTest::addColumn<int>("failure");
+        QTest::addColumn<SocketFailure::Code>("failure");
 #ifdef Q_OS_LINUX
         // First, before a lookup has started Qt's lookup threads: they stay in the namespaces they
         // were started in, and would ask the machine's name server.
         QTest::newRow("name server silent")
-            << u"partner.example"_s << int(SocketFailure::LookupTimedOut);
+            << u"partner.example"_s << SocketFailure::LookupTimedOut;
 #endif
-        QTest::newRow("refused") << u"127.0.0.1"_s << int(SocketFailure::Refused);
-        QTest::newRow("unanswered") << QString() << int(SocketFailure::TimedOut);
+        QTest::newRow("refused") << u"127.0.0.1"_s << SocketFailure::Refused;
+        QTest::newRow("unanswered") << QString() << SocketFailure::TimedOut;
     }
 
     void connectFailures_areReportedLater()
     {
         QFETCH(QString, host);
-        QFETCH(int, failure);
+        QFETCH(SocketFailure::Code, failure);
         Winsock socket;
         socket.setConnectTimeout(failure == SocketFailure::LookupTimedOut ? 10000 : 300);
         QSignalSpy reports(&socket, &Winsock::errorOccurred);
@@ -114,7 +111,7 @@ private Q_SLOTS:
         QCOMPARE(reports.count(), 0);  // never from inside Connect()
         QVERIFY(reports.wait(5000));
         QCOMPARE(reports.count(), 1);
-        QCOMPARE(int(reports[0][0].value<SocketFailure>().code), failure);
+        QCOMPARE(reports[0][0].value<SocketFailure>().code, failure);
         QCOMPARE(socket.State(), Winsock::sckError);
     }
 
@@ -157,8 +154,7 @@ private Q_SLOTS:
         parlino.socket.setLiveness(quick);
         QVERIFY(parlino.socket.Listen());
         QByteArray text = "are you there?";
-        for (int i = 0; !vanishes && text.size() < 5 << 20; ++i)
-            text += QByteArray::number(i) + ' ';
+        for (int i = 0; !vanishes && text.size() < 5e6; ++i) text += QByteArray::number(i) + ' ';
         // The partner reads nothing until it is given a line, then counts what it gets.
         Tool partner(
             u"ip netns exec %1 bash -c \"exec 3<>/dev/tcp/10.198.0.1/%2 && printf x >&3 && "
@@ -184,8 +180,7 @@ private Q_SLOTS:
             return;
         }
         QVERIFY(parlino.failures.wait(quick.silenceMs + 3000));
-        QVERIFY2(clock.elapsed() <= quick.silenceMs + 1000,
-                 qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE_LE(clock.elapsed(), quick.silenceMs + 1000);
         const auto failure = parlino.failures[0][0].value<SocketFailure>();
         QCOMPARE(failure.code, SocketFailure::ConnectionLost);
         QCOMPARE(failure.number, textAfterMs >= 0 ? text.size() : 0);
