@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The network layer on its own: received bytes checked as UTF-8 in pieces, the address shown as
-// Local IP, and the socket component with real peers on loopback.
+// The network layer on its own: the address shown as Local IP, and the socket component with real
+// peers on loopback. (Received bytes checked as UTF-8 in pieces: the fuzzer, fuzz/fuzz_arrivals.)
 #include "localaddress.h"
 #include "parlinotest.h"
-#include "utf8chunkdecoder.h"
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 class tst_Net : public QObject
 {
@@ -18,40 +16,6 @@ private Q_SLOTS:
     // The network layer has nothing to say on the console: any warning of Qt's is a fault.
     void init() { QTest::failOnWarning(QRegularExpression(u"."_s)); }
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
-
-    void decoder_anyThreePieces_matchOneShot_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("multilingual, emoji") << u"Grüße 東京 שלום 😀👍🏽"_s.toUtf8();
-        // Qt 6.4's QStringDecoder drops the 'A' and the '€' here when the cut falls inside.
-        QTest::newRow("cut sequences") << "x\342\202A\342\202\342\202\254\360\237z"_ba;
-        QTest::newRow("overlong, surrogate, too big")
-            << "\xC0\xAF\xE0\x80\xAF\xED\xA0\x80\xF4\x90\x80\x80\xF5"_ba;
-        QTest::newRow("strays, NUL, controls") << "\200\277a\0b\x1B[m\r\n"_ba;
-        QTest::newRow("ends unfinished") << "ok \xF0\x9F\x98"_ba;
-        QTest::newRow("byte-order marks") << "\xEF\xBB\xBFw\xEF\xBB\xBFv\xEF\xBB"_ba;
-    }
-
-    void decoder_anyThreePieces_matchOneShot()
-    {
-        QFETCH(QByteArray, bytes);
-        const QByteArrayView all(bytes);
-        QStringDecoder oneShot(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
-                                                         QStringDecoder::Flag::ConvertInitialBom);
-        const QString expected = oneShot.decode(bytes);
-        for (qsizetype first = 0; first <= all.size(); ++first) {
-            for (qsizetype second = first; second <= all.size(); ++second) {
-                Utf8ChunkDecoder decoder;
-                QByteArray text;
-                decoder.decode(all.first(first), text);
-                decoder.decode(all.sliced(first, second - first), text);
-                decoder.decode(all.sliced(second), text);
-                decoder.finish(text);
-                QCOMPARE(Utf8ChunkDecoder::toString(text), expected);
-                QVERIFY(QByteArrayView(text).isValidUtf8());
-            }
-        }
-    }
 
     void localAddress_isOneAPartnerCanReach_data()
     {
