@@ -15,7 +15,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -92,12 +94,10 @@ inline std::unique_ptr<QTcpSocket> call(const ChatWindow &callee)
     return peer;
 }
 
-// A raw peer that calls the window, is accepted, and reads only as much as its buffer holds (0:
-// everything).
-inline std::unique_ptr<QTcpSocket> acceptedCaller(ChatWindow &callee, qint64 readBuffer = 0)
+// A raw peer that calls the window and is accepted.
+inline std::unique_ptr<QTcpSocket> acceptedCaller(ChatWindow &callee)
 {
     auto peer = call(callee);
-    peer->setReadBufferSize(readBuffer);
     return QTest::qWaitFor([&] { return callee.connected(); }) ? std::move(peer) : nullptr;
 }
 
@@ -207,49 +207,60 @@ inline void returnFreedMemory()
 #endif
 }
 
+// One Parlino's socket, answering every caller once it listens, and what it was told.
+struct Side
+{
+    Side()
+    {
+        socket.setLocalPort(0);
+        QObject::connect(&socket, &Winsock::ConnectionRequest, [this](int id) {
+            requestPrivacy = socket.requestPrivacy(id);
+            socket.Close();
+            socket.Accept(id);
+        });
+        QObject::connect(&socket, &Winsock::DataArrival, [this] {
+            QByteArray text;
+            socket.GetData(text);
+            got += text;
+        });
+        QObject::connect(&socket, &Winsock::privacyKnown, [this](Privacy p) { known.append(p); });
+    }
+    PrivacyCheck check() const { return checks.value(0).value(0).value<PrivacyCheck>(); }
+
+    Winsock socket;
+    QByteArray got;
+    QList<Privacy> known;
+    Privacy requestPrivacy = Privacy::Unknown;
+    QSignalSpy checks{&socket, &Winsock::privacyCheckReady};
+    QSignalSpy failures{&socket, &Winsock::errorOccurred};
+};
+
+// A program run by the shell in `dir`, with what it printed; ended with the test.
+struct Tool : QProcess
+{
+    Tool(const QString &command, const QString &dir = {})
+    {
+        connect(this, &QProcess::readyReadStandardOutput,
+                [this] { out += readAllStandardOutput(); });
+        setWorkingDirectory(dir);
+        start(u"sh"_s, {u"-c"_s, u"exec "_s + command});
+    }
+    ~Tool() override
+    {
+        kill();
+        waitForFinished();
+    }
+    QByteArray out;
+};
+
 // A partner with nothing of Qt's in between, as netcat is: it calls the window on loopback, and
 // tells the end of the stream from a reset, which QTcpSocket reports alike.
 struct RawPeer
 {
-#ifdef Q_OS_WIN
-    using Socket = SOCKET;
-    static inline const auto closeSocket = ::closesocket;
-    static inline const auto lastError = ::WSAGetLastError;
-    static constexpr int WouldBlock = WSAEWOULDBLOCK, WriteSide = SD_SEND;
-#else
-    using Socket = int;
-    static inline const auto closeSocket = ::close;
-    static inline const auto lastError = [] {
-        return errno;
-    };
-    static constexpr int WouldBlock = EWOULDBLOCK, WriteSide = SHUT_WR;
-#endif
-    explicit RawPeer(int port) : socket(::socket(AF_INET, SOCK_STREAM, 0))
-    {
-        sockaddr_in to{};
-        to.sin_family = AF_INET;
-        to.sin_port = htons(quint16(port));
-        to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::connect(socket, reinterpret_cast<sockaddr *>(&to), sizeof to);
-#ifdef Q_OS_WIN
-        u_long on = 1;
-        ::ioctlsocket(socket, FIONBIO, &on);
-#else
-        ::fcntl(socket, F_SETFL, O_NONBLOCK);
-#endif
-    }
-    ~RawPeer()
-    {
-        closeSocket(socket);
-    }
-    void write(QByteArrayView bytes)
-    {
-        ::send(socket, bytes.data(), int(bytes.size()), 0);
-    }
-    void halfClose()
-    {
-        ::shutdown(socket, WriteSide);
-    }
+    explicit RawPeer(int port);
+    ~RawPeer() { closeSocket(socket); }
+    void write(QByteArrayView bytes) { ::send(socket, bytes.data(), int(bytes.size()), 0); }
+    void halfClose() { ::shutdown(socket, WriteSide); }
     void reset()
     {
         const linger abortive{1, 0};
@@ -259,22 +270,50 @@ struct RawPeer
     }
     // Reads until `got` holds `size` bytes, or (size -1) until the stream ends; true when it
     // did, and ended in order, not with a reset.
-    bool read(QByteArray &got, qsizetype size = -1, int timeoutMs = 30000)
+    bool read(QByteArray &got, qsizetype size = -1)
     {
         QByteArray buffer(1 << 16, Qt::Uninitialized);
         qint64 n = 0;
-        const bool ended = waitUntil(
-            [&] {
-                while (got.size() != size &&
-                       (n = ::recv(socket, buffer.data(), int(buffer.size()), 0)) > 0)
-                    got.append(buffer.constData(), n);
-                return got.size() == size || n == 0 || lastError() != WouldBlock;
-            },
-            timeoutMs);
+        const bool ended = waitUntil([&] {
+            while (got.size() != size &&
+                   (n = ::recv(socket, buffer.data(), int(buffer.size()), 0)) > 0)
+                got.append(buffer.constData(), n);
+            return got.size() == size || n == 0 || lastError() != WouldBlock;
+        });
         return ended && (n == 0 || got.size() == size);
     }
+
+#ifdef Q_OS_WIN
+    using Socket = SOCKET;
+    static inline const auto closeSocket = ::closesocket;
+    static inline const auto lastError = ::WSAGetLastError;
+    static constexpr int WouldBlock = WSAEWOULDBLOCK, WriteSide = SD_SEND;
+#else
+    using Socket = int;
+    static inline const auto closeSocket = ::close;
+    static int lastError()
+    {
+        return errno;
+    }
+    static constexpr int WouldBlock = EWOULDBLOCK, WriteSide = SHUT_WR;
+#endif
     Socket socket;
 };
+
+inline RawPeer::RawPeer(int port) : socket(::socket(AF_INET, SOCK_STREAM, 0))
+{
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(quint16(port));
+    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::connect(socket, reinterpret_cast<sockaddr *>(&to), sizeof to);
+#ifdef Q_OS_WIN
+    u_long on = 1;
+    ::ioctlsocket(socket, FIONBIO, &on);
+#else
+    ::fcntl(socket, F_SETFL, O_NONBLOCK);
+#endif
+}
 
 // Moves the test into a network namespace of its own (Linux, as root); false where it cannot.
 inline bool ownNetwork([[maybe_unused]] int more = 0)
