@@ -204,7 +204,14 @@ private Q_SLOTS:
     {
         ChatWindow a, b;
         aimAt(a, u"127.0.0.1"_s, b.port());
-        a.window->mnuCommunicationsConnectEncrypted->trigger();
+        // From the keyboard: Alt, then Communications, its second item.
+        a.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(a.window.get()));
+        QTest::keyClick(a.window->List1, Qt::Key_Alt, Qt::AltModifier);
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}) {
+            QWidget *popup = QApplication::activePopupWidget();
+            QTest::keyClick(popup ? popup : QApplication::focusWidget(), key);
+        }
         const QString encrypted = u"This conversation is encrypted."_s;
         QTRY_VERIFY(a.lines().contains(encrypted) && b.lines().contains(encrypted));
         QCOMPARE(a.lines().mid(1, 2),
