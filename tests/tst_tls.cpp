@@ -200,12 +200,11 @@ private Q_SLOTS:
                             SocketFailure::Code code = {}, const QString &detail = {}) {
             QTest::newRow(name) << partner << what << code << detail;
         };
-        const QString ncat = u"ncat --ssl 127.0.0.1 %1"_s, ncatL = u"ncat --ssl -l 127.0.0.1 %1"_s;
         row("s_client calls", Partner::Tool, SClient);
         row("s_client calls, TLS 1.2", Partner::Tool, SClient + u" -tls1_2"_s);
         row("s_server answers", Partner::Tool, SServer + u"peer.pem -key peer.key"_s);
-        row("ncat calls, ends its side", Partner::ToolEnds, ncat);
-        row("ncat -l answers, ends its side", Partner::ToolEnds, ncatL);
+        row("ncat calls, ends its side", Partner::ToolEnds, u"ncat --ssl 127.0.0.1 %1"_s);
+        row("ncat -l answers, ends its side", Partner::ToolEnds, u"ncat --ssl -l 127.0.0.1 %1"_s);
         using enum SocketFailure::Code;
         row("caller: stops half way", Partner::RelayedCaller, SClient, EncryptionTimedOut);
         row("caller: an alert, rejecting the certificate", Partner::Tool,
