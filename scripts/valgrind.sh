@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Runs the core tests (the socket component, the decoder, whole conversations) under Valgrind's
+# Runs the core tests (the socket component, the commands, the windows and list) under Valgrind's
 # memcheck: any error, or any memory definitely lost, fails. Known noise from Qt and the system's
 # libraries is suppressed in tests/valgrind.supp, each entry with its reason. Not part of
 # scripts/test.sh; installs valgrind when it is missing.
