@@ -223,13 +223,10 @@ Flood receiveFlood(Receiver receiver)
     FloodStream expected;
     bool exact = true;
     for (const QByteArray &chunk : std::as_const(kept)) exact = exact && expected.matchNext(chunk);
-    bool peers = false;  // the peer's text follows the acceptance
-    for (int row = 0; window && row < window->list->count() && expected.position < bytes; ++row) {
-        if (peers)
+    // The peer's text, between the program's own lines (an encrypted call adds some).
+    for (int row = 0; window && row < window->list->count() && expected.position < bytes; ++row)
+        if (window->list->origin(row) == ConversationList::Origin::Received)
             exact = exact && expected.matchNext(window->list->entry(row).toLatin1());
-        else
-            peers = window->list->entry(row) == u"Connection made";
-    }
     result.exact = receiver == Receiver::Discard || (exact && expected.position == bytes);
     return result;
 }
