@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 
 BundledIcon::BundledIcon(const QString &pattern, const QList<int> &sizes)
     : m_pattern(pattern), m_sizes(sizes)
