@@ -138,28 +138,27 @@ private Q_SLOTS:
         QFETCH(int, meanwhile);
         QFETCH(QStringList, lines);
         ChatWindow b;
-        b.window->answerYes = answerYes;
-        std::unique_ptr<QTcpSocket> peer;
-        b.window->whileAsking = [&] {
-            // Connected for certain, so that it hangs up now, not once it has heard.
-            QVERIFY(peer->waitForConnected(5000));
-            if (meanwhile == 0)
-                QVERIFY(peer->write("typed before the answer") && peer->waitForBytesWritten(5000));
-            if (meanwhile == 1)
-                peer->disconnectFromHost();
-            // Another caller meanwhile is turned away without a question, and commands wait.
-            QVERIFY(oneMoreCallerTurnedAway(b));
-            if (meanwhile == 2)
-                peer->disconnectFromHost();
-            b.window->cmdListen->click();
-            b.window->mnuCommunicationsConnect->trigger();
-            b.window->cmdDissconnect->click();
-            b.window->cmdSend->click();
-            QCOMPARE(b.lines(), QStringList{b.startLine()});
-            if (meanwhile == 3)
-                b.window->close();
-        };
-        peer = call(b);
+        b.window->answerAtOnce = false;
+        auto peer = call(b);
+        QVERIFY(waitUntil([&] { return b.window->questions.size() == 1; }));
+        // Connected for certain, so that it hangs up now, not once it has heard.
+        QVERIFY(peer->waitForConnected(5000));
+        if (meanwhile == 0)
+            QVERIFY(peer->write("typed before the answer") && peer->waitForBytesWritten(5000));
+        if (meanwhile == 1)
+            peer->disconnectFromHost();
+        // Another caller meanwhile is turned away without a question, and commands wait.
+        QVERIFY(oneMoreCallerTurnedAway(b));
+        if (meanwhile == 2)
+            peer->disconnectFromHost();
+        b.window->cmdListen->click();
+        b.window->mnuCommunicationsConnect->trigger();
+        b.window->cmdDissconnect->click();
+        b.window->cmdSend->click();
+        QCOMPARE(b.lines(), QStringList{b.startLine()});
+        if (meanwhile == 3)
+            b.window->close();
+        b.window->answer(answerYes);
         const QString gaveUp =
             u"The caller gave up before the request was accepted. Parlino is "
             "not listening now; Listen waits for another request."_s;

@@ -105,6 +105,7 @@ private Q_SLOTS:
                 peer.write(" ");      // its first bytes: what waited for them follows
             QVERIFY(peer.read(got));  // to the end of the stream, not a reset
             QCOMPARE(got, sent);
+            peer.halfClose();  // and ends its own, as Parlino and nc -N do
         }
         const QStringList after{u"Disconnected"_s, a.listenLine(), u"said after Disconnect"_s};
         if (how == u"Disconnect")

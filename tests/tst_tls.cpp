@@ -217,7 +217,6 @@ private Q_SLOTS:
         row("server: plain text", Partner::Server, u"hello\n"_s, PlainAnswer);
         row("server: an alert", Partner::Server, u"\x15\x03\x03\x00\x02\x02\x28"_s,
             EncryptionFailed, u"sslv3 alert handshake failure"_s);
-        row("server: silent", Partner::Server, QString(), EncryptionTimedOut);
     }
     // The tools exchange text with Parlino. The hostile partners each end the conversation with
     // one failure, in time, and Parlino listens again after it.
@@ -283,8 +282,15 @@ private Q_SLOTS:
             QTRY_COMPARE(tool.state(), QProcess::NotRunning);
             QVERIFY2(tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0,
                      tool.readAllStandardError().constData());
-            QTRY_COMPARE(parlino.socket.State(), Winsock::sckClosed);
-            QCOMPARE(lost.count() + parlino.failures.count(), 0);
+            QCOMPARE(lost.count(), 0);
+            // ncat ends its side of the stream without close_notify: nobody can tell that from a
+            // relay that cut the stream, and Parlino says so.
+            const bool cut = partner == Partner::ToolEnds;
+            QTRY_COMPARE(parlino.socket.State(), cut ? Winsock::sckError : Winsock::sckClosed);
+            QCOMPARE(parlino.failures.count(), cut ? 1 : 0);
+            if (cut)
+                QCOMPARE(parlino.failures[0][0].value<SocketFailure>().code,
+                         SocketFailure::EncryptedEndCut);
             return;
         }
         QVERIFY(parlino.failures.wait(15000));
@@ -292,7 +298,7 @@ private Q_SLOTS:
         QCOMPARE(failure.code, code);
         QCOMPARE(failure.detail, detail);
         if (code == SocketFailure::EncryptionTimedOut)
-            QVERIFY2(failure.number == 10 && limit.remainingTime() < 1500 && !limit.hasExpired(),
+            QVERIFY2(failure.number == 0 && limit.remainingTime() < 1500 && !limit.hasExpired(),
                      qPrintable(QString::number(limit.remainingTime())));
 
         // It listens again (on a fresh port: the old one may serve another program's call by

@@ -162,11 +162,20 @@ void tst_Ui::freshStart_oneLineListening_keysInTabOrderAndSeen_aboutModal_realBo
     });
     MessageBoxes::showError(&w, text);
     QCOMPARE(shown, (QStringList{u"Error"_s, text, QString::number(Qt::PlainText)}));
-    QTimer::singleShot(0, &w, [&] {
-        QTRY_VERIFY(QApplication::activeModalWidget());
-        w.closeForGood();
-    });
-    QVERIFY(!MessageBoxes::askYesNo(&w, u"Connection Request"_s, u"?"_s));
+    // The question returns at once, its box modal over the window alone, and nothing runs an
+    // event loop of its own while it is open.
+    frmMain real;
+    real.show();
+    std::optional<bool> answer;
+    real.askYesNo(u"Connection Request"_s, u"<b>?</b>"_s, [&](bool yes) { answer = yes; });
+    auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    QVERIFY(question && question->isVisible() && !answer);
+    QCOMPARE(question->windowModality(), Qt::WindowModal);
+    QCOMPARE(question->text(), u"<b>?</b>"_s);
+    QCOMPARE(question->textFormat(), Qt::PlainText);
+    real.closeForGood();
+    QCOMPARE(answer, std::optional(false));
+    QTRY_COMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
 // A button, the start-up line, an Error box, and Qt's own Yes: all in the user's language, or all

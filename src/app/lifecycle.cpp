@@ -46,6 +46,8 @@ void Lifecycle::exit()
     // what was sent first.
     m_window.closeForGood();
     m_window.socket().Close();
+    // Nobody would see what the partner still says.
+    m_window.socket().stopWaitingForPartners();
     endWhenDelivered();
 }
 

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
-// What the chat commands need from the main window. The window implements it; showError() and
-// askYesNo() are where the program waits on a modal box (the window's question box is
-// showQuestion()), and where tests give their answers.
+// What the chat commands need from the main window. The window implements it; showError() is
+// where the program waits on a modal box, askYesNo() where it asks without waiting (the window's
+// question box is showQuestion()), and both are where tests give their answers.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 class ChatView
 {
@@ -31,8 +32,11 @@ public:
 
     // The Error box: information icon, one OK button, title "Error", text shown as plain text.
     virtual void showError(const QString &text) = 0;
-    // A Yes/No question with Yes as the default and no icon; true for Yes.
-    virtual bool askYesNo(const QString &title, const QString &question) = 0;
+    // Opens a Yes/No question, modal over the window, with Yes as the default and no icon, and
+    // returns at once. `answered` runs once, with true for Yes; with false when the window
+    // closes for good first.
+    virtual void askYesNo(const QString &title, const QString &question,
+                          std::function<void(bool)> answered) = 0;
 
 protected:
     ~ChatView() = default;

@@ -138,11 +138,18 @@ void Commfunctions::askAboutConnectionRequest(int requestId)
     else
         question =
             tr("Incoming Connection Request, do you wish to allow it?\nFrom %1").arg(address);
-    m_privacyTold = privacy == Privacy::Plain;
-    m_asking = true;
-    const bool allowed = m_view.askYesNo(tr("Connection Request"), question);
-    m_asking = false;
+    m_privacyTold = false;
+    m_question = requestId;
+    m_view.askYesNo(tr("Connection Request"), question, [this, requestId](bool allowed) {
+        answerConnectionRequest(requestId, allowed);
+    });
+}
+
+void Commfunctions::answerConnectionRequest(int requestId, bool allowed)
+{
+    m_question = NoQuestion;
     if (!allowed) {
+        m_socket.Reject(requestId);
         m_view.appendLine(tr("Connection Denied"));
         return;
     }
@@ -158,7 +165,6 @@ void Commfunctions::showArrivedText(qint64 bytesTotal)
     Q_UNUSED(bytesTotal)
     QByteArray &strIncoming = m_view.strIncoming();
     m_socket.GetData(strIncoming);
-    // A nested event loop may already have taken this arrival's text with an earlier one.
     if (strIncoming.isEmpty() || m_view.appendReceived(strIncoming))
         return;
     // Text that arrives after Disconnect finds no room either: there is nothing to close.
@@ -170,6 +176,13 @@ void Commfunctions::showArrivedText(qint64 bytesTotal)
                         "MiB), so the connection was closed. Everything shown before stays in "
                         "the list.")
                          .arg(m_view.textLimit() / (1024 * 1024)));
+}
+
+void Commfunctions::showLateHandshake()
+{
+    m_view.appendLine(
+        tr("The caller began an encrypted connection too late: this conversation "
+           "is not encrypted, and what the caller sent shows as text."));
 }
 
 void Commfunctions::reportUndelivered(qint64 bytes)
@@ -232,13 +245,15 @@ void Commfunctions::showSocketFailure(const SocketFailure &failure)
     // story, and no box interrupts the user for it.
     switch (failure.code) {
         case SocketFailure::EncryptionFailed:
+        case SocketFailure::EncryptionTimedOut:
+        case SocketFailure::CodeTimedOut:
             m_view.appendLine(FailureSentences::of(failure));
             if (failure.number > 0)
                 m_view.appendLine(FailureSentences::undelivered(failure.number));
             return;
         case SocketFailure::ConnectionLost:
-        case SocketFailure::EncryptionTimedOut:
         case SocketFailure::PlainAnswer:
+        case SocketFailure::EncryptedEndCut:
             return m_view.appendLine(FailureSentences::of(failure));
         default:
             return m_view.showError(FailureSentences::of(failure));

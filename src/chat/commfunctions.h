@@ -37,19 +37,24 @@ public:
     void showPrivacy(Privacy privacy);
     // What the two users compare to know that nobody sits between them.
     void showPrivacyCheck(const PrivacyCheck &check);
+    // A caller taken for plain began an encrypted handshake after all.
+    void showLateHandshake();
 
 private:
     bool connected() const;
     // While the connection question is open no command runs: one that reaches the window
     // anyway (an assistive technology can press a button behind a modal box) is ignored.
-    bool asking() const { return m_asking; }
+    bool asking() const { return m_question != NoQuestion; }
+    void answerConnectionRequest(int requestId, bool allowed);
     void appendListeningLine();
     void connectTo(bool encrypted);
     void reportFailure();
 
+    static constexpr int NoQuestion = -1;
+
     ChatView &m_view;
     Winsock &m_socket;
-    bool m_asking = false;
-    // The connection question told the user already whether the call is encrypted.
+    int m_question = NoQuestion;  // the request the open question is about
+    // The user chose how to call, so nothing more needs saying once the partner answers.
     bool m_privacyTold = false;
 };

@@ -61,7 +61,17 @@ QString FailureSentences::of(const SocketFailure &failure)
             //: %1 is a number of seconds, 10 or more.
             return tr("The encrypted connection could not be set up: the partner did not finish "
                       "the handshake within %1 seconds.")
-                .arg(failure.number);
+                .arg(SocketFailure::EncryptionSeconds);
+        case SocketFailure::CodeTimedOut:
+            //: %1 is a number of seconds, 10 or more.
+            return tr("The partner did not finish the exchange of the security code within %1 "
+                      "seconds, so the conversation was closed: without the code, nobody can "
+                      "tell whether someone is between you.")
+                .arg(SocketFailure::EncryptionSeconds);
+        case SocketFailure::EncryptedEndCut:
+            return tr(
+                "The encrypted connection ended without the partner's closing signal: "
+                "the partner's last text may have been cut off on the way.");
         case SocketFailure::PlainAnswer:
             return tr(
                 "The partner answered the encrypted call with plain text, so the "

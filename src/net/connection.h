@@ -3,53 +3,49 @@
 
 #include <QByteArray>
 #include <QObject>
-#include <memory>
 
 #include "incomingtext.h"
 #include "privacy.h"
 #include "socketfailure.h"
 #include "tcpsystem.h"
+#include "tlssession.h"
 
-class QSocketNotifier;
+class Caller;
+class IncomingCall;
 class QTcpSocket;
 class QTimer;
 class TlsEngineLoader;
-class TlsSession;
+class TlsFilter;
+class Transport;
 
-// One connection to a partner, from the call or the accepted request to its last byte; nothing
-// else reads, writes or closes it.
+// One conversation's connection, from the call or the answer to its last byte; nothing else
+// reads, writes or closes it. It is a pipeline: a Caller makes an outgoing connection, a
+// Transport moves its bytes, a TlsFilter sits between when it is encrypted, and the text that
+// arrives is decoded by IncomingText. This class is the conversation's state:
 //
-// Phases: Calling (a QTcpSocket looks the host up and connects), Open (the conversation), then
-// Delivering once either side has ended the conversation: what was sent reaches the partner
-// before the connection ends in order (close_notify when encrypted, end of stream, then close),
-// for the linger time at most; then Done. Once connected, the connection takes the descriptor over
-// from the QTcpSocket, with what the socket had read already: Qt's socket closes its descriptor
-// when the partner ends its stream, and text on its way to the partner must still go out after
-// that.
+// - Calling: the Caller looks the host up and connects; an encrypted call stays Calling until its
+//   handshake is done. Then Open, or Done with callFailed().
+// - Open: the conversation. An answered caller is Open at once. Whether it is plain or TLS is
+//   decided once (privacyOfCaller(): its first bytes, or none within the grace); text sent before
+//   that waits, and goes as soon as it is decided. A caller decided plain whose first bytes then
+//   turn out to be a TLS hello raises lateHandshake().
+// - Delivering: either side has ended the conversation. What was sent still reaches the
+//   partner, then this side's stream ends (close_notify first when encrypted); what the partner
+//   still sends is read and handed on until the partner ends its stream too. Then the connection
+//   closes in order. The linger time bounds it all: when it runs out, a connection that has
+//   delivered everything closes in order, and one that has not closes with a reset and counts
+//   what did not arrive. Once told to stop waiting for the partner (the program is ending), it
+//   closes as soon as everything is delivered.
+// - Done.
 //
-// The one path for bytes: what is sent passes through send() into the queue for the
-// descriptor, and what arrives passes from the descriptor through receiveSlice() into the
-// decoder. A transformation of the byte stream sits in these two places and nowhere else: the
-// TLS channel of an encrypted conversation.
-//
-// Privacy: a call is plain, or encrypted from the start (the TLS client; Calling lasts until the
-// handshake is done). An accepted caller decides by its first bytes: a TLS handshake record
-// (0x16 0x03) makes this side the TLS server, anything else is plain text as it is. Until they
-// come nothing is sent to the caller, and text sent meanwhile waits. A handshake, with the
-// exchange of the code, that is not done within EncryptionSeconds ends the connection.
-// What has not been delivered is counted in bytes of chat text, whatever the encryption added.
-//
-// Liveness: keep-alive notices a vanished partner while nothing waits for it; while text waits,
-// a timer asks the system how long the partner has not answered (TcpSystem::silentMs) and gives
-// up after the silence time. The timer runs only while bytes are unacknowledged.
+// What has not been delivered is counted in bytes of chat text, whatever the encryption added. A
+// partner that resets the connection with nothing undelivered has just left.
 class Connection : public QObject
 {
     Q_OBJECT
 
 public:
     enum Phase { Calling, Open, Delivering, Done };
-
-    static constexpr int EncryptionSeconds = 10;
 
     // `tls` makes the sessions of encrypted connections; it must outlive the connection.
     Connection(const TcpSystem::Liveness &liveness, int lingerMs, TlsEngineLoader *tls,
@@ -60,9 +56,8 @@ public:
 
     // Looks the host up and connects, encrypted or plain: established() or callFailed() follows.
     void call(const QString &host, quint16 port, int timeoutMs, bool encrypted = false);
-    // Takes over an accepted socket (or one whose partner has already ended its stream) with
-    // everything it has read, and deletes it. The caller's first bytes decide the privacy.
-    void adopt(QTcpSocket *socket);
+    // Takes an answered call over; it decides its privacy on a later turn of the event loop.
+    void answer(IncomingCall *call);
 
     Phase phase() const { return m_phase; }
     Privacy privacy() const { return m_privacy; }
@@ -73,7 +68,9 @@ public:
     void take(QByteArray &text) { m_incoming.take(text); }
     // Ends the conversation here; what was sent is still delivered.
     void close();
-    // Bytes of text sent that the partner has not acknowledged, the queued ones included.
+    // Stops waiting for the partner's own end once everything is delivered.
+    void stopWaitingForPartner();
+    // Bytes of text sent that the partner has not acknowledged, the held ones included.
     qint64 undelivered() const;
 
 Q_SIGNALS:
@@ -83,64 +80,50 @@ Q_SIGNALS:
     void privacyKnown(Privacy privacy);
     // An encrypted conversation's code, or the fingerprints, are known; once.
     void privacyCheckReady(const PrivacyCheck &check);
+    // A caller decided plain sent a TLS hello after all.
+    void lateHandshake();
     // Text waits to be taken, also text that arrives while delivering after close().
     void textArrived(qint64 bytes);
-    // The partner ended the conversation (code None), or it failed (ConnectionLost).
+    // The partner ended the conversation (code None, or EncryptedEndCut), or it failed.
     void conversationEnded(const SocketFailure &failure);
     // Delivering ended: everything reached the partner (0), or this many bytes did not.
     void finished(qint64 undelivered);
 
 private:
-    void endCall(const SocketFailure &failure);
-    void takeOver(QTcpSocket *socket);
-    void takeDescriptor(qintptr descriptor);
-    void startChannel(bool client);
-    void startHandshakeClock();
-    void receiveSlice();
-    bool decide(bool ended);
-    bool decrypt(QByteArrayView bytes, bool &ended);
-    void pushOut(QByteArrayView bytes);
-    void pullChannel();
-    void writeQueued();
-    qint64 unacknowledged() const;
-    qint64 acknowledged() const;
-    qint64 heldBytes() const;
-    void tick();
+    void decideCaller();
+    void start(QTcpSocket *socket, qintptr descriptor, Privacy privacy);
+    void startTls(TlsSession::Role role);
+    void push(QByteArrayView text);
+    void pushTlsOutput();
+    void receive(QByteArrayView bytes);
+    void receiveEnd(bool again);
+    void showText(QByteArrayView text, bool ended);
+    void onProgress();
     void beginDelivering();
     void checkDelivered();
     void endInOrder();
     void fail(SocketFailure failure, bool abortive);
     void giveUp();
-    void closeDescriptor(bool abortive);
+    void endDelivering();
+    void shut(bool abortive);
 
     TcpSystem::Liveness m_liveness;
     int m_lingerMs;
     TlsEngineLoader *m_tls;
     Phase m_phase = Calling;
     Privacy m_privacy = Privacy::Unknown;
-    std::unique_ptr<TlsSession> m_channel;
-    QTimer *m_handshakeTimer = nullptr;
-    bool m_heard = false;  // the called partner has sent something
-    bool m_checkReported = false;
-    QTcpSocket *m_caller = nullptr;  // while Calling
-    QTimer *m_callTimer = nullptr;
-    int m_lookupId = -1;
-    qintptr m_descriptor = -1;
-    QSocketNotifier *m_readable = nullptr;
-    QSocketNotifier *m_writable = nullptr;
-    QTimer *m_tick = nullptr;  // while bytes are unacknowledged
-    QTimer *m_linger = nullptr;
+    Caller *m_caller = nullptr;  // while Calling
+    QTimer *m_grace = nullptr;   // an answered caller's time to show how it talks
+    Transport *m_transport = nullptr;
+    TlsFilter *m_filter = nullptr;
+    QTimer *m_linger;
     IncomingText m_incoming;
-    QByteArray m_readBuffer;
-    QByteArray m_early;  // bytes of a caller not decided yet, or read before the takeover
-    QByteArray m_held;   // text waiting for the caller's first bytes
-    QByteArray m_plain;  // text the channel decrypted
-    QByteArray m_queued;
-    qsizetype m_start = 0;    // where the queued bytes not yet taken by the system begin
-    qint64 m_handedOver = 0;  // bytes the system has taken
-    qint64 m_acknowledgedAtStart = 0;
+    QByteArray m_first;     // an answered caller's bytes until its privacy is decided
+    QByteArray m_held;      // text sent before the privacy was decided
+    QByteArray m_plain;     // text the filter decrypted
+    QByteArray m_output;    // bytes the filter gave for the partner
     qint64 m_textSent = 0;  // bytes of text taken by send()
-
     bool m_partnerEnded = false;
-    bool m_finishSent = false;
+    bool m_waitForPartner = true;
+    bool m_watchForLateHello = false;
 };

@@ -1,16 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "listener.h"
 
-#include <QHostAddress>
+#include "incomingcall.h"
+
 #include <QTcpServer>
 #include <QTcpSocket>
-
-namespace {
-
-// Bytes a caller may send before it is accepted; the rest waits in the system (TCP flow control).
-constexpr qint64 RequestReadBufferBytes = 1024 * 1024;
-
-}  // namespace
 
 Listener::Listener(QObject *parent) : QObject(parent), m_server(new QTcpServer(this))
 {
@@ -19,7 +13,7 @@ Listener::Listener(QObject *parent) : QObject(parent), m_server(new QTcpServer(t
 
 Listener::~Listener()
 {
-    for (QTcpSocket *socket : std::as_const(m_requests)) turnAway(socket);
+    qDeleteAll(m_requests);  // each caller sees its connection end
 }
 
 bool Listener::listen(quint16 port)
@@ -52,62 +46,24 @@ QString Listener::errorString() const
     return m_server->errorString();
 }
 
-QTcpSocket *Listener::take(int requestId)
+IncomingCall *Listener::take(int requestId)
 {
-    QTcpSocket *socket = m_requests.take(requestId);
-    if (socket)
-        socket->setParent(nullptr);
-    return socket;
-}
-
-QString Listener::address(int requestId) const
-{
-    const QTcpSocket *socket = m_requests.value(requestId);
-    if (!socket)
-        return {};
-    QHostAddress address = socket->peerAddress();
-    bool mapped = false;
-    const quint32 ipv4 = address.toIPv4Address(&mapped);
-    if (mapped)
-        address = QHostAddress(ipv4);  // an IPv4 caller on the dual-stack listener
-    return address.toString();
-}
-
-QByteArray Listener::firstBytes(int requestId, qint64 count) const
-{
-    QTcpSocket *socket = m_requests.value(requestId);
-    if (!socket)
-        return {};
-    if (socket->bytesAvailable() < count)
-        socket->waitForReadyRead(0);  // what has arrived and the event loop has not seen yet
-    return socket->peek(count);
+    IncomingCall *call = m_requests.take(requestId);
+    if (call)
+        call->setParent(nullptr);
+    return call;
 }
 
 void Listener::takeCallers()
 {
     while (m_server->hasPendingConnections()) {
-        QTcpSocket *socket = m_server->nextPendingConnection();
-        socket->setParent(this);
-        if (m_deciding || m_busy) {
-            turnAway(socket);
+        auto *call = new IncomingCall(m_server->nextPendingConnection(), this);
+        if (m_busy || !m_requests.isEmpty()) {
+            delete call;  // turned away
             continue;
         }
-        socket->setReadBufferSize(RequestReadBufferBytes);
         const int requestId = ++m_nextId;
-        m_requests.insert(requestId, socket);
-
-        m_deciding = true;
+        m_requests.insert(requestId, call);
         Q_EMIT requestArrived(requestId);
-        m_deciding = false;
-
-        if (QTcpSocket *refused = m_requests.take(requestId))
-            turnAway(refused);
     }
-}
-
-// Drops a caller at once and lets the socket go once its signals have been delivered.
-void Listener::turnAway(QTcpSocket *socket)
-{
-    socket->abort();
-    socket->deleteLater();
 }

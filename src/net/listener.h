@@ -5,13 +5,12 @@
 #include <QObject>
 #include <QString>
 
+class IncomingCall;
 class QTcpServer;
-class QTcpSocket;
 
-// Waits for callers on a port, and holds each caller as a request until it is taken or turned
-// away. One request is decided at a time: callers that arrive while one is being decided, or
-// while the owner says it is busy, are closed at once. A request not taken when the handlers of
-// requestArrived return is closed, so the caller sees its connection end.
+// Waits for callers on a port and hands each one over as an IncomingCall, under a request id,
+// until it is taken. One call waits for an answer at a time: a caller that arrives while one
+// waits, or while the owner says it is busy, is turned away at once.
 class Listener : public QObject
 {
     Q_OBJECT
@@ -22,7 +21,7 @@ public:
 
     // False when the port cannot be had; serverError() and errorString() of the server say why.
     bool listen(quint16 port);
-    // Stops taking callers. Requests are kept: their ids stay valid until they are decided.
+    // Stops taking callers. A waiting call is kept: its id stays valid until it is answered.
     void close();
     bool isListening() const;
     quint16 port() const;
@@ -31,23 +30,19 @@ public:
     // Whether callers are turned away at once (the owner has a conversation).
     void setBusy(bool busy) { m_busy = busy; }
 
-    // Hands the request's socket over to the caller of take(); nullptr for an unknown id.
-    QTcpSocket *take(int requestId);
-    // The address the caller's request comes from, an IPv4 caller's as IPv4.
-    QString address(int requestId) const;
-    // Up to `count` of the first bytes the caller has sent, left for whoever takes the request.
-    QByteArray firstBytes(int requestId, qint64 count) const;
+    // The waiting call with this id; nullptr for an unknown id.
+    IncomingCall *request(int requestId) const { return m_requests.value(requestId); }
+    // Hands the call over to the caller of take(), who owns it from then on.
+    IncomingCall *take(int requestId);
 
 Q_SIGNALS:
     void requestArrived(int requestId);
 
 private:
     void takeCallers();
-    static void turnAway(QTcpSocket *socket);
 
     QTcpServer *m_server = nullptr;
-    QHash<int, QTcpSocket *> m_requests;
+    QHash<int, IncomingCall *> m_requests;
     int m_nextId = 0;
-    bool m_deciding = false;
     bool m_busy = false;
 };

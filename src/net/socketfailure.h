@@ -29,9 +29,14 @@ struct SocketFailure
         ConnectFailed,       // detail: the system's reason
         ConnectionLost,      // detail: the system's reason
         EncryptionFailed,    // detail: the TLS library's reason; number: bytes not delivered
-        EncryptionTimedOut,  // the partner did not finish the encryption handshake in time
+        EncryptionTimedOut,  // the handshake was not done in time; number: bytes not delivered
+        CodeTimedOut,        // the code's exchange was not done in time; number: as above
         PlainAnswer,         // the partner answered an encrypted call with plain text
+        EncryptedEndCut,     // the partner's encrypted stream ended without close_notify
     };
+
+    // How long the encryption handshake, with the exchange of the code, may take.
+    static constexpr int EncryptionSeconds = 10;
 
     SocketFailure(Code code = None, qint64 number = 0, QString text = {}, QString detail = {})
         : code(code), number(number), text(std::move(text)), detail(std::move(detail))

@@ -2,11 +2,12 @@
 #include "winsock.h"
 
 #include "connection.h"
+#include "incomingcall.h"
 #include "listener.h"
 #include "localaddress.h"
 
-#include <QTcpSocket>
 #include <QTimer>
+#include <memory>
 
 namespace {
 
@@ -115,10 +116,8 @@ bool Winsock::call(const QString &host, const QString &port, bool encrypted)
 
 Privacy Winsock::requestPrivacy(int requestId) const
 {
-    const QByteArray first = m_listener->firstBytes(requestId, 2);
-    if (first.isEmpty() || first == "\x16")
-        return Privacy::Unknown;
-    return first == "\x16\x03" ? Privacy::Encrypted : Privacy::Plain;
+    const IncomingCall *call = m_listener->request(requestId);
+    return call ? call->privacy() : Privacy::Unknown;
 }
 
 Privacy Winsock::privacy() const
@@ -137,26 +136,23 @@ bool Winsock::checkRemote(const QString &host, const QString &port)
 
 bool Winsock::Accept(int requestId)
 {
-    QTcpSocket *socket = m_listener->take(requestId);
-    if (!socket)
+    std::unique_ptr<IncomingCall> call(m_listener->take(requestId));
+    if (!call)
         return fail({SocketFailure::NoSuchRequest, requestId});
-    if (failIfBusy()) {
-        socket->abort();
-        socket->deleteLater();
+    if (failIfBusy())
         return false;
-    }
-    // The caller may have hung up a moment ago, unnoticed yet by the event loop: look now.
-    if (socket->bytesAvailable() == 0)
-        socket->waitForReadyRead(0);
-    if (socket->state() != QAbstractSocket::ConnectedState && socket->bytesAvailable() == 0) {
-        socket->deleteLater();
+    if (call->hasHungUp())
         return fail({SocketFailure::CallerGaveUp});
-    }
     auto *connection = new Connection(m_liveness, m_lingerMs, &m_tls, this);
     startConversation(connection);
-    connection->adopt(socket);
+    connection->answer(call.release());
     m_failed = false;
     return true;
+}
+
+void Winsock::Reject(int requestId)
+{
+    delete m_listener->take(requestId);
 }
 
 bool Winsock::SendData(const QString &text)
@@ -178,12 +174,18 @@ void Winsock::GetData(QByteArray &data)
 
 QString Winsock::requestAddress(int requestId) const
 {
-    return m_listener->address(requestId);
+    const IncomingCall *call = m_listener->request(requestId);
+    return call ? call->address() : QString();
 }
 
 bool Winsock::isDelivering() const
 {
     return !m_delivering.isEmpty();
+}
+
+void Winsock::stopWaitingForPartners()
+{
+    for (Connection *connection : std::as_const(m_delivering)) connection->stopWaitingForPartner();
 }
 
 void Winsock::Close()
@@ -213,6 +215,10 @@ void Winsock::startConversation(Connection *connection)
     connect(connection, &Connection::privacyKnown, this, [this, connection](Privacy privacy) {
         if (connection == m_conversation)
             Q_EMIT privacyKnown(privacy);
+    });
+    connect(connection, &Connection::lateHandshake, this, [this, connection] {
+        if (connection == m_conversation)
+            Q_EMIT lateHandshake();
     });
     connect(connection, &Connection::privacyCheckReady, this,
             [this, connection](const PrivacyCheck &check) {

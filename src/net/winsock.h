@@ -4,11 +4,11 @@
 //
 // How it is built: Winsock is the face the chat layer sees (the members, events and states
 // below) and keeps no socket of its own. Behind it,
-// - a Listener holds the server, the callers waiting for an answer and the caller's address;
-// - one Connection per partner owns that connection alone, from the call or the accepted
-//   request to its last byte: it reads, writes, lingers after the conversation until the
-//   partner has everything, notices a lost partner and counts what did not arrive. Bytes pass
-//   between its descriptor and the text in one place (see connection.h);
+// - a Listener holds the server and hands each caller over as an IncomingCall, which waits for
+//   the answer;
+// - one Connection per partner owns that connection alone, from the call or the answer to its
+//   last byte (see connection.h): a Caller makes the connection, a Transport moves its bytes on
+//   the descriptor, a TlsFilter encrypts them when the conversation is private;
 // - TcpSystem holds what the system's TCP is asked beyond Qt, one body for each system;
 // - a TlsEngineLoader loads the TLS module when the first encrypted connection needs it; the
 //   module's engine makes the key and certificate then, and the sessions of every encrypted
@@ -40,8 +40,9 @@ class Listener;
 // - Closed, then Connect(): ResolvingHost, Connecting, Connected.
 // - Connected, then the partner closes or resets, or Close(): Closed; Error after a failure.
 // Close(), and the partner's end of its stream, let a connection deliver what was sent on it: it
-// stays open in the background until the partner has acknowledged every byte, for the linger
-// time at most, then ends in order (never with a reset unless text could not be delivered);
+// stays open in the background until the partner has acknowledged every byte and ended its own
+// stream, for the linger time at most, then ends in order (never with a reset unless text could
+// not be delivered);
 // isDelivering() says whether any is still open, and undelivered() reports the bytes of one that
 // ran out or was reset. Text the partner sends meanwhile still raises DataArrival. A partner
 // that stops answering (see TcpSystem::Liveness) is lost; one that only stops reading is not. A
@@ -49,14 +50,16 @@ class Listener;
 // the bytes it could not deliver.
 // Privacy: Connect() is plain; ConnectEncrypted() is TLS from the start, and the call is
 // Connecting until the TLS handshake is done. An accepted caller is served over TLS when its
-// first bytes are a TLS handshake record, and as plain text otherwise; nothing is sent to it
-// before they come (text sent meanwhile waits, and counts as undelivered if it never can go).
-// privacyKnown() tells which, once; privacyCheckReady() brings the code or the fingerprints. An
-// encrypted call fails with EncryptionFailed, EncryptionTimedOut or PlainAnswer; an accepted
-// encrypted conversation ends with the first two.
-// Only one conversation exists at a time. Callers that arrive while a request is being decided, or
-// while the socket is not listening, are closed at once. A request that has not been accepted
-// when the ConnectionRequest handlers return is closed, so the caller sees its connection end.
+// first bytes are a TLS handshake record, and as plain text otherwise; a caller that has sent
+// nothing within a short grace of its connect is plain (privacyOfCaller()). Text sent before
+// that waits for the decision, then goes at once. privacyKnown() tells which, once;
+// privacyCheckReady() brings the code or the fingerprints; lateHandshake() says that a caller
+// taken for plain began a TLS handshake after all. An encrypted call fails with
+// EncryptionFailed, EncryptionTimedOut or PlainAnswer; an encrypted conversation ends with
+// EncryptionFailed, EncryptionTimedOut, CodeTimedOut or, cut without close_notify,
+// EncryptedEndCut.
+// Only one conversation exists at a time. A request waits until it is accepted or rejected;
+// callers that arrive meanwhile, or while the socket has a conversation, are closed at once.
 //
 // Failures: methods that fail at once return false and leave what went wrong in failure();
 // failures that come later (refused, host not found, timed out, network errors) are reported by
@@ -92,6 +95,8 @@ public:
     // Whether Connect() would accept these texts; checks them without touching the socket.
     bool checkRemote(const QString &host, const QString &port);
     bool Accept(int requestId);
+    // Turns the caller of a pending request away: its connection ends.
+    void Reject(int requestId);
     bool SendData(const QString &text);
     // The received text not taken yet, as valid UTF-8.
     void GetData(QByteArray &data);
@@ -105,6 +110,9 @@ public:
     // The current conversation's privacy; Unknown until its first bytes (or handshake) decide.
     Privacy privacy() const;
     bool isDelivering() const;
+    // The program is ending: connections that deliver end once the partner has everything, without
+    // waiting for the partner's own end.
+    void stopWaitingForPartners();
 
     // How long an outgoing connection may take before it is given up.
     void setConnectTimeout(int milliseconds) { m_connectTimeoutMs = milliseconds; }
@@ -120,6 +128,8 @@ Q_SIGNALS:
     // The current conversation turned out plain or encrypted (once per conversation), or it
     // ended (Unknown).
     void privacyKnown(Privacy privacy);
+    // A caller taken for plain began a TLS handshake after the grace.
+    void lateHandshake();
     // An encrypted conversation's code or fingerprints are ready to be compared.
     void privacyCheckReady(const PrivacyCheck &check);
     // A closed connection's linger time ran out with this many bytes not delivered.

@@ -22,6 +22,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <limits>
@@ -226,6 +227,7 @@ void frmMain::wireEvents()
             [this](Privacy privacy) { m_commands.showPrivacy(privacy); });
     connect(Winsock1, &Winsock::privacyCheckReady, this,
             [this](const PrivacyCheck &check) { m_commands.showPrivacyCheck(check); });
+    connect(Winsock1, &Winsock::lateHandshake, this, [this] { m_commands.showLateHandshake(); });
     connect(Winsock1, &Winsock::undelivered, this,
             [this](qint64 bytes) { m_commands.reportUndelivered(bytes); });
 }
@@ -330,23 +332,31 @@ void frmMain::showError(const QString &text)
     MessageBoxes::showError(this, text);
 }
 
-bool frmMain::askYesNo(const QString &title, const QString &question)
+void frmMain::askYesNo(const QString &title, const QString &question,
+                       std::function<void(bool)> answered)
 {
-    if (m_closedForGood)
-        return false;
+    m_answered = std::move(answered);
     requestAttention();
-    // A Yes given after the window has gone would connect a caller into nothing.
-    return showQuestion(title, question) && !m_closedForGood;
+    showQuestion(title, question);
 }
 
-bool frmMain::showQuestion(const QString &title, const QString &question)
+void frmMain::showQuestion(const QString &title, const QString &question)
 {
-    return MessageBoxes::askYesNo(this, title, question);
+    QMessageBox *box = MessageBoxes::openQuestion(this, title, question);
+    connect(box, &QMessageBox::finished, this,
+            [this, box] { answerQuestion(box->clickedButton() == box->button(QMessageBox::Yes)); });
+}
+
+void frmMain::answerQuestion(bool yes)
+{
+    if (const auto answered = std::exchange(m_answered, {}))
+        answered(yes);
 }
 
 void frmMain::closeForGood()
 {
-    m_closedForGood = true;
+    // A Yes given after the window has gone would connect a caller into nothing.
+    answerQuestion(false);
     hide();
     // Boxes are windows of their own, which hiding their owner leaves on screen.
     for (QDialog *box : findChildren<QDialog *>(Qt::FindDirectChildrenOnly)) box->reject();

@@ -40,9 +40,10 @@ public:
     void showEncrypted(bool encrypted) override;
     QByteArray &strIncoming() override { return m_strIncoming; }
     void showError(const QString &text) override;
-    // Asks through showQuestion() while the window is there; once it has closed for good, or
-    // if it closes while the question is open, the answer is No.
-    bool askYesNo(const QString &title, const QString &question) final;
+    // Asks through showQuestion(); if the window closes for good while the question is open,
+    // the answer is No.
+    void askYesNo(const QString &title, const QString &question,
+                  std::function<void(bool)> answered) final;
 
     ConversationList *List1 = nullptr;
     QLineEdit *txtRemotePort = nullptr;
@@ -79,8 +80,10 @@ Q_SIGNALS:
     void exitChosen();
 
 protected:
-    // The question box itself: where the program waits on the user, and where tests answer.
-    virtual bool showQuestion(const QString &title, const QString &question);
+    // Shows the question box, whose answer comes through answerQuestion(); where tests answer.
+    virtual void showQuestion(const QString &title, const QString &question);
+    // The open question's answer; once.
+    void answerQuestion(bool yes);
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
 
@@ -115,5 +118,5 @@ private:
     Commfunctions m_commands;
     QByteArray m_strIncoming;
     bool m_activationRequested = false;
-    bool m_closedForGood = false;
+    std::function<void(bool)> m_answered;  // while a question is open
 };

@@ -20,16 +20,19 @@ void MessageBoxes::showError(QWidget *owner, const QString &text)
     box.exec();
 }
 
-bool MessageBoxes::askYesNo(QWidget *owner, const QString &title, const QString &question)
+QMessageBox *MessageBoxes::openQuestion(QWidget *owner, const QString &title,
+                                        const QString &question)
 {
-    QMessageBox box(owner);
-    box.setWindowTitle(title);
-    box.setIcon(QMessageBox::NoIcon);
-    box.setTextFormat(Qt::PlainText);
-    box.setText(question);
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton(QMessageBox::Yes);
-    TitleBar::watch(&box);
-    FocusRing::follow(&box);
-    return box.exec() == QMessageBox::Yes;
+    auto *box = new QMessageBox(owner);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowTitle(title);
+    box->setIcon(QMessageBox::NoIcon);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(question);
+    box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box->setDefaultButton(QMessageBox::Yes);
+    TitleBar::watch(box);
+    FocusRing::follow(box);
+    box->open();  // window-modal; nothing waits on it
+    return box;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+class QMessageBox;
 class QString;
 class QWidget;
 
@@ -10,7 +11,8 @@ namespace MessageBoxes {
 
 // The Error box: information icon, one OK button, title "Error".
 void showError(QWidget *owner, const QString &text);
-// A Yes/No question with Yes as the default and no icon; true for Yes.
-bool askYesNo(QWidget *owner, const QString &title, const QString &question);
+// Opens a Yes/No question, window-modal over its owner, with Yes as the default and no icon,
+// and returns it at once; it deletes itself once answered.
+QMessageBox *openQuestion(QWidget *owner, const QString &title, const QString &question);
 
 }  // namespace MessageBoxes
