@@ -114,6 +114,10 @@ The call is not encrypted.</source>
         <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
         <translation>الشريك لا يستخدم Parlino، لذا لا يوجد رمز أمان. قارن بصمات SHA-256 للشهادتين عبر قناة أخرى. بصمتك: %1. بصمة الشريك: %2.</translation>
     </message>
+    <message>
+        <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
+        <translation>بدأ المتصل اتصالًا مشفرًا بعد فوات الأوان: هذه المحادثة غير مشفرة، وما أرسله المتصل يظهر نصًا.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -284,6 +288,15 @@ The call is not encrypted.</source>
     <message>
         <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
         <translation>ردّ الشريك على المكالمة المشفّرة بنص غير مشفّر، لذا أُغلق الاتصال.</translation>
+    </message>
+    <message>
+        <source>The partner did not finish the exchange of the security code within %1 seconds, so the conversation was closed: without the code, nobody can tell whether someone is between you.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>لم يُكمل الطرف الآخر تبادل رمز الأمان خلال %1 ثانية، لذا أُغلقت المحادثة: من دون الرمز لا يمكن لأحد أن يعرف هل يقف أحد بينكما.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection ended without the partner&apos;s closing signal: the partner&apos;s last text may have been cut off on the way.</source>
+        <translation>انتهى الاتصال المشفر دون إشارة الإغلاق من الطرف الآخر: ربما قُطع آخر نص أرسله في الطريق.</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,10 @@ Der Anruf ist nicht verschlüsselt.</translation>
         <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
         <translation>Der Partner ist kein Parlino, daher gibt es keinen Sicherheitscode. Vergleichen Sie die SHA-256-Fingerabdrücke der Zertifikate auf einem anderen Weg. Ihrer: %1. Der des Partners: %2.</translation>
     </message>
+    <message>
+        <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
+        <translation>Der Anrufer hat die Verschlüsselung zu spät begonnen: Dieses Gespräch ist nicht verschlüsselt, und was der Anrufer gesendet hat, erscheint als Text.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -272,6 +276,15 @@ Der Anruf ist nicht verschlüsselt.</translation>
     <message>
         <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
         <translation>Der Partner hat auf den verschlüsselten Anruf mit unverschlüsseltem Text geantwortet, daher wurde die Verbindung geschlossen.</translation>
+    </message>
+    <message>
+        <source>The partner did not finish the exchange of the security code within %1 seconds, so the conversation was closed: without the code, nobody can tell whether someone is between you.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>Der Partner hat den Austausch des Sicherheitscodes nicht innerhalb von %1 Sekunden abgeschlossen, daher wurde das Gespräch beendet: Ohne den Code kann niemand erkennen, ob jemand zwischen Ihnen sitzt.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection ended without the partner&apos;s closing signal: the partner&apos;s last text may have been cut off on the way.</source>
+        <translation>Die verschlüsselte Verbindung endete ohne das Abschlusssignal des Partners: Der letzte Text des Partners wurde unterwegs möglicherweise abgeschnitten.</translation>
     </message>
 </context>
 <context>

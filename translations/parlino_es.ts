@@ -114,6 +114,10 @@ La llamada no está cifrada.</translation>
         <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
         <translation>El interlocutor no es Parlino, así que no hay código de seguridad. Compare las huellas SHA-256 de los certificados por otro medio. La suya: %1. La del interlocutor: %2.</translation>
     </message>
+    <message>
+        <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
+        <translation>El llamante inició una conexión cifrada demasiado tarde: esta conversación no está cifrada y lo que envió se muestra como texto.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -272,6 +276,15 @@ La llamada no está cifrada.</translation>
     <message>
         <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
         <translation>El interlocutor ha respondido a la llamada cifrada con texto sin cifrar, así que se ha cerrado la conexión.</translation>
+    </message>
+    <message>
+        <source>The partner did not finish the exchange of the security code within %1 seconds, so the conversation was closed: without the code, nobody can tell whether someone is between you.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>El interlocutor no terminó el intercambio del código de seguridad en %1 segundos, así que la conversación se cerró: sin el código nadie puede saber si alguien está entre ustedes.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection ended without the partner&apos;s closing signal: the partner&apos;s last text may have been cut off on the way.</source>
+        <translation>La conexión cifrada terminó sin la señal de cierre del interlocutor: su último texto puede haberse cortado por el camino.</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,10 @@ L&apos;appel n&apos;est pas chiffré.</translation>
         <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
         <translation>Le correspondant n&apos;est pas Parlino&#xa0;: il n&apos;y a donc pas de code de sécurité. Comparez les empreintes SHA-256 des certificats par un autre moyen. La vôtre&#xa0;: %1. Celle du correspondant&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
+        <translation>L'appelant a commencé une connexion chiffrée trop tard : cette conversation n'est pas chiffrée, et ce qu'il a envoyé s'affiche comme du texte.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -272,6 +276,15 @@ L&apos;appel n&apos;est pas chiffré.</translation>
     <message>
         <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
         <translation>Le correspondant a répondu à l&apos;appel chiffré par du texte en clair&#xa0;: la connexion a donc été fermée.</translation>
+    </message>
+    <message>
+        <source>The partner did not finish the exchange of the security code within %1 seconds, so the conversation was closed: without the code, nobody can tell whether someone is between you.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>Le partenaire n'a pas terminé l'échange du code de sécurité en %1 secondes, la conversation a donc été fermée : sans le code, personne ne peut savoir si quelqu'un se trouve entre vous.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection ended without the partner&apos;s closing signal: the partner&apos;s last text may have been cut off on the way.</source>
+        <translation>La connexion chiffrée s'est terminée sans le signal de fermeture du partenaire : son dernier texte a peut-être été coupé en route.</translation>
     </message>
 </context>
 <context>

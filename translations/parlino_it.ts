@@ -114,6 +114,10 @@ La chiamata non è cifrata.</translation>
         <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
         <translation>L&apos;interlocutore non è Parlino, quindi non c&apos;è un codice di sicurezza. Confronta le impronte SHA-256 dei certificati tramite un altro canale. La tua: %1. Quella dell&apos;interlocutore: %2.</translation>
     </message>
+    <message>
+        <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
+        <translation>Il chiamante ha avviato una connessione cifrata troppo tardi: questa conversazione non è cifrata e ciò che ha inviato appare come testo.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -272,6 +276,15 @@ La chiamata non è cifrata.</translation>
     <message>
         <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
         <translation>L&apos;interlocutore ha risposto alla chiamata cifrata con testo in chiaro, quindi la connessione è stata chiusa.</translation>
+    </message>
+    <message>
+        <source>The partner did not finish the exchange of the security code within %1 seconds, so the conversation was closed: without the code, nobody can tell whether someone is between you.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>Il partner non ha completato lo scambio del codice di sicurezza entro %1 secondi, quindi la conversazione è stata chiusa: senza il codice nessuno può sapere se qualcuno si trova tra voi.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection ended without the partner&apos;s closing signal: the partner&apos;s last text may have been cut off on the way.</source>
+        <translation>La connessione cifrata è terminata senza il segnale di chiusura del partner: il suo ultimo testo potrebbe essere stato troncato lungo il percorso.</translation>
     </message>
 </context>
 <context>

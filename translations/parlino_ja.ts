@@ -114,6 +114,10 @@ The call is not encrypted.</source>
         <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
         <translation>相手は Parlino ではないため、セキュリティコードはありません。証明書の SHA-256 フィンガープリントを別の手段で比べてください。自分: %1。相手: %2。</translation>
     </message>
+    <message>
+        <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
+        <translation>発信者が暗号化接続を始めるのが遅すぎました。この会話は暗号化されておらず、発信者が送ったものはテキストとして表示されます。</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -269,6 +273,15 @@ The call is not encrypted.</source>
     <message>
         <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
         <translation>相手が暗号化された通話に暗号化されていないテキストで応答したため、接続を閉じました。</translation>
+    </message>
+    <message>
+        <source>The partner did not finish the exchange of the security code within %1 seconds, so the conversation was closed: without the code, nobody can tell whether someone is between you.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>相手が %1 秒以内にセキュリティコードの交換を終えなかったため、会話を閉じました。コードがなければ、間に誰かがいるかどうか誰にもわかりません。</translation>
+    </message>
+    <message>
+        <source>The encrypted connection ended without the partner&apos;s closing signal: the partner&apos;s last text may have been cut off on the way.</source>
+        <translation>暗号化接続が相手の終了通知なしに終わりました。相手の最後のテキストが途中で切れている可能性があります。</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,10 @@ The call is not encrypted.</source>
         <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
         <translation>상대방은 Parlino가 아니므로 보안 코드가 없습니다. 다른 방법으로 인증서의 SHA-256 지문을 비교하십시오. 내 지문: %1. 상대방 지문: %2.</translation>
     </message>
+    <message>
+        <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
+        <translation>발신자가 암호화 연결을 너무 늦게 시작했습니다. 이 대화는 암호화되지 않았으며, 발신자가 보낸 내용은 텍스트로 표시됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -269,6 +273,15 @@ The call is not encrypted.</source>
     <message>
         <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
         <translation>상대방이 암호화된 통화에 암호화되지 않은 텍스트로 응답하여 연결을 닫았습니다.</translation>
+    </message>
+    <message>
+        <source>The partner did not finish the exchange of the security code within %1 seconds, so the conversation was closed: without the code, nobody can tell whether someone is between you.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>상대방이 %1초 안에 보안 코드 교환을 마치지 않아 대화를 닫았습니다. 코드가 없으면 중간에 누가 있는지 아무도 알 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection ended without the partner&apos;s closing signal: the partner&apos;s last text may have been cut off on the way.</source>
+        <translation>암호화 연결이 상대방의 종료 신호 없이 끝났습니다. 상대방의 마지막 텍스트가 도중에 잘렸을 수 있습니다.</translation>
     </message>
 </context>
 <context>

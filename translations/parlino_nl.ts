@@ -114,6 +114,10 @@ De oproep is niet versleuteld.</translation>
         <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
         <translation>De partner is geen Parlino, dus er is geen beveiligingscode. Vergelijk de SHA-256-vingerafdrukken van de certificaten via een ander kanaal. Die van u: %1. Die van de partner: %2.</translation>
     </message>
+    <message>
+        <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
+        <translation>De beller begon te laat met een versleutelde verbinding: dit gesprek is niet versleuteld en wat de beller stuurde, verschijnt als tekst.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -272,6 +276,15 @@ De oproep is niet versleuteld.</translation>
     <message>
         <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
         <translation>De partner heeft de versleutelde oproep met onversleutelde tekst beantwoord, dus de verbinding is gesloten.</translation>
+    </message>
+    <message>
+        <source>The partner did not finish the exchange of the security code within %1 seconds, so the conversation was closed: without the code, nobody can tell whether someone is between you.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>De partner heeft de uitwisseling van de beveiligingscode niet binnen %1 seconden afgerond, dus het gesprek is gesloten: zonder de code kan niemand zien of iemand tussen jullie zit.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection ended without the partner&apos;s closing signal: the partner&apos;s last text may have been cut off on the way.</source>
+        <translation>De versleutelde verbinding eindigde zonder het afsluitsignaal van de partner: de laatste tekst van de partner is onderweg mogelijk afgekapt.</translation>
     </message>
 </context>
 <context>

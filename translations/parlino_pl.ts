@@ -114,6 +114,10 @@ Połączenie nie jest szyfrowane.</translation>
         <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
         <translation>Rozmówca nie używa programu Parlino, więc nie ma kodu bezpieczeństwa. Porównaj odciski SHA-256 certyfikatów innym kanałem. Twój: %1. Rozmówcy: %2.</translation>
     </message>
+    <message>
+        <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
+        <translation>Dzwoniący rozpoczął połączenie szyfrowane za późno: ta rozmowa nie jest szyfrowana, a to, co wysłał, jest wyświetlane jako tekst.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -275,6 +279,15 @@ Połączenie nie jest szyfrowane.</translation>
     <message>
         <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
         <translation>Rozmówca odpowiedział na szyfrowane połączenie niezaszyfrowanym tekstem, więc połączenie zostało zamknięte.</translation>
+    </message>
+    <message>
+        <source>The partner did not finish the exchange of the security code within %1 seconds, so the conversation was closed: without the code, nobody can tell whether someone is between you.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>Rozmówca nie zakończył wymiany kodu bezpieczeństwa w ciągu %1 sekund, więc rozmowa została zamknięta: bez kodu nikt nie może stwierdzić, czy ktoś jest między wami.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection ended without the partner&apos;s closing signal: the partner&apos;s last text may have been cut off on the way.</source>
+        <translation>Połączenie szyfrowane zakończyło się bez sygnału zamknięcia od rozmówcy: jego ostatni tekst mógł zostać ucięty po drodze.</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,10 @@ A chamada não é criptografada.</translation>
         <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
         <translation>O parceiro não é o Parlino, então não há código de segurança. Compare as impressões digitais SHA-256 dos certificados por outro canal. A sua: %1. A do parceiro: %2.</translation>
     </message>
+    <message>
+        <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
+        <translation>Quem ligou iniciou uma conexão criptografada tarde demais: esta conversa não é criptografada, e o que foi enviado aparece como texto.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -272,6 +276,15 @@ A chamada não é criptografada.</translation>
     <message>
         <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
         <translation>O parceiro respondeu à chamada criptografada com texto não criptografado, então a conexão foi fechada.</translation>
+    </message>
+    <message>
+        <source>The partner did not finish the exchange of the security code within %1 seconds, so the conversation was closed: without the code, nobody can tell whether someone is between you.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>O parceiro não concluiu a troca do código de segurança em %1 segundos, então a conversa foi encerrada: sem o código, ninguém pode saber se há alguém entre vocês.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection ended without the partner&apos;s closing signal: the partner&apos;s last text may have been cut off on the way.</source>
+        <translation>A conexão criptografada terminou sem o sinal de encerramento do parceiro: o último texto dele pode ter sido cortado no caminho.</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,10 @@ The call is not encrypted.</source>
         <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
         <translation>Собеседник использует не Parlino, поэтому кода безопасности нет. Сравните отпечатки SHA-256 сертификатов по другому каналу. Ваш: %1. Собеседника: %2.</translation>
     </message>
+    <message>
+        <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
+        <translation>Вызывающая сторона слишком поздно начала зашифрованное соединение: этот разговор не зашифрован, а то, что она отправила, показано как текст.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -275,6 +279,15 @@ The call is not encrypted.</source>
     <message>
         <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
         <translation>Собеседник ответил на зашифрованный вызов незашифрованным текстом, поэтому подключение закрыто.</translation>
+    </message>
+    <message>
+        <source>The partner did not finish the exchange of the security code within %1 seconds, so the conversation was closed: without the code, nobody can tell whether someone is between you.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>Собеседник не завершил обмен кодом безопасности за %1 с, поэтому разговор закрыт: без кода никто не может узнать, нет ли кого-то между вами.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection ended without the partner&apos;s closing signal: the partner&apos;s last text may have been cut off on the way.</source>
+        <translation>Зашифрованное соединение завершилось без сигнала закрытия от собеседника: его последний текст мог быть обрезан по пути.</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,10 @@ Arama şifreli değil.</translation>
         <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
         <translation>Karşı taraf Parlino değil, bu yüzden güvenlik kodu yok. Sertifikaların SHA-256 parmak izlerini başka bir kanaldan karşılaştırın. Sizinki: %1. Karşı tarafınki: %2.</translation>
     </message>
+    <message>
+        <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
+        <translation>Arayan taraf şifreli bağlantıyı çok geç başlattı: bu konuşma şifreli değil ve gönderdikleri metin olarak gösteriliyor.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -269,6 +273,15 @@ Arama şifreli değil.</translation>
     <message>
         <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
         <translation>Karşı taraf şifreli aramaya şifresiz metinle yanıt verdi, bu yüzden bağlantı kapatıldı.</translation>
+    </message>
+    <message>
+        <source>The partner did not finish the exchange of the security code within %1 seconds, so the conversation was closed: without the code, nobody can tell whether someone is between you.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>Karşı taraf güvenlik kodu değişimini %1 saniye içinde tamamlamadı, bu yüzden konuşma kapatıldı: kod olmadan aranızda birinin olup olmadığını kimse anlayamaz.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection ended without the partner&apos;s closing signal: the partner&apos;s last text may have been cut off on the way.</source>
+        <translation>Şifreli bağlantı, karşı tarafın kapanış sinyali olmadan sona erdi: karşı tarafın son metni yolda kesilmiş olabilir.</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,10 @@ The call is not encrypted.</source>
         <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
         <translation>Співрозмовник використовує не Parlino, тому коду безпеки немає. Порівняйте відбитки SHA-256 сертифікатів іншим каналом. Ваш: %1. Співрозмовника: %2.</translation>
     </message>
+    <message>
+        <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
+        <translation>Абонент надто пізно почав зашифроване з’єднання: ця розмова не зашифрована, а те, що він надіслав, показано як текст.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -275,6 +279,15 @@ The call is not encrypted.</source>
     <message>
         <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
         <translation>Співрозмовник відповів на зашифрований виклик незашифрованим текстом, тому з’єднання закрито.</translation>
+    </message>
+    <message>
+        <source>The partner did not finish the exchange of the security code within %1 seconds, so the conversation was closed: without the code, nobody can tell whether someone is between you.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>Співрозмовник не завершив обмін кодом безпеки за %1 с, тому розмову закрито: без коду ніхто не може знати, чи немає когось між вами.</translation>
+    </message>
+    <message>
+        <source>The encrypted connection ended without the partner&apos;s closing signal: the partner&apos;s last text may have been cut off on the way.</source>
+        <translation>Зашифроване з’єднання завершилося без сигналу закриття від співрозмовника: його останній текст міг бути обрізаний дорогою.</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,10 @@ The call is not encrypted.</source>
         <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
         <translation>对方不是 Parlino，因此没有安全码。请通过其他渠道比较证书的 SHA-256 指纹。您的：%1。对方的：%2。</translation>
     </message>
+    <message>
+        <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
+        <translation>呼叫方开始加密连接太晚：此对话未加密，呼叫方发送的内容以文本显示。</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
@@ -269,6 +273,15 @@ The call is not encrypted.</source>
     <message>
         <source>The partner answered the encrypted call with plain text, so the connection was closed.</source>
         <translation>对方用未加密的文本回应了加密呼叫，因此连接已关闭。</translation>
+    </message>
+    <message>
+        <source>The partner did not finish the exchange of the security code within %1 seconds, so the conversation was closed: without the code, nobody can tell whether someone is between you.</source>
+        <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
+        <translation>对方未在 %1 秒内完成安全码的交换，因此对话已关闭：没有安全码，谁也无法知道你们之间是否有人。</translation>
+    </message>
+    <message>
+        <source>The encrypted connection ended without the partner&apos;s closing signal: the partner&apos;s last text may have been cut off on the way.</source>
+        <translation>加密连接在没有对方关闭信号的情况下结束：对方最后的文本可能在途中被截断。</translation>
     </message>
 </context>
 <context>
