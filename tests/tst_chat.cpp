@@ -238,6 +238,23 @@ private Q_SLOTS:
         a.window->mnuCommunicationsConnectEncrypted->trigger();
         QTRY_VERIFY(a.lines().last().contains(u"plain text"_s) && a.window->errors.isEmpty());
     }
+
+    // The caller waits for the user as long as for a plain call, past the handshake's limit.
+    void encryptedCall_answeredAfterTheTimeLimit_connects()
+    {
+        ChatWindow a, b;
+        b.window->answerAtOnce = false;
+        aimAt(a, u"127.0.0.1"_s, b.port());
+        a.window->mnuCommunicationsConnectEncrypted->trigger();
+        QVERIFY(waitUntil([&] { return b.window->questions.size() == 1; }));
+        const int pastTheLimit = (SocketFailure::EncryptionSeconds + 1) * 1000;
+        QVERIFY(!waitUntil([&] { return a.lines().size() > 2; }, pastTheLimit));
+        b.window->answer(true);
+        const QString encrypted = u"This conversation is encrypted."_s;
+        QVERIFY(waitUntil(
+            [&] { return a.lines().contains(encrypted) && b.lines().contains(encrypted); }));
+        QVERIFY(a.window->errors.isEmpty() && b.window->errors.isEmpty());
+    }
 };
 
 QTEST_MAIN(tst_Chat)

@@ -128,6 +128,27 @@ private Q_SLOTS:
             QVERIFY(acceptedCaller(a));  // the next caller gets in
     }
 
+    // After Disconnect the connection stays until the partner ends its side: what the partner
+    // writes after it has read everything still shows, and nobody is reset.
+    void disconnect_partnerSpeaksAfterTheEnd_isShown()
+    {
+        ChatWindow a;
+        RawPeer peer(a.port());
+        peer.write("hello");
+        QVERIFY(waitUntil([&] { return a.connected(); }));
+        say(a, u"Ann"_s, u"bye"_s);
+        a.window->cmdDissconnect->click();
+        QByteArray got;
+        QVERIFY(peer.read(got));  // the text, then the end of the stream
+        QCOMPARE(got, "Ann : bye");
+        QVERIFY(!waitUntil([&] { return !a.window->socket().isDelivering(); }, 500));
+        peer.write("last words");
+        peer.halfClose();
+        QVERIFY(waitUntil([&] { return !a.window->socket().isDelivering(); }));
+        QCOMPARE(a.lines().constLast(), u"last words"_s);
+        QVERIFY(peer.read(got));  // an end in order, not a reset
+    }
+
     void resetMidText_keepsItsStart()
     {
         ChatWindow b;

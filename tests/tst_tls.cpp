@@ -7,6 +7,7 @@
 #include "tlsidentity.h"
 
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -159,35 +160,38 @@ private Q_SLOTS:
         QVERIFY(waitUntil([&] { return legA.partnerClosed(); }));
     }
 
-    void plainCaller_isPlainWheneverItWrites_data()
+    void answeredCaller_decidedOnceAtTheAnswer_data()
     {
         QTest::addColumn<QByteArray>("first");
-        QTest::addColumn<Privacy>("asked");
-        QTest::newRow("writes later") << QByteArray() << Privacy::Unknown;
-        QTest::newRow("writes at once") << QByteArray("hi") << Privacy::Plain;
-        QTest::newRow("0x16 alone first") << QByteArray("\x16") << Privacy::Unknown;
+        QTest::addColumn<QByteArray>("later");
+        QTest::newRow("writes at once: plain at once") << QByteArray("hi") << QByteArray("Z");
+        QTest::newRow("silent: plain after the grace") << QByteArray() << QByteArray("Z");
+        QTest::newRow("0x16 alone: plain after the grace") << QByteArray("\x16") << QByteArray("Z");
+        QTest::newRow("a TLS hello after the grace: plain, and said")
+            << QByteArray() << QByteArray("\x16\x03\x01");
     }
-    // Nothing is sent to a caller that has not written; text sent meanwhile follows its first
-    // bytes.
-    void plainCaller_isPlainWheneverItWrites()
+    // The answering side's text reaches a caller that has not written, once the grace for a TLS
+    // hello is over; one that writes at once is served at once.
+    void answeredCaller_decidedOnceAtTheAnswer()
     {
         QFETCH(QByteArray, first);
-        QFETCH(Privacy, asked);
+        QFETCH(QByteArray, later);
         Side b;
         QVERIFY(b.socket.Listen());
+        QSignalSpy late(&b.socket, &Winsock::lateHandshake);
+        QElapsedTimer clock;
+        clock.start();
         RawPeer caller(b.socket.LocalPort());
         caller.write(first);
         QVERIFY(waitUntil([&] { return b.socket.State() == Winsock::sckConnected; }));
-        QCOMPARE(b.requestPrivacy, asked);
         QVERIFY(b.socket.SendData(u"early"_s));
-        char byte = 0;
-        if (asked == Privacy::Unknown)
-            QCOMPARE(::recv(caller.socket, &byte, 1, 0), -1);  // loopback delivers at once
-        caller.write("Z");
-        QVERIFY(waitUntil([&] { return b.got == first + "Z"; }));
-        QCOMPARE(b.known, QList{Privacy::Plain});
         QByteArray got;
         QVERIFY(caller.read(got, 5) && got == "early");
+        QCOMPARE(clock.elapsed() >= FirstBytesGraceMs, first != "hi");
+        QCOMPARE(b.known, QList{Privacy::Plain});
+        caller.write(later);
+        QVERIFY(waitUntil([&] { return b.got == first + later; }));
+        QCOMPARE(late.count(), later.startsWith('\x16') ? 1 : 0);
     }
 
     void partner_data()
@@ -309,6 +313,78 @@ private Q_SLOTS:
         caller.write("still here");
         QTRY_COMPARE(parlino.got, "still here");
         QCOMPARE(parlino.failures.count(), 1);
+    }
+
+    void codeExchange_partnerSilent_endsAtTheLimitCountingTheText_data()
+    {
+        QTest::addColumn<bool>("commits");
+        QTest::newRow("never commits: the text waits, and counts") << false;
+        QTest::newRow("commits, never reveals: the text went") << true;
+    }
+    // A partner that agrees on parlino/1 and stalls in the code's exchange: the conversation ends
+    // at the time limit, saying how much of what was sent meanwhile did not arrive.
+    void codeExchange_partnerSilent_endsAtTheLimitCountingTheText()
+    {
+        QFETCH(bool, commits);
+        Side a;
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        TlsIdentity identity;
+        TlsChannel leg(TlsChannel::Server, identity, false);
+        QByteArray text;
+        QTcpSocket *socket = nullptr;
+        connect(&server, &QTcpServer::newConnection, &server, [&] {
+            socket = server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [&] {
+                leg.read(socket->readAll(), text);
+                if (commits && std::exchange(commits, false))
+                    leg.write(QByteArray(32, 'c'));
+                QByteArray out;
+                leg.takeOutput(out);
+                socket->write(out);
+            });
+        });
+        QVERIFY(a.socket.ConnectEncrypted(u"127.0.0.1"_s, QString::number(server.serverPort())));
+        QVERIFY(waitUntil([&] { return a.socket.State() == Winsock::sckConnected; }));
+        QVERIFY(a.socket.SendData(u"typed meanwhile"_s));
+        QVERIFY(a.failures.wait(SocketFailure::EncryptionSeconds * 1000 + 2000));
+        const auto failure = a.failures[0][0].value<SocketFailure>();
+        QCOMPARE(failure.code, SocketFailure::CodeTimedOut);
+        const bool went = text.endsWith("typed meanwhile");
+        QCOMPARE(went, leg.check().code.isEmpty() && text.size() > 32);
+        QCOMPARE(failure.number, went ? 0 : 15);
+    }
+
+    // A relay that cannot decrypt passes the first record of a long text, then ends the stream
+    // without close_notify: the partner shows what came and says the text may be cut.
+    void encryptedStream_cutByARelay_isReported()
+    {
+        Side a, b;
+        QVERIFY(b.socket.Listen());
+        Relay relay(b.socket.LocalPort());
+        bool cutting = false, cut = false;
+        relay.pass = [&] {
+            if (cut)
+                return;
+            QByteArray fromA = relay.fromA->readAll();
+            if (cutting && fromA.size() >= 5) {
+                fromA.truncate(5 + (uchar(fromA[3]) << 8 | uchar(fromA[4])));
+                relay.toB.write(fromA);
+                relay.toB.disconnectFromHost();
+                cut = true;
+                return;
+            }
+            relay.toB.write(fromA);
+            relay.fromA->write(relay.toB.readAll());
+        };
+        QVERIFY(a.socket.ConnectEncrypted(u"127.0.0.1"_s, relay.port()));
+        QVERIFY(waitUntil([&] { return a.checks.size() == 1 && b.checks.size() == 1; }));
+        cutting = true;
+        const QByteArray message(40000, 'x');
+        QVERIFY(a.socket.SendData(QString::fromLatin1(message)));
+        QVERIFY(waitUntil([&] { return b.failures.size() == 1; }));
+        QCOMPARE(b.failures[0][0].value<SocketFailure>().code, SocketFailure::EncryptedEndCut);
+        QVERIFY(!b.got.isEmpty() && message.startsWith(b.got) && b.got.size() < message.size());
     }
 };
 
