@@ -3,10 +3,7 @@
 
 #include "caller.h"
 #include "incomingcall.h"
-#include "tlsengine.h"
-#include "tlsengineloader.h"
-#include "tlsfilter.h"
-#include "transport.h"
+#include "textpipe.h"
 
 #include <QTcpSocket>
 #include <QTimer>
@@ -26,7 +23,7 @@ Connection::Connection(const TcpSystem::Liveness &liveness, int lingerMs, TlsEng
 Connection::~Connection()
 {
     blockSignals(true);  // its owner is going
-    if (m_transport && m_transport->isOpen())
+    if (m_pipe && m_pipe->isOpen())
         undelivered() == 0 ? endInOrder() : shut(true);
 }
 
@@ -34,13 +31,11 @@ void Connection::call(const QString &host, quint16 port, int timeoutMs, bool enc
 {
     m_caller = new Caller(host, port, timeoutMs, this);
     connect(m_caller, &Caller::connected, this, [this, encrypted](QTcpSocket *socket) {
-        m_caller->deleteLater();
-        m_caller = nullptr;
+        std::exchange(m_caller, nullptr)->deleteLater();
         start(socket, -1, encrypted ? Privacy::Encrypted : Privacy::Plain);
     });
     connect(m_caller, &Caller::failed, this, [this](const SocketFailure &failure) {
-        m_caller->deleteLater();
-        m_caller = nullptr;
+        std::exchange(m_caller, nullptr)->deleteLater();
         m_phase = Done;
         Q_EMIT callFailed(failure);
     });
@@ -56,14 +51,31 @@ void Connection::answer(IncomingCall *call)
     m_phase = Open;
     m_grace = new QTimer(this);
     m_grace->setSingleShot(true);
+    m_grace->setTimerType(Qt::PreciseTimer);  // a coarse one may end it early
     connect(m_grace, &QTimer::timeout, this, &Connection::decideCaller);
     m_grace->start(int(call->graceLeftMs()));
     qintptr descriptor = -1;
     QTcpSocket *socket = call->accept(descriptor);
     delete call;
-    // Its privacy is decided from a fresh turn at the earliest, after the answer has been shown.
     start(socket, descriptor, Privacy::Unknown);
+    // Decided from a fresh turn at the earliest, after the answer has been shown.
     QTimer::singleShot(0, this, &Connection::decideCaller);
+}
+
+void Connection::start(QTcpSocket *socket, qintptr descriptor, Privacy privacy)
+{
+    m_pipe = new TextPipe(socket, descriptor, m_liveness, this);
+    connect(m_pipe, &TextPipe::received, this, &Connection::receive);
+    connect(m_pipe, &TextPipe::ended, this, &Connection::receiveEnd);
+    connect(m_pipe, &TextPipe::checkReady, this, &Connection::privacyCheckReady);
+    connect(m_pipe, &TextPipe::failed, this, &Connection::fail);
+    connect(m_pipe, &TextPipe::progressed, this, &Connection::checkDelivered);
+    connect(m_pipe, &TextPipe::established, this, [this] {
+        if (m_phase == Calling)
+            decided(Privacy::Encrypted);
+    });
+    if (privacy != Privacy::Unknown)
+        decided(privacy);
 }
 
 // The answered caller's first bytes, or the grace running out, decide; once.
@@ -78,145 +90,73 @@ void Connection::decideCaller()
     m_grace->stop();
     m_watchForLateHello = privacy == Privacy::Plain && m_first.isEmpty();
     const QByteArray first = std::exchange(m_first, {});
-    if (privacy == Privacy::Encrypted) {
-        startTls(TlsSession::Server);
-    } else {
-        m_privacy = Privacy::Plain;
-        push(std::exchange(m_held, {}));
-        Q_EMIT privacyKnown(m_privacy);
-    }
-    if (!first.isEmpty())
+    decided(privacy, first);
+    if (privacy == Privacy::Plain && !first.isEmpty())
         receive(first);
     if (m_partnerEnded && m_phase != Done)
-        receiveEnd(true);
-    if (m_phase == Delivering)
-        checkDelivered();
-}
-
-void Connection::start(QTcpSocket *socket, qintptr descriptor, Privacy privacy)
-{
-    m_transport = new Transport(socket, descriptor, m_liveness, this);
-    connect(m_transport, &Transport::received, this, &Connection::receive);
-    connect(m_transport, &Transport::ended, this, [this] { receiveEnd(false); });
-    connect(m_transport, &Transport::progressed, this, &Connection::onProgress);
-    connect(m_transport, &Transport::failed, this, [this](const QString &reason, bool silent) {
-        fail({SocketFailure::ConnectionLost, 0, {}, reason}, silent);
-    });
-    if (privacy == Privacy::Encrypted)
-        return startTls(TlsSession::Client);
-    if (privacy == Privacy::Plain) {
-        m_privacy = privacy;
-        m_phase = Open;
-        Q_EMIT established();
-        Q_EMIT privacyKnown(m_privacy);
-    }
-}
-
-void Connection::startTls(TlsSession::Role role)
-{
-    // The TLS library is loaded, and the key made, when the first encrypted connection needs them.
-    QString error;
-    std::unique_ptr<TlsSession> session;
-    if (TlsEngine *engine = m_tls->engine())
-        session = engine->newSession(role, error);
-    else
-        error = m_tls->errorString();
-    if (!session)
-        return fail({SocketFailure::EncryptionFailed, 0, {}, error}, false);
-    m_filter = new TlsFilter(std::move(session), role, this);
-    connect(m_filter, &TlsFilter::failed, this,
-            [this](const SocketFailure &failure) { fail(failure, true); });
-    connect(m_filter, &TlsFilter::checkReady, this, &Connection::privacyCheckReady);
-    connect(m_filter, &TlsFilter::established, this, [this] {
-        if (m_phase != Calling)
-            return;
-        m_phase = Open;
-        m_privacy = Privacy::Encrypted;
-        Q_EMIT established();
-        Q_EMIT privacyKnown(m_privacy);
-    });
-    if (role == TlsSession::Server) {
-        m_privacy = Privacy::Encrypted;
-        push(std::exchange(m_held, {}));
-        Q_EMIT privacyKnown(m_privacy);
-    }
-    if (m_phase == Delivering)
-        m_filter->close();
-    pushTlsOutput();
-}
-
-bool Connection::send(QByteArrayView bytes)
-{
-    if (m_phase != Open || (m_transport && !m_transport->isOpen()))
-        return false;
-    m_textSent += bytes.size();
-    if (m_privacy == Privacy::Unknown && !m_filter)
-        m_held.append(bytes);  // nothing goes before the caller's privacy is decided
-    else
-        push(bytes);
-    return m_phase == Open;
-}
-
-// Text goes through the filter, or as it is, to the transport.
-void Connection::push(QByteArrayView text)
-{
-    if (!m_filter)
-        return text.isEmpty() ? void() : m_transport->send(text);
-    m_filter->write(text);
-    pushTlsOutput();
-}
-
-void Connection::pushTlsOutput()
-{
-    m_filter->takeOutput(m_output);
-    if (!m_output.isEmpty())
-        m_transport->send(std::exchange(m_output, {}));
-}
-
-void Connection::receive(QByteArrayView bytes)
-{
-    if (m_phase == Done)
-        return;
-    if (m_privacy == Privacy::Unknown && !m_filter) {
-        m_first.append(bytes);
-        return decideCaller();
-    }
-    if (std::exchange(m_watchForLateHello, false) &&
-        privacyOfCaller(bytes.first(qMin<qsizetype>(2, bytes.size())), true) == Privacy::Encrypted)
-        Q_EMIT lateHandshake();
-    if (!m_filter)
-        return showText(bytes, false);
-    const bool going = m_filter->read(bytes, false, m_plain);
-    pushTlsOutput();
-    if (m_phase == Done)
-        return;
-    showText(std::exchange(m_plain, {}), false);
-    if (!going && m_filter->partnerClosed())
         receiveEnd(false);
 }
 
-// The partner ended its stream; `again`: its end was kept while its privacy was decided.
-void Connection::receiveEnd(bool again)
+// A call's or a caller's privacy is known (an encrypted call's once its handshake is done);
+// `first`: the caller's bytes so far.
+void Connection::decided(Privacy privacy, const QByteArray &first)
 {
-    if (m_phase == Done || (m_partnerEnded && !again))
+    if (privacy == Privacy::Encrypted && !m_pipe->isEncrypted()) {
+        QString error;
+        const auto role = m_phase == Calling ? TlsSession::Client : TlsSession::Server;
+        if (!m_pipe->encrypt(role, m_tls, error, first))
+            return fail({SocketFailure::EncryptionFailed, 0, {}, error}, false);
+        if (role == TlsSession::Client)
+            return;  // decided once the handshake is done
+    }
+    m_privacy = privacy;
+    if (m_phase == Calling) {
+        m_phase = Open;
+        Q_EMIT established();
+    }
+    m_pipe->send(std::exchange(m_held, {}));
+    if (m_phase == Delivering)
+        m_pipe->finish();
+    Q_EMIT privacyKnown(m_privacy);
+}
+
+bool Connection::send(QByteArrayView text)
+{
+    if (m_phase != Open || !m_pipe->isOpen())
+        return false;
+    if (m_privacy == Privacy::Unknown)
+        m_held.append(text);  // nothing goes before the caller's privacy is decided
+    else
+        m_pipe->send(text);
+    return m_phase == Open;
+}
+
+void Connection::receive(QByteArrayView text)
+{
+    if (m_phase == Done)
+        return;
+    if (m_privacy == Privacy::Unknown && !m_pipe->isEncrypted()) {
+        m_first.append(text);
+        return decideCaller();
+    }
+    if (std::exchange(m_watchForLateHello, false) &&
+        privacyOfCaller(text.first(qMin<qsizetype>(2, text.size())), true) == Privacy::Encrypted)
+        Q_EMIT lateHandshake();
+    showText(text, false);
+}
+
+void Connection::receiveEnd(bool cut)
+{
+    if (m_phase == Done)
         return;
     m_partnerEnded = true;
-    if (m_privacy == Privacy::Unknown && !m_filter)
+    if (m_privacy == Privacy::Unknown && !m_pipe->isEncrypted())
         return decideCaller();
-    if (m_filter && !m_filter->partnerClosed()) {
-        m_filter->read({}, true, m_plain);
-        if (m_phase == Done)
-            return;
-        pushTlsOutput();
-    }
-    const bool cut = m_filter && m_filter->wasCut();
-    showText(std::exchange(m_plain, {}), true);
-    if (m_phase == Open) {
-        beginDelivering();
-        Q_EMIT conversationEnded(cut ? SocketFailure::EncryptedEndCut : SocketFailure::None);
-    } else {
-        checkDelivered();
-    }
+    showText({}, true);
+    if (m_phase != Open)
+        return checkDelivered();
+    beginDelivering();
+    Q_EMIT conversationEnded(cut ? SocketFailure::EncryptedEndCut : SocketFailure::None);
 }
 
 void Connection::showText(QByteArrayView text, bool ended)
@@ -228,24 +168,15 @@ void Connection::showText(QByteArrayView text, bool ended)
         Q_EMIT textArrived(text.size());
 }
 
-void Connection::onProgress()
-{
-    if (m_filter && m_transport->isOpen())
-        m_filter->forgetWithin(m_transport->acknowledged());
-    if (m_phase == Delivering)
-        checkDelivered();
-}
-
 void Connection::close()
 {
     if (m_phase == Calling) {
         delete std::exchange(m_caller, nullptr);
         shut(true);
         m_phase = Done;
-        return;
-    }
-    if (m_phase == Open)
+    } else if (m_phase == Open) {
         beginDelivering();
+    }
 }
 
 void Connection::stopWaitingForPartner()
@@ -258,12 +189,10 @@ void Connection::beginDelivering()
 {
     m_phase = Delivering;
     m_linger->start(m_lingerMs);
-    if (m_privacy == Privacy::Unknown && !m_filter)
+    if (m_privacy == Privacy::Unknown)
         m_grace->start(0);  // the caller has no more time to show how it talks
-    if (m_filter) {
-        m_filter->close();  // close_notify, behind the text still held
-        pushTlsOutput();
-    }
+    else
+        m_pipe->finish();
     // Looked at from a fresh turn, so that a conversation closed from inside a handler ends
     // after that handler.
     QTimer::singleShot(0, this, &Connection::checkDelivered);
@@ -271,28 +200,20 @@ void Connection::beginDelivering()
 
 void Connection::checkDelivered()
 {
-    if (m_phase != Delivering || (m_privacy == Privacy::Unknown && !m_filter))
+    if (m_phase != Delivering || m_privacy == Privacy::Unknown)
         return;
-    if (!m_transport || !m_transport->isOpen())
-        return endInOrder();
-    // The end of the stream follows the last byte, close_notify included.
-    if (!m_filter || m_filter->heldBytes() == 0)
-        m_transport->finish();
-    if (m_transport->hasFinished() && !m_transport->hasQueued() && undelivered() == 0 &&
-        (m_partnerEnded || !m_waitForPartner))
+    if (!m_pipe->isOpen() || (m_pipe->isDelivered() && (m_partnerEnded || !m_waitForPartner)))
         endInOrder();
 }
 
 // Everything sent has been acknowledged: what the partner sent meanwhile is taken (a close with
-// unread bytes would be a reset), and the descriptor goes.
+// unread bytes would be a reset), and the connection closes.
 void Connection::endInOrder()
 {
-    if (m_transport && m_transport->isOpen()) {
-        if (!m_partnerEnded)
-            m_transport->takeWhatWaits();
-        m_transport->finish();
-        m_transport->close(false);
-    }
+    if (!m_partnerEnded && m_pipe->isOpen())
+        m_pipe->takeWhatWaits();
+    m_pipe->finish();
+    m_pipe->close(false);
     if (std::exchange(m_phase, Done) != Delivering)
         return;
     if (m_incoming.end())
@@ -327,9 +248,7 @@ void Connection::fail(SocketFailure failure, bool abortive)
 // The linger time ran out: with everything delivered the connection still ends in order.
 void Connection::giveUp()
 {
-    if (m_phase != Delivering)
-        return;
-    if (undelivered() == 0 && m_transport && m_transport->isOpen() && !m_transport->hasQueued())
+    if (m_phase == Delivering && m_pipe->isOpen() && m_pipe->isDelivered())
         return endInOrder();
     endDelivering();
 }
@@ -352,14 +271,11 @@ void Connection::shut(bool abortive)
     m_linger->stop();
     if (m_grace)
         m_grace->stop();
-    if (m_transport)
-        m_transport->close(abortive);
+    if (m_pipe)
+        m_pipe->close(abortive);
 }
 
 qint64 Connection::undelivered() const
 {
-    if (!m_transport || !m_transport->isOpen())
-        return 0;
-    const qint64 acknowledged = m_transport->acknowledged();
-    return m_textSent - (m_filter ? m_filter->textWithin(acknowledged) : acknowledged);
+    return m_held.size() + (m_pipe ? m_pipe->undelivered() : 0);
 }

@@ -8,38 +8,33 @@
 #include "privacy.h"
 #include "socketfailure.h"
 #include "tcpsystem.h"
-#include "tlssession.h"
 
 class Caller;
 class IncomingCall;
 class QTcpSocket;
 class QTimer;
+class TextPipe;
 class TlsEngineLoader;
-class TlsFilter;
-class Transport;
 
 // One conversation's connection, from the call or the answer to its last byte; nothing else
-// reads, writes or closes it. It is a pipeline: a Caller makes an outgoing connection, a
-// Transport moves its bytes, a TlsFilter sits between when it is encrypted, and the text that
-// arrives is decoded by IncomingText. This class is the conversation's state:
-//
+// reads, writes or closes it. A Caller makes an outgoing connection, a TextPipe carries its text
+// (through TLS when encrypted), and IncomingText decodes what arrives. This class is the
+// conversation's state:
 // - Calling: the Caller looks the host up and connects; an encrypted call stays Calling until its
 //   handshake is done. Then Open, or Done with callFailed().
-// - Open: the conversation. An answered caller is Open at once. Whether it is plain or TLS is
-//   decided once (privacyOfCaller(): its first bytes, or none within the grace); text sent before
-//   that waits, and goes as soon as it is decided. A caller decided plain whose first bytes then
-//   turn out to be a TLS hello raises lateHandshake().
-// - Delivering: either side has ended the conversation. What was sent still reaches the
-//   partner, then this side's stream ends (close_notify first when encrypted); what the partner
-//   still sends is read and handed on until the partner ends its stream too. Then the connection
-//   closes in order. The linger time bounds it all: when it runs out, a connection that has
-//   delivered everything closes in order, and one that has not closes with a reset and counts
-//   what did not arrive. Once told to stop waiting for the partner (the program is ending), it
-//   closes as soon as everything is delivered.
+// - Open: the conversation. An answered caller is Open at once; whether it is plain or TLS is
+//   decided once (privacyOfCaller(): its first bytes, or none within the grace). Text sent before
+//   that waits, then goes at once. A caller decided plain whose first bytes then turn out to be a
+//   TLS hello raises lateHandshake().
+// - Delivering: either side has ended the conversation. What was sent still reaches the partner,
+//   this side's end follows, and what the partner still sends is handed on until it ends its side
+//   too; then the connection closes in order. The linger time bounds it: when it runs out, a
+//   connection that has delivered everything closes in order, and one that has not closes with a
+//   reset and counts what did not arrive. Told to stop waiting for the partner (the program is
+//   ending), it closes as soon as everything is delivered.
 // - Done.
-//
-// What has not been delivered is counted in bytes of chat text, whatever the encryption added. A
-// partner that resets the connection with nothing undelivered has just left.
+// What has not been delivered is counted in bytes of chat text. A partner that resets the
+// connection with nothing undelivered has just left.
 class Connection : public QObject
 {
     Q_OBJECT
@@ -56,14 +51,14 @@ public:
 
     // Looks the host up and connects, encrypted or plain: established() or callFailed() follows.
     void call(const QString &host, quint16 port, int timeoutMs, bool encrypted = false);
-    // Takes an answered call over; it decides its privacy on a later turn of the event loop.
+    // Takes an answered call over; its privacy is decided on a later turn of the event loop.
     void answer(IncomingCall *call);
 
     Phase phase() const { return m_phase; }
     Privacy privacy() const { return m_privacy; }
     bool isLookingUp() const;
-    // Queues the bytes behind what waits already; false when the connection cannot take them.
-    bool send(QByteArrayView bytes);
+    // Queues the text behind what waits already; false when the connection cannot take it.
+    bool send(QByteArrayView text);
     // Moves the text that has arrived and not been taken into `text`.
     void take(QByteArray &text) { m_incoming.take(text); }
     // Ends the conversation here; what was sent is still delivered.
@@ -82,7 +77,7 @@ Q_SIGNALS:
     void privacyCheckReady(const PrivacyCheck &check);
     // A caller decided plain sent a TLS hello after all.
     void lateHandshake();
-    // Text waits to be taken, also text that arrives while delivering after close().
+    // Text waits to be taken, also text that arrives while delivering.
     void textArrived(qint64 bytes);
     // The partner ended the conversation (code None, or EncryptedEndCut), or it failed.
     void conversationEnded(const SocketFailure &failure);
@@ -90,15 +85,12 @@ Q_SIGNALS:
     void finished(qint64 undelivered);
 
 private:
-    void decideCaller();
     void start(QTcpSocket *socket, qintptr descriptor, Privacy privacy);
-    void startTls(TlsSession::Role role);
-    void push(QByteArrayView text);
-    void pushTlsOutput();
-    void receive(QByteArrayView bytes);
-    void receiveEnd(bool again);
+    void decideCaller();
+    void decided(Privacy privacy, const QByteArray &first = {});
+    void receive(QByteArrayView text);
+    void receiveEnd(bool cut);
     void showText(QByteArrayView text, bool ended);
-    void onProgress();
     void beginDelivering();
     void checkDelivered();
     void endInOrder();
@@ -114,15 +106,11 @@ private:
     Privacy m_privacy = Privacy::Unknown;
     Caller *m_caller = nullptr;  // while Calling
     QTimer *m_grace = nullptr;   // an answered caller's time to show how it talks
-    Transport *m_transport = nullptr;
-    TlsFilter *m_filter = nullptr;
+    TextPipe *m_pipe = nullptr;
     QTimer *m_linger;
     IncomingText m_incoming;
-    QByteArray m_first;     // an answered caller's bytes until its privacy is decided
-    QByteArray m_held;      // text sent before the privacy was decided
-    QByteArray m_plain;     // text the filter decrypted
-    QByteArray m_output;    // bytes the filter gave for the partner
-    qint64 m_textSent = 0;  // bytes of text taken by send()
+    QByteArray m_first;  // an answered caller's bytes until its privacy is decided
+    QByteArray m_held;   // text sent before that
     bool m_partnerEnded = false;
     bool m_waitForPartner = true;
     bool m_watchForLateHello = false;
