@@ -107,12 +107,13 @@ The call is not encrypted.</source>
         <translation>رمز الأمان: %1. قارنه برمز شريكك عبر قناة أخرى، كالهاتف مثلًا. إذا اختلف الرمزان، فقد يتمكن أحد من قراءة هذه المحادثة وتغييرها.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
-        <translation>الشريك لا يستخدم Parlino ولم يرسل شهادة، لذا لا يوجد رمز أمان. بصمة SHA-256 لشهادتك: %1.</translation>
+        <source>The other end of the connection is not Parlino, so there is no security code. SHA-256 fingerprint of the certificate of the side that was called: %1. By another channel, check that your partner sees the same fingerprint for that certificate; if not, someone can read and change this conversation.</source>
+        <extracomment>%1 is a SHA-256 fingerprint in groups of four hexadecimal digits.</extracomment>
+        <translation>الطرف الآخر من الاتصال ليس Parlino، لذا لا يوجد رمز أمان. بصمة SHA-256 لشهادة الطرف الذي تم الاتصال به: %1. تحقق عبر قناة أخرى من أن شريكك يرى البصمة نفسها لتلك الشهادة؛ وإلا فقد يتمكن أحد من قراءة هذه المحادثة وتغييرها.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
-        <translation>الشريك لا يستخدم Parlino، لذا لا يوجد رمز أمان. قارن بصمات SHA-256 للشهادتين عبر قناة أخرى. بصمتك: %1. بصمة الشريك: %2.</translation>
+        <source>If your partner is using Parlino, someone is between you: end the conversation.</source>
+        <translation>إذا كان شريكك يستخدم Parlino، فهناك من يقف بينكما: أنهِ المحادثة.</translation>
     </message>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>

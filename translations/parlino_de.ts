@@ -107,12 +107,13 @@ Der Anruf ist nicht verschlüsselt.</translation>
         <translation>Sicherheitscode: %1. Vergleichen Sie ihn auf einem anderen Weg mit dem Code Ihres Partners, zum Beispiel am Telefon. Wenn die Codes verschieden sind, kann jemand dieses Gespräch lesen und verändern.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
-        <translation>Der Partner ist kein Parlino und hat kein Zertifikat gesendet, daher gibt es keinen Sicherheitscode. SHA-256-Fingerabdruck Ihres Zertifikats: %1.</translation>
+        <source>The other end of the connection is not Parlino, so there is no security code. SHA-256 fingerprint of the certificate of the side that was called: %1. By another channel, check that your partner sees the same fingerprint for that certificate; if not, someone can read and change this conversation.</source>
+        <extracomment>%1 is a SHA-256 fingerprint in groups of four hexadecimal digits.</extracomment>
+        <translation>Die Gegenstelle der Verbindung ist kein Parlino, daher gibt es keinen Sicherheitscode. SHA-256-Fingerabdruck des Zertifikats der angerufenen Seite: %1. Prüfen Sie auf einem anderen Weg, dass Ihr Partner für dieses Zertifikat denselben Fingerabdruck sieht; wenn nicht, kann jemand dieses Gespräch lesen und verändern.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
-        <translation>Der Partner ist kein Parlino, daher gibt es keinen Sicherheitscode. Vergleichen Sie die SHA-256-Fingerabdrücke der Zertifikate auf einem anderen Weg. Ihrer: %1. Der des Partners: %2.</translation>
+        <source>If your partner is using Parlino, someone is between you: end the conversation.</source>
+        <translation>Wenn Ihr Partner Parlino verwendet, sitzt jemand zwischen Ihnen: Beenden Sie das Gespräch.</translation>
     </message>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>

@@ -107,12 +107,13 @@ La llamada no está cifrada.</translation>
         <translation>Código de seguridad: %1. Compárelo con el código de su interlocutor por otro medio, por ejemplo por teléfono. Si los códigos son distintos, alguien puede leer y modificar esta conversación.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
-        <translation>El interlocutor no es Parlino y no ha enviado ningún certificado, así que no hay código de seguridad. Huella SHA-256 de su certificado: %1.</translation>
+        <source>The other end of the connection is not Parlino, so there is no security code. SHA-256 fingerprint of the certificate of the side that was called: %1. By another channel, check that your partner sees the same fingerprint for that certificate; if not, someone can read and change this conversation.</source>
+        <extracomment>%1 is a SHA-256 fingerprint in groups of four hexadecimal digits.</extracomment>
+        <translation>El otro extremo de la conexión no es Parlino, así que no hay código de seguridad. Huella SHA-256 del certificado del lado que recibió la llamada: %1. Compruebe por otro medio que su interlocutor ve la misma huella para ese certificado; si no, alguien puede leer y modificar esta conversación.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
-        <translation>El interlocutor no es Parlino, así que no hay código de seguridad. Compare las huellas SHA-256 de los certificados por otro medio. La suya: %1. La del interlocutor: %2.</translation>
+        <source>If your partner is using Parlino, someone is between you: end the conversation.</source>
+        <translation>Si su interlocutor usa Parlino, hay alguien entre ustedes: termine la conversación.</translation>
     </message>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>

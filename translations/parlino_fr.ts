@@ -107,12 +107,13 @@ L&apos;appel n&apos;est pas chiffré.</translation>
         <translation>Code de sécurité&#xa0;: %1. Comparez-le avec le code de votre correspondant par un autre moyen, par exemple par téléphone. Si les codes diffèrent, quelqu&apos;un peut lire et modifier cette conversation.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
-        <translation>Le correspondant n&apos;est pas Parlino et n&apos;a envoyé aucun certificat&#xa0;: il n&apos;y a donc pas de code de sécurité. Empreinte SHA-256 de votre certificat&#xa0;: %1.</translation>
+        <source>The other end of the connection is not Parlino, so there is no security code. SHA-256 fingerprint of the certificate of the side that was called: %1. By another channel, check that your partner sees the same fingerprint for that certificate; if not, someone can read and change this conversation.</source>
+        <extracomment>%1 is a SHA-256 fingerprint in groups of four hexadecimal digits.</extracomment>
+        <translation>L&apos;autre extrémité de la connexion n&apos;est pas Parlino&#xa0;: il n&apos;y a donc pas de code de sécurité. Empreinte SHA-256 du certificat du côté appelé&#xa0;: %1. Vérifiez par un autre moyen que votre correspondant voit la même empreinte pour ce certificat&#xa0;; sinon, quelqu&apos;un peut lire et modifier cette conversation.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
-        <translation>Le correspondant n&apos;est pas Parlino&#xa0;: il n&apos;y a donc pas de code de sécurité. Comparez les empreintes SHA-256 des certificats par un autre moyen. La vôtre&#xa0;: %1. Celle du correspondant&#xa0;: %2.</translation>
+        <source>If your partner is using Parlino, someone is between you: end the conversation.</source>
+        <translation>Si votre correspondant utilise Parlino, quelqu&apos;un se trouve entre vous&#xa0;: mettez fin à la conversation.</translation>
     </message>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>

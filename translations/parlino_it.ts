@@ -107,12 +107,13 @@ La chiamata non è cifrata.</translation>
         <translation>Codice di sicurezza: %1. Confrontalo con il codice del tuo interlocutore tramite un altro canale, ad esempio per telefono. Se i codici sono diversi, qualcuno può leggere e modificare questa conversazione.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
-        <translation>L&apos;interlocutore non è Parlino e non ha inviato alcun certificato, quindi non c&apos;è un codice di sicurezza. Impronta SHA-256 del tuo certificato: %1.</translation>
+        <source>The other end of the connection is not Parlino, so there is no security code. SHA-256 fingerprint of the certificate of the side that was called: %1. By another channel, check that your partner sees the same fingerprint for that certificate; if not, someone can read and change this conversation.</source>
+        <extracomment>%1 is a SHA-256 fingerprint in groups of four hexadecimal digits.</extracomment>
+        <translation>L&apos;altro capo della connessione non è Parlino, quindi non c&apos;è un codice di sicurezza. Impronta SHA-256 del certificato del lato chiamato: %1. Verifica tramite un altro canale che il tuo interlocutore veda la stessa impronta per quel certificato; altrimenti qualcuno può leggere e modificare questa conversazione.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
-        <translation>L&apos;interlocutore non è Parlino, quindi non c&apos;è un codice di sicurezza. Confronta le impronte SHA-256 dei certificati tramite un altro canale. La tua: %1. Quella dell&apos;interlocutore: %2.</translation>
+        <source>If your partner is using Parlino, someone is between you: end the conversation.</source>
+        <translation>Se il tuo interlocutore usa Parlino, qualcuno si trova tra di voi: termina la conversazione.</translation>
     </message>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>

@@ -107,12 +107,13 @@ The call is not encrypted.</source>
         <translation>セキュリティコード: %1。電話など別の手段で相手のコードと比べてください。コードが異なる場合、誰かがこの会話を読んだり変更したりできます。</translation>
     </message>
     <message>
-        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
-        <translation>相手は Parlino ではなく、証明書も送ってこなかったため、セキュリティコードはありません。自分の証明書の SHA-256 フィンガープリント: %1。</translation>
+        <source>The other end of the connection is not Parlino, so there is no security code. SHA-256 fingerprint of the certificate of the side that was called: %1. By another channel, check that your partner sees the same fingerprint for that certificate; if not, someone can read and change this conversation.</source>
+        <extracomment>%1 is a SHA-256 fingerprint in groups of four hexadecimal digits.</extracomment>
+        <translation>接続の相手側は Parlino ではないため、セキュリティコードはありません。呼び出された側の証明書の SHA-256 フィンガープリント: %1。相手がこの証明書について同じフィンガープリントを見ているか、別の手段で確認してください。異なる場合、誰かがこの会話を読んだり変更したりできます。</translation>
     </message>
     <message>
-        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
-        <translation>相手は Parlino ではないため、セキュリティコードはありません。証明書の SHA-256 フィンガープリントを別の手段で比べてください。自分: %1。相手: %2。</translation>
+        <source>If your partner is using Parlino, someone is between you: end the conversation.</source>
+        <translation>相手が Parlino を使っている場合、誰かが間に入っています。会話を終了してください。</translation>
     </message>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>

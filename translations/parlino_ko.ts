@@ -107,12 +107,13 @@ The call is not encrypted.</source>
         <translation>보안 코드: %1. 전화 등 다른 방법으로 상대방의 코드와 비교하십시오. 코드가 다르면 누군가 이 대화를 읽고 바꿀 수 있습니다.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
-        <translation>상대방은 Parlino가 아니며 인증서를 보내지 않았으므로 보안 코드가 없습니다. 내 인증서의 SHA-256 지문: %1.</translation>
+        <source>The other end of the connection is not Parlino, so there is no security code. SHA-256 fingerprint of the certificate of the side that was called: %1. By another channel, check that your partner sees the same fingerprint for that certificate; if not, someone can read and change this conversation.</source>
+        <extracomment>%1 is a SHA-256 fingerprint in groups of four hexadecimal digits.</extracomment>
+        <translation>연결의 상대편은 Parlino가 아니므로 보안 코드가 없습니다. 호출된 쪽 인증서의 SHA-256 지문: %1. 상대방이 이 인증서에 대해 같은 지문을 보는지 다른 방법으로 확인하십시오. 다르면 누군가 이 대화를 읽고 바꿀 수 있습니다.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
-        <translation>상대방은 Parlino가 아니므로 보안 코드가 없습니다. 다른 방법으로 인증서의 SHA-256 지문을 비교하십시오. 내 지문: %1. 상대방 지문: %2.</translation>
+        <source>If your partner is using Parlino, someone is between you: end the conversation.</source>
+        <translation>상대방이 Parlino를 사용 중이라면 누군가 중간에 있습니다. 대화를 끝내십시오.</translation>
     </message>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>

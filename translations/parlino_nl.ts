@@ -107,12 +107,13 @@ De oproep is niet versleuteld.</translation>
         <translation>Beveiligingscode: %1. Vergelijk deze via een ander kanaal met de code van uw partner, bijvoorbeeld telefonisch. Als de codes verschillen, kan iemand dit gesprek lezen en wijzigen.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
-        <translation>De partner is geen Parlino en heeft geen certificaat verzonden, dus er is geen beveiligingscode. SHA-256-vingerafdruk van uw certificaat: %1.</translation>
+        <source>The other end of the connection is not Parlino, so there is no security code. SHA-256 fingerprint of the certificate of the side that was called: %1. By another channel, check that your partner sees the same fingerprint for that certificate; if not, someone can read and change this conversation.</source>
+        <extracomment>%1 is a SHA-256 fingerprint in groups of four hexadecimal digits.</extracomment>
+        <translation>De andere kant van de verbinding is geen Parlino, dus er is geen beveiligingscode. SHA-256-vingerafdruk van het certificaat van de gebelde kant: %1. Controleer via een ander kanaal dat uw partner voor dat certificaat dezelfde vingerafdruk ziet; zo niet, dan kan iemand dit gesprek lezen en wijzigen.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
-        <translation>De partner is geen Parlino, dus er is geen beveiligingscode. Vergelijk de SHA-256-vingerafdrukken van de certificaten via een ander kanaal. Die van u: %1. Die van de partner: %2.</translation>
+        <source>If your partner is using Parlino, someone is between you: end the conversation.</source>
+        <translation>Als uw partner Parlino gebruikt, zit er iemand tussen u beiden: beëindig het gesprek.</translation>
     </message>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>

@@ -107,12 +107,13 @@ Połączenie nie jest szyfrowane.</translation>
         <translation>Kod bezpieczeństwa: %1. Porównaj go z kodem rozmówcy innym kanałem, na przykład telefonicznie. Jeśli kody się różnią, ktoś może czytać i zmieniać tę rozmowę.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
-        <translation>Rozmówca nie używa programu Parlino i nie wysłał certyfikatu, więc nie ma kodu bezpieczeństwa. Odcisk SHA-256 Twojego certyfikatu: %1.</translation>
+        <source>The other end of the connection is not Parlino, so there is no security code. SHA-256 fingerprint of the certificate of the side that was called: %1. By another channel, check that your partner sees the same fingerprint for that certificate; if not, someone can read and change this conversation.</source>
+        <extracomment>%1 is a SHA-256 fingerprint in groups of four hexadecimal digits.</extracomment>
+        <translation>Druga strona połączenia nie jest programem Parlino, więc nie ma kodu bezpieczeństwa. Odcisk SHA-256 certyfikatu strony, do której dzwoniono: %1. Sprawdź innym kanałem, czy rozmówca widzi ten sam odcisk tego certyfikatu; jeśli nie, ktoś może czytać i zmieniać tę rozmowę.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
-        <translation>Rozmówca nie używa programu Parlino, więc nie ma kodu bezpieczeństwa. Porównaj odciski SHA-256 certyfikatów innym kanałem. Twój: %1. Rozmówcy: %2.</translation>
+        <source>If your partner is using Parlino, someone is between you: end the conversation.</source>
+        <translation>Jeśli rozmówca używa programu Parlino, ktoś jest między wami: zakończ rozmowę.</translation>
     </message>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>

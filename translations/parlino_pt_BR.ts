@@ -107,12 +107,13 @@ A chamada não é criptografada.</translation>
         <translation>Código de segurança: %1. Compare-o com o código do seu parceiro por outro canal, por exemplo por telefone. Se os códigos forem diferentes, alguém pode ler e alterar esta conversa.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
-        <translation>O parceiro não é o Parlino e não enviou nenhum certificado, então não há código de segurança. Impressão digital SHA-256 do seu certificado: %1.</translation>
+        <source>The other end of the connection is not Parlino, so there is no security code. SHA-256 fingerprint of the certificate of the side that was called: %1. By another channel, check that your partner sees the same fingerprint for that certificate; if not, someone can read and change this conversation.</source>
+        <extracomment>%1 is a SHA-256 fingerprint in groups of four hexadecimal digits.</extracomment>
+        <translation>A outra ponta da conexão não é o Parlino, então não há código de segurança. Impressão digital SHA-256 do certificado do lado que recebeu a chamada: %1. Confirme por outro canal que o seu parceiro vê a mesma impressão digital para esse certificado; se não, alguém pode ler e alterar esta conversa.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
-        <translation>O parceiro não é o Parlino, então não há código de segurança. Compare as impressões digitais SHA-256 dos certificados por outro canal. A sua: %1. A do parceiro: %2.</translation>
+        <source>If your partner is using Parlino, someone is between you: end the conversation.</source>
+        <translation>Se o seu parceiro está usando o Parlino, há alguém entre vocês: encerre a conversa.</translation>
     </message>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>

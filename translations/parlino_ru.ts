@@ -107,12 +107,13 @@ The call is not encrypted.</source>
         <translation>Код безопасности: %1. Сравните его с кодом собеседника по другому каналу, например по телефону. Если коды различаются, кто-то может читать и изменять этот разговор.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
-        <translation>Собеседник использует не Parlino и не прислал сертификат, поэтому кода безопасности нет. Отпечаток SHA-256 вашего сертификата: %1.</translation>
+        <source>The other end of the connection is not Parlino, so there is no security code. SHA-256 fingerprint of the certificate of the side that was called: %1. By another channel, check that your partner sees the same fingerprint for that certificate; if not, someone can read and change this conversation.</source>
+        <extracomment>%1 is a SHA-256 fingerprint in groups of four hexadecimal digits.</extracomment>
+        <translation>На другом конце соединения не Parlino, поэтому кода безопасности нет. Отпечаток SHA-256 сертификата вызванной стороны: %1. Проверьте по другому каналу, что собеседник видит для этого сертификата тот же отпечаток; если нет, кто-то может читать и изменять этот разговор.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
-        <translation>Собеседник использует не Parlino, поэтому кода безопасности нет. Сравните отпечатки SHA-256 сертификатов по другому каналу. Ваш: %1. Собеседника: %2.</translation>
+        <source>If your partner is using Parlino, someone is between you: end the conversation.</source>
+        <translation>Если собеседник использует Parlino, между вами кто-то есть: завершите разговор.</translation>
     </message>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>

@@ -107,12 +107,13 @@ Arama şifreli değil.</translation>
         <translation>Güvenlik kodu: %1. Bu kodu karşı tarafın koduyla başka bir kanaldan, örneğin telefonla karşılaştırın. Kodlar farklıysa birisi bu konuşmayı okuyabilir ve değiştirebilir.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
-        <translation>Karşı taraf Parlino değil ve sertifika göndermedi, bu yüzden güvenlik kodu yok. Sertifikanızın SHA-256 parmak izi: %1.</translation>
+        <source>The other end of the connection is not Parlino, so there is no security code. SHA-256 fingerprint of the certificate of the side that was called: %1. By another channel, check that your partner sees the same fingerprint for that certificate; if not, someone can read and change this conversation.</source>
+        <extracomment>%1 is a SHA-256 fingerprint in groups of four hexadecimal digits.</extracomment>
+        <translation>Bağlantının diğer ucu Parlino değil, bu yüzden güvenlik kodu yok. Aranan tarafın sertifikasının SHA-256 parmak izi: %1. Karşı tarafın bu sertifika için aynı parmak izini gördüğünü başka bir kanaldan doğrulayın; görmüyorsa birisi bu konuşmayı okuyabilir ve değiştirebilir.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
-        <translation>Karşı taraf Parlino değil, bu yüzden güvenlik kodu yok. Sertifikaların SHA-256 parmak izlerini başka bir kanaldan karşılaştırın. Sizinki: %1. Karşı tarafınki: %2.</translation>
+        <source>If your partner is using Parlino, someone is between you: end the conversation.</source>
+        <translation>Karşı taraf Parlino kullanıyorsa aranızda biri var: konuşmayı sonlandırın.</translation>
     </message>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>

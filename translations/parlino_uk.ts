@@ -107,12 +107,13 @@ The call is not encrypted.</source>
         <translation>Код безпеки: %1. Порівняйте його з кодом співрозмовника іншим каналом, наприклад телефоном. Якщо коди різняться, хтось може читати й змінювати цю розмову.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
-        <translation>Співрозмовник використовує не Parlino і не надіслав сертифікат, тому коду безпеки немає. Відбиток SHA-256 вашого сертифіката: %1.</translation>
+        <source>The other end of the connection is not Parlino, so there is no security code. SHA-256 fingerprint of the certificate of the side that was called: %1. By another channel, check that your partner sees the same fingerprint for that certificate; if not, someone can read and change this conversation.</source>
+        <extracomment>%1 is a SHA-256 fingerprint in groups of four hexadecimal digits.</extracomment>
+        <translation>На іншому кінці з’єднання не Parlino, тому коду безпеки немає. Відбиток SHA-256 сертифіката викликаної сторони: %1. Перевірте іншим каналом, що співрозмовник бачить для цього сертифіката той самий відбиток; якщо ні, хтось може читати й змінювати цю розмову.</translation>
     </message>
     <message>
-        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
-        <translation>Співрозмовник використовує не Parlino, тому коду безпеки немає. Порівняйте відбитки SHA-256 сертифікатів іншим каналом. Ваш: %1. Співрозмовника: %2.</translation>
+        <source>If your partner is using Parlino, someone is between you: end the conversation.</source>
+        <translation>Якщо співрозмовник використовує Parlino, між вами хтось є: завершіть розмову.</translation>
     </message>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>

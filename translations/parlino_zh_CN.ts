@@ -107,12 +107,13 @@ The call is not encrypted.</source>
         <translation>安全码：%1。请通过其他渠道（例如电话）与对方的安全码进行比较。如果两个安全码不同，可能有人能够读取并篡改此对话。</translation>
     </message>
     <message>
-        <source>The partner is not Parlino and sent no certificate, so there is no security code. Your certificate&apos;s SHA-256 fingerprint: %1.</source>
-        <translation>对方不是 Parlino，也没有发送证书，因此没有安全码。您的证书的 SHA-256 指纹：%1。</translation>
+        <source>The other end of the connection is not Parlino, so there is no security code. SHA-256 fingerprint of the certificate of the side that was called: %1. By another channel, check that your partner sees the same fingerprint for that certificate; if not, someone can read and change this conversation.</source>
+        <extracomment>%1 is a SHA-256 fingerprint in groups of four hexadecimal digits.</extracomment>
+        <translation>连接的另一端不是 Parlino，因此没有安全码。被呼叫方证书的 SHA-256 指纹：%1。请通过其他渠道确认对方看到的该证书指纹与此相同；如果不同，可能有人能够读取并篡改此对话。</translation>
     </message>
     <message>
-        <source>The partner is not Parlino, so there is no security code. Compare the certificates&apos; SHA-256 fingerprints by another channel. Yours: %1. The partner&apos;s: %2.</source>
-        <translation>对方不是 Parlino，因此没有安全码。请通过其他渠道比较证书的 SHA-256 指纹。您的：%1。对方的：%2。</translation>
+        <source>If your partner is using Parlino, someone is between you: end the conversation.</source>
+        <translation>如果对方使用的是 Parlino，说明有人在你们之间：请结束对话。</translation>
     </message>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>

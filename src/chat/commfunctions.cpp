@@ -226,17 +226,18 @@ void Commfunctions::showPrivacyCheck(const PrivacyCheck &check)
                               .arg(check.code.left(3) + QLatin1Char(' ') + check.code.mid(3)));
         return;
     }
-    if (check.partnerFingerprint.isEmpty()) {
-        m_view.appendLine(tr("The partner is not Parlino and sent no certificate, so there is no "
-                             "security code. Your certificate's SHA-256 fingerprint: %1.")
-                              .arg(groupedHex(check.ownFingerprint)));
-        return;
-    }
+    // One fingerprint, the same certificate's on both sides: there is no other pair to compare.
+    //: %1 is a SHA-256 fingerprint in groups of four hexadecimal digits.
     m_view.appendLine(
-        tr("The partner is not Parlino, so there is no security code. Compare the "
-           "certificates' SHA-256 fingerprints by another channel. Yours: %1. The "
-           "partner's: %2.")
-            .arg(groupedHex(check.ownFingerprint), groupedHex(check.partnerFingerprint)));
+        tr("The other end of the connection is not Parlino, so there is no security code. "
+           "SHA-256 fingerprint of the certificate of the side that was called: %1. By another "
+           "channel, check that your partner sees the same fingerprint for that certificate; if "
+           "not, someone can read and change this conversation.")
+            .arg(groupedHex(check.calledFingerprint())));
+    // A calling Parlino always offers its protocol and a called one always agrees to it, so a
+    // Parlino partner in this conversation means someone in between kept them from agreeing.
+    m_view.appendLine(
+        tr("If your partner is using Parlino, someone is between you: end the conversation."));
 }
 
 void Commfunctions::showSocketFailure(const SocketFailure &failure)

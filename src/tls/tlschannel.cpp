@@ -142,6 +142,7 @@ void TlsChannel::established()
 {
     m_established = true;
     m_check.protocol = QString::fromLatin1(SSL_get_version(m_ssl));
+    m_check.called = m_role == Server;
     m_check.ownFingerprint = fingerprintOf(SSL_get_certificate(m_ssl));
     m_check.partnerFingerprint = fingerprintOf(SSL_get0_peer_certificate(m_ssl));
     if (m_exchangeCode && isParlino()) {

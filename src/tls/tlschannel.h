@@ -18,7 +18,8 @@ struct ssl_st;
 // The client offers ALPN "parlino/1" and the server agrees to it. When both agree, the partner is
 // Parlino, and before any chat text the two run the CodeExchange inside TLS; chat text written
 // until this side has revealed its nonce waits in the channel. With any other partner, chat text
-// flows as soon as the handshake is done, and the check has fingerprints and no code.
+// flows as soon as the handshake is done, and the check has fingerprints and no code: the partner
+// is another program, or someone in between who kept the two Parlinos from agreeing.
 class TlsChannel : public TlsSession
 {
 public:
