@@ -65,12 +65,13 @@ class tst_Ui : public QObject
 
 private Q_SLOTS:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+    // First, while the allocator holds little memory freed by other tests.
+    void list_tallRowsPastWhatAnIntPlaces_everyRowReachable();
     void freshStart_oneLineListening_keysInTabOrderAndSeen_aboutModal_realBoxesPlainText();
     void userLanguage_translatedOnlyWhereParlinoIs_rightToLeftMirrored_forgedLinesInAnyTheme();
     void list_entriesOnOneLine_tooltipsFit_copiesWhole_appendsLeaveTheView_readerFindsNewest();
     void list_looksAsAPlainList_data();
     void list_looksAsAPlainList();
-    void list_tallRowsPastWhatAnIntPlaces_everyRowReachable();
 };
 
 void tst_Ui::freshStart_oneLineListening_keysInTabOrderAndSeen_aboutModal_realBoxesPlainText()
@@ -430,7 +431,7 @@ void tst_Ui::list_tallRowsPastWhatAnIntPlaces_everyRowReachable()
     while (list.appendUtf8({}) && list.count() < 20'000'000) {
     }
     const qint64 taken = (residentKiB() - before) * 1024;
-    qInfo("%d entries, %.2f bytes of memory each", list.count(), double(taken) / list.count());
+    qInfo("%d entries, %.3f bytes of memory each", list.count(), double(taken) / list.count());
 #ifndef __SANITIZE_ADDRESS__  // AddressSanitizer pads every allocation
     QVERIFY2(taken <= Limit + Limit / 256, qPrintable(QString::number(taken)));
 #endif
