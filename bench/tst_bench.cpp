@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Parlino's benchmarks that run inside one process (with a partner process for the latency). Each
 // figure has its baseline rows ("raw", "discard", "keep", "first 1000", "short line") beside the
-// program's rows in the same run. scripts/bench.sh runs this several times, measures what needs a
-// fresh process (start-up and idle memory) against `parlino_bare_window`, and prints the table.
-// Windows are offscreen (scripts/bench.sh sees to it), traffic stays on 127.0.0.1, and every wait
-// has a limit.
+// program's rows in the same run; the memory of one-byte entries and of a flood past the limit
+// stand against the bounds the program sets itself. scripts/bench.sh runs this several times,
+// measures what needs a fresh process (start-up and idle memory) against `parlino_bare_window`, and
+// prints the table. Windows are offscreen (scripts/bench.sh sees to it), traffic stays on
+// 127.0.0.1, and every wait has a limit.
 #include "parlinotest.h"
 
 #include <openssl/ssl.h>
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <csignal>
 #include <cstring>
 #include <ctime>
 #include <thread>
@@ -24,6 +26,8 @@ constexpr int LongConversation = 100000;
 constexpr int Batch = 1000;
 constexpr int Rounds = 5;  // fresh windows per entry size
 constexpr double MiB = 1024 * 1024;
+constexpr int OneByteEntries = 2000000;
+constexpr qint64 PastTheLimit = 256 << 20;  // the limit a flood passes, and half as much again
 
 double nowMs()
 {
@@ -231,6 +235,28 @@ Flood receiveFlood(Receiver receiver)
     return result;
 }
 
+// The highest resident memory of this process from now on, in KiB, once the peak so far has been
+// forgotten.
+struct PeakMemory
+{
+    PeakMemory()
+    {
+        QFile clear(QStringLiteral("/proc/self/clear_refs"));
+        forgotten = clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
+    }
+    qint64 kib() const
+    {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (!forgotten || !status.open(QIODevice::ReadOnly))
+            return -1;
+        // "VmHWM:    13544 kB"
+        const QByteArray text = status.readAll();
+        const QByteArray line = text.mid(text.indexOf("VmHWM:")).split('\n').value(0);
+        return line.simplified().split(' ').value(1).toLongLong();
+    }
+    bool forgotten = false;
+};
+
 // The partner for the latency figure, in a process of its own as a real partner is. It calls
 // 127.0.0.1:port with the program's window or with a bare socket, and answers each line with the
 // time it arrived.
@@ -399,6 +425,47 @@ private Q_SLOTS:
                                   metric);
     }
 
+    // 5: entries of one byte, the smallest arrival there is: the memory each takes beyond its
+    // byte, once the list has drawn its first row.
+    void oneByteEntries()
+    {
+        Window window;
+        window.appendDrawn("z");
+        returnFreedMemory();
+        const qint64 before = residentKiB();
+        for (int i = 0; i < OneByteEntries; ++i) window.list->appendUtf8("z");
+        QCoreApplication::processEvents();
+        QTest::setBenchmarkResult(double(residentKiB() - before) * 1024 / OneByteEntries - 1,
+                                  QTest::BytesAllocated);
+    }
+
+    // 5: a partner floods past the conversation's limit, as fast as it can, and goes on once it
+    // has been cut off: the highest memory while the window takes the flood, cuts it off and reads
+    // what is left, above the memory before.
+    void floodPastTheLimit_data()
+    {
+        QTest::addColumn<bool>("encrypted");
+        QTest::newRow("plain") << false;
+        QTest::newRow("encrypted") << true;
+    }
+    void floodPastTheLimit()
+    {
+        QFETCH(bool, encrypted);
+        Window window;
+        window.list->setTextLimit(PastTheLimit);
+        returnFreedMemory();
+        const qint64 before = residentKiB();
+        const PeakMemory peak;
+        std::thread peer =
+            feed(quint16(window.form.socket().LocalPort()), PastTheLimit * 3 / 2, encrypted);
+        const bool cut = waitUntil(
+            [&] { return !window.form.errors.isEmpty() && !window.form.socket().isDelivering(); },
+            120000);
+        peer.join();
+        QVERIFY(cut && window.list->count() > 1 && peak.kib() > 0);
+        QTest::setBenchmarkResult(double(peak.kib() - before) * 1024, QTest::BytesAllocated);
+    }
+
     // 8: a call on loopback until both ends can talk: connected (plain), or each with the code to
     // compare (encrypted), between two fresh sockets that make their keys first; the median.
     void handshake_data()
@@ -507,6 +574,8 @@ int main(int argc, char *argv[])
 {
     if (argc > 3 && std::strcmp(argv[1], "--partner") == 0)
         return partner(argc, argv);
+    // A peer cut off in the middle of a write gets an error, not a signal that ends the process.
+    std::signal(SIGPIPE, SIG_IGN);
     QApplication app(argc, argv);
     tst_Bench bench;
     return QTest::qExec(&bench, argc, argv);

@@ -141,6 +141,9 @@ awk 'function f(x) { return sprintf(x >= 100 ? "%.0f" : x >= 10 ? "%.1f" : "%.2f
 5|Idle memory above the baseline, desktop fonts|window with a label|memory-baseline-desktop|memory-parlino-desktop|excess|0.0009765625|MiB|<=3
 5|Idle memory above the baseline, no desktop fonts|window with a label|memory-baseline-none|memory-parlino-none|excess|0.0009765625|MiB|<=3
 5|Memory per MiB of ASCII received|raw read-and-keep|flood-keep_memory|flood-parlino_memory|value|9.5367431640625e-07|MiB|<=1.15
+5|Memory per one-byte entry, beyond its byte|–||oneByteEntries-|value|1|bytes|<=8
+5|Peak memory of a flood of 1.5 times the limit, cut off|a limit of 256 MiB||floodPastTheLimit-plain|value|3.7252902984619140625e-09|× the limit|<=1.10
+5|The same flood, encrypted|a limit of 256 MiB||floodPastTheLimit-encrypted|value|3.7252902984619140625e-09|× the limit|<=1.10
 6|100,000 entries: last 1,000 appends ÷ first 1,000|first 1,000|longConversation-first_1000|longConversation-last_1000|ratio|1|ms|<=1.5
 6|100,000 entries: repaint|–||repaintEntry-long_conversation|value|1|ms|<=16
 7|1 MiB line: append|short line|appendEntry-short_line|appendEntry-1_MiB_line|value|1|ms|<=20

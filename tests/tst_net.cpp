@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The network layer on its own: the address shown as Local IP, and the socket component with real
 // peers on loopback. (Received bytes checked as UTF-8 in pieces: the fuzzer, fuzz/fuzz_arrivals.)
+#include "incomingtext.h"
 #include "localaddress.h"
 #include "parlinotest.h"
 
@@ -149,6 +150,20 @@ private Q_SLOTS:
         QCOMPARE(failure.code, SocketFailure::ConnectionLost);
         QCOMPARE(failure.number, textAfterMs >= 0 ? text.size() : 0);
         QVERIFY(parlino.socket.State() != Winsock::sckConnected);
+    }
+
+    void incomingText_floodNobodyTakes_keepsOnlyItsBeginning()
+    {
+        // What is read after the conversation's end waits untaken, while a partner may go on
+        // sending: a UTF-8 lead byte and all else past the bound is dropped.
+        IncomingText incoming;
+        const QByteArray piece(4096, 'x');
+        for (int i = 0; i < 3 * IncomingText::MostWaiting / piece.size(); ++i) incoming.add(piece);
+        incoming.add("\xC3");
+        QVERIFY(incoming.isFull() && incoming.end());
+        QByteArray text;
+        incoming.take(text);
+        QCOMPARE(text, QByteArray(IncomingText::MostWaiting, 'x'));
     }
 };
 

@@ -16,6 +16,10 @@
         <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
         <translation>دردشة نصية بين حاسوبين عبر اتصال TCP مباشر واحد، دون أي خادم وسيط. يستمع Parlino على منفذ TCP رقم 1981 ويسأل مستخدمه قبل قبول أي طلب اتصال؛ ويمكن لأيٍّ من الطرفين الاتصال بعنوان الطرف الآخر. وتُقبل أيضًا خيارات Qt الخاصة (-platform، -style، -display، ...).</translation>
     </message>
+    <message>
+        <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
+        <translation>لم يُعثر على شاشة (المتغيّران DISPLAY وWAYLAND_DISPLAY غير معيَّنين). شغّل Parlino على سطح مكتب، أو دون شاشة بالأمر «xvfb-run parlino» أو «parlino -platform vnc» مع عارض VNC على المنفذ 5900.</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>

@@ -16,6 +16,10 @@
         <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
         <translation>Ein Text-Chat zwischen zwei Computern über eine direkte TCP-Verbindung, ohne Server dazwischen. Parlino wartet an TCP-Port 1981 auf Verbindungen und fragt seinen Benutzer, bevor es eine Verbindungsanfrage annimmt; jede Seite kann sich mit der Adresse der anderen verbinden. Qts eigene Optionen (-platform, -style, -display, ...) werden ebenfalls angenommen.</translation>
     </message>
+    <message>
+        <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
+        <translation>Keine Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt). Starten Sie Parlino auf einem Desktop oder ohne Bildschirm mit „xvfb-run parlino“ oder „parlino -platform vnc“ und einem VNC-Viewer an Port 5900.</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>

@@ -16,6 +16,10 @@
         <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
         <translation>Un chat de texto entre dos equipos a través de una única conexión TCP directa, sin ningún servidor intermedio. Parlino escucha en el puerto TCP 1981 y pregunta a su usuario antes de aceptar una solicitud de conexión; cualquiera de las dos partes puede conectarse a la dirección de la otra. También se aceptan las opciones propias de Qt (-platform, -style, -display, ...).</translation>
     </message>
+    <message>
+        <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
+        <translation>No se encontró ninguna pantalla (DISPLAY y WAYLAND_DISPLAY no están definidas). Ejecute Parlino en un escritorio, o sin pantalla con «xvfb-run parlino» o «parlino -platform vnc» y un visor VNC en el puerto 5900.</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>

@@ -16,6 +16,10 @@
         <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
         <translation>Discussion textuelle entre deux ordinateurs par une seule connexion TCP directe, sans serveur intermédiaire. Parlino écoute sur le port TCP 1981 et demande l&apos;accord de son utilisateur avant d&apos;accepter une demande de connexion&#xa0;; chaque côté peut se connecter à l&apos;adresse de l&apos;autre. Les options propres à Qt (-platform, -style, -display, ...) sont également acceptées.</translation>
     </message>
+    <message>
+        <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
+        <translation>Aucun affichage trouvé (DISPLAY et WAYLAND_DISPLAY ne sont pas définies). Lancez Parlino sur un bureau, ou sans écran avec «&#xa0;xvfb-run parlino&#xa0;» ou «&#xa0;parlino -platform vnc&#xa0;» et un visualiseur VNC sur le port 5900.</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>

@@ -16,6 +16,10 @@
         <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
         <translation>Una chat testuale tra due computer tramite un&apos;unica connessione TCP diretta, senza alcun server intermedio. Parlino resta in ascolto sulla porta TCP 1981 e chiede conferma all&apos;utente prima di accettare una richiesta di connessione; ciascuna delle due parti può connettersi all&apos;indirizzo dell&apos;altra. Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display, ...).</translation>
     </message>
+    <message>
+        <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
+        <translation>Nessun display trovato (DISPLAY e WAYLAND_DISPLAY non sono impostate). Avviare Parlino su un desktop, oppure senza schermo con «xvfb-run parlino» o «parlino -platform vnc» e un visualizzatore VNC sulla porta 5900.</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>

@@ -16,6 +16,10 @@
         <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
         <translation>1 本の直接 TCP 接続を使い、サーバーを介さずに 2 台のコンピューター間でテキスト チャットを行います。Parlino は TCP ポート 1981 で待ち受け、接続要求を受け入れる前にユーザーに確認します。どちらの側からも相手のアドレスに接続できます。Qt 独自のオプション (-platform、-style、-display など) も使用できます。</translation>
     </message>
+    <message>
+        <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
+        <translation>ディスプレイが見つかりません（DISPLAY と WAYLAND_DISPLAY が設定されていません）。Parlino はデスクトップで起動するか、画面なしで「xvfb-run parlino」または「parlino -platform vnc」を使い、ポート 5900 に VNC ビューアーで接続してください。</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>

@@ -16,6 +16,10 @@
         <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
         <translation>서버를 거치지 않고 하나의 직접 TCP 연결로 두 컴퓨터가 주고받는 텍스트 채팅입니다. Parlino는 TCP 포트 1981에서 연결을 대기하며, 연결 요청을 수락하기 전에 사용자에게 묻습니다. 어느 쪽에서든 상대방의 주소로 연결할 수 있습니다. Qt 자체 옵션(-platform, -style, -display 등)도 사용할 수 있습니다.</translation>
     </message>
+    <message>
+        <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
+        <translation>디스플레이를 찾을 수 없습니다(DISPLAY와 WAYLAND_DISPLAY가 설정되지 않았습니다). Parlino를 데스크톱에서 실행하거나, 화면 없이 ‘xvfb-run parlino’ 또는 ‘parlino -platform vnc’로 실행하고 포트 5900에 VNC 뷰어로 접속하십시오.</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>

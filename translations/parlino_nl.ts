@@ -16,6 +16,10 @@
         <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
         <translation>Een tekstchat tussen twee computers via één directe TCP-verbinding, zonder server ertussen. Parlino luistert op TCP-poort 1981 en vraagt de gebruiker om toestemming voordat het een verbindingsverzoek accepteert; beide kanten kunnen verbinding maken met het adres van de ander. De eigen opties van Qt (-platform, -style, -display, ...) worden ook geaccepteerd.</translation>
     </message>
+    <message>
+        <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
+        <translation>Geen beeldscherm gevonden (DISPLAY en WAYLAND_DISPLAY zijn niet ingesteld). Start Parlino op een bureaublad, of zonder scherm met ‘xvfb-run parlino’ of ‘parlino -platform vnc’ en een VNC-viewer op poort 5900.</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>

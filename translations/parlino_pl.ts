@@ -16,6 +16,10 @@
         <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
         <translation>Czat tekstowy między dwoma komputerami przez jedno bezpośrednie połączenie TCP, bez pośredniczącego serwera. Parlino nasłuchuje na porcie TCP 1981 i przed przyjęciem żądania połączenia pyta użytkownika o zgodę; każda ze stron może połączyć się z adresem drugiej. Akceptowane są również własne opcje Qt (-platform, -style, -display, ...).</translation>
     </message>
+    <message>
+        <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
+        <translation>Nie znaleziono ekranu (zmienne DISPLAY i WAYLAND_DISPLAY nie są ustawione). Uruchom Parlino na pulpicie albo bez ekranu poleceniem „xvfb-run parlino” lub „parlino -platform vnc” z przeglądarką VNC na porcie 5900.</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>

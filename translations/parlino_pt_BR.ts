@@ -16,6 +16,10 @@
         <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
         <translation>Um bate-papo de texto entre dois computadores por meio de uma única conexão TCP direta, sem servidor intermediário. O Parlino escuta na porta TCP 1981 e pergunta ao usuário antes de aceitar uma solicitação de conexão; qualquer um dos lados pode se conectar ao endereço do outro. As opções próprias do Qt (-platform, -style, -display, ...) também são aceitas.</translation>
     </message>
+    <message>
+        <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
+        <translation>Nenhuma tela encontrada (DISPLAY e WAYLAND_DISPLAY não estão definidas). Execute o Parlino em um ambiente de trabalho, ou sem tela com “xvfb-run parlino” ou “parlino -platform vnc” e um visualizador VNC na porta 5900.</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>

@@ -16,6 +16,10 @@
         <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
         <translation>Текстовый чат между двумя компьютерами через одно прямое TCP-соединение, без промежуточного сервера. Parlino ожидает подключений на TCP-порту 1981 и спрашивает пользователя, прежде чем принять запрос на подключение; любая из сторон может подключиться к адресу другой. Также принимаются собственные параметры Qt (-platform, -style, -display, ...).</translation>
     </message>
+    <message>
+        <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
+        <translation>Дисплей не найден (переменные DISPLAY и WAYLAND_DISPLAY не заданы). Запустите Parlino на рабочем столе или без экрана командой «xvfb-run parlino» или «parlino -platform vnc» и подключитесь VNC-клиентом к порту 5900.</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>

@@ -16,6 +16,10 @@
         <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
         <translation>İki bilgisayar arasında, arada sunucu olmadan, tek bir doğrudan TCP bağlantısı üzerinden metin sohbeti. Parlino 1981 numaralı TCP portunu dinler ve bir bağlantı isteğini kabul etmeden önce kullanıcısına sorar; iki taraftan her biri diğerinin adresine bağlanabilir. Qt’nin kendi seçenekleri (-platform, -style, -display, ...) de kabul edilir.</translation>
     </message>
+    <message>
+        <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
+        <translation>Ekran bulunamadı (DISPLAY ve WAYLAND_DISPLAY tanımlı değil). Parlino’yu bir masaüstünde çalıştırın ya da ekransız olarak “xvfb-run parlino” veya “parlino -platform vnc” komutuyla başlatıp 5900 numaralı bağlantı noktasına bir VNC görüntüleyicisiyle bağlanın.</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>

@@ -16,6 +16,10 @@
         <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
         <translation>Текстовий чат між двома комп’ютерами через одне пряме TCP-з’єднання, без проміжного сервера. Parlino очікує з’єднань на TCP-порту 1981 і питає користувача, перш ніж прийняти запит на з’єднання; будь-яка зі сторін може під’єднатися до адреси іншої. Також приймаються власні параметри Qt (-platform, -style, -display, ...).</translation>
     </message>
+    <message>
+        <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
+        <translation>Дисплей не знайдено (змінні DISPLAY і WAYLAND_DISPLAY не задано). Запустіть Parlino на робочому столі або без екрана командою «xvfb-run parlino» чи «parlino -platform vnc» і підключіться VNC-клієнтом до порту 5900.</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>

@@ -16,6 +16,10 @@
         <source>A text chat between two computers over one direct TCP connection, with no server in between. Parlino listens on TCP port 1981 and asks its user before it accepts a connection request; either side can connect to the other&apos;s address. Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
         <translation>通过一条直接的 TCP 连接在两台计算机之间进行文字聊天，中间无需服务器。Parlino 在 TCP 端口 1981 上监听，并在接受连接请求前征求用户同意；任何一方都可以连接到另一方的地址。同时也接受 Qt 自身的选项（-platform、-style、-display 等）。</translation>
     </message>
+    <message>
+        <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
+        <translation>未找到显示器（未设置 DISPLAY 和 WAYLAND_DISPLAY）。请在桌面环境中运行 Parlino，或在无显示器时使用“xvfb-run parlino”或“parlino -platform vnc”运行，并用 VNC 查看器连接端口 5900。</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>

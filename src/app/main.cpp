@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -95,28 +96,79 @@ bool argumentsUnderstood()
     return false;
 }
 
-// Qt's own message for a missing display is long and cryptic; say it plainly instead.
-bool displayAvailable(int argc, char *argv[])
+// Whether there is a display to open the window on, or a platform or X display was named.
+bool displayFound(int argc, char *argv[])
 {
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
         !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return true;
     for (int i = 1; i < argc; ++i) {
-        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
-            return true;
+        for (const char *named : {"-platform", "--platform", "-display", "--display"}) {
+            if (qstrcmp(argv[i], named) == 0)
+                return true;
+        }
     }
-    std::fputs(
-        "parlino: no display found (DISPLAY and WAYLAND_DISPLAY are unset). Run it on a "
-        "desktop, or headless with 'xvfb-run parlino' or 'parlino -platform vnc' and a VNC "
-        "viewer on port 5900.\n",
-        stderr);
     return false;
 #else
     Q_UNUSED(argc)
     Q_UNUSED(argv)
     return true;
 #endif
+}
+
+// The options that Qt's X11 platform takes besides Qt's own (measured with Qt 6.4), and whether
+// a value follows each.
+struct X11Option
+{
+    const char *name;
+    bool takesValue;
+};
+constexpr X11Option X11Options[] = {{"name", true},   {"visual", true}, {"geometry", true},
+                                    {"title", true},  {"icon", true},   {"nograb", false},
+                                    {"dograb", false}};
+
+// The X11 platform's option that the argument is, if any: with one dash or two, as Qt reads them.
+const X11Option *x11Option(const char *argument)
+{
+    if (argument[0] != '-')
+        return nullptr;
+    const char *name = argument + (argument[1] == '-' ? 2 : 1);
+    for (const X11Option &option : X11Options) {
+        if (qstrcmp(name, option.name) == 0)
+            return &option;
+    }
+    return nullptr;
+}
+
+// Without a display the window cannot open; the arguments are still judged first, as they would
+// be with one. Qt's minimal platform takes Qt's own options, and those only the X11 platform
+// knows are set aside. Qt's own start-up messages are no help here, so they are not shown.
+int answerWithoutDisplay(int argc, char *argv[])
+{
+    char platformOption[] = "-platform", minimal[] = "minimal";
+    std::vector<char *> arguments{argv[0], platformOption, minimal};
+    for (int i = 1; i < argc; ++i) {
+        if (const X11Option *option = x11Option(argv[i]))
+            i += option->takesValue ? 1 : 0;
+        else
+            arguments.push_back(argv[i]);
+    }
+    int count = int(arguments.size());
+    arguments.push_back(nullptr);
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    QApplication app(count, arguments.data());
+    installTranslations(QLocale());
+    if (!argumentsUnderstood())
+        return UsageError;
+    // Qt's own message for a missing display is long and cryptic; this says it plainly.
+    std::fprintf(stderr, "parlino: %s\n",
+                 qUtf8Printable(QCoreApplication::translate(
+                     "CommandLine",
+                     "No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a "
+                     "desktop, or headless with 'xvfb-run parlino' or 'parlino -platform vnc' and "
+                     "a VNC viewer on port 5900.")));
+    return EXIT_FAILURE;
 }
 
 // Every size of the icon, compiled in, so that it is sharp at any scale.
@@ -133,8 +185,8 @@ int main(int argc, char *argv[])
     describeApplication();
     if (const std::optional<int> status = answerHelpOrVersion(argc, argv))
         return *status;
-    if (!displayAvailable(argc, argv))
-        return EXIT_FAILURE;
+    if (!displayFound(argc, argv))
+        return answerWithoutDisplay(argc, argv);
 
     // Takes Qt's own options (-platform, -style, ...) out of the arguments.
     QApplication app(argc, argv);

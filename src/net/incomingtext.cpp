@@ -5,7 +5,8 @@
 
 bool IncomingText::add(QByteArrayView bytes)
 {
-    if (!bytes.isEmpty())
+    m_gap = m_gap || m_text.size() >= MostWaiting;
+    if (!bytes.isEmpty() && !m_gap)
         m_decoder.decode(bytes, m_text);
     return !m_text.isEmpty();
 }
@@ -26,4 +27,5 @@ void IncomingText::reset()
 {
     m_decoder.reset();
     m_text.clear();
+    m_gap = false;
 }

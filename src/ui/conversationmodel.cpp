@@ -75,22 +75,23 @@ void ConversationModel::add(QByteArrayView text, Origin origin)
     for (qsizetype done = 0; done < text.size();) {
         const qint64 offset = m_textBytes % BlockBytes;
         if (offset == 0)
-            m_blocks.emplace_back(new char[size_t(BlockBytes)]);
+            m_blocks.emplace_back(BlockBytes);
         const qsizetype take = qsizetype(qMin(BlockBytes - offset, qint64(text.size() - done)));
-        std::memcpy(m_blocks.back().get() + offset, text.data() + done, size_t(take));
+        std::memcpy(m_blocks.back().data() + offset, text.data() + done, size_t(take));
         done += take;
         m_textBytes += take;
     }
     if (m_count % ChunkWords == 0)
-        m_words.emplace_back(new Word[ChunkWords]);
-    m_words.back()[m_count % ChunkWords] = Word(m_textBytes) | Word(origin) << OriginShift;
+        m_words.emplace_back(qint64(ChunkWords * sizeof(Word)));
+    Word *const words = chunk(size_t(m_count >> ChunkShift));
+    words[m_count % ChunkWords] = Word(m_textBytes) | Word(origin) << OriginShift;
     ++m_count;
     endInsertRows();
 }
 
 ConversationModel::Word ConversationModel::word(int row) const
 {
-    return m_words.at(size_t(row >> ChunkShift))[row % ChunkWords];
+    return chunk(size_t(row >> ChunkShift))[row % ChunkWords];
 }
 
 ConversationModel::Origin ConversationModel::origin(int row) const
@@ -101,7 +102,7 @@ ConversationModel::Origin ConversationModel::origin(int row) const
 QByteArrayView ConversationModel::piece(qint64 from, qint64 to) const
 {
     const qint64 offset = from % BlockBytes;
-    return QByteArrayView(m_blocks[size_t(from / BlockBytes)].get() + offset,
+    return QByteArrayView(m_blocks[size_t(from / BlockBytes)].data() + offset,
                           qMin(to - from, BlockBytes - offset));
 }
 

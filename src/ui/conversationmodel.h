@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "pageblock.h"
+
 #include <QAbstractListModel>
 #include <QByteArrayView>
-#include <memory>
 #include <vector>
 
 // The entries of the conversation, in order: status lines, sent chat lines and received text,
@@ -15,8 +16,10 @@
 // a row when it is drawn, the whole entry when it is copied or read out. Each entry adds one
 // 64-bit word: where its text ends in the text of all entries run together (it starts where the
 // entry before it ends), with its origin in the two highest bits. The words are kept in chunks of
-// 65,536, so the index grows without ever being copied. Beyond its text an entry costs those
-// 8 bytes; beyond all entries there are only the unused ends of the last block and the last chunk.
+// 65,536, so the index grows without ever being copied. Blocks and chunks come from the system in
+// whole pages, with nothing of an allocator's beside them (which added a page to each chunk).
+// Beyond its text an entry costs those 8 bytes; beyond all entries there are only the unused ends
+// of the last block and the last chunk, whose pages cost nothing until they are written.
 //
 // What is kept has a limit, so that a partner cannot take all of the memory there is: text and
 // words together. Received text that would pass it is refused. Status lines and the user's own
@@ -68,6 +71,7 @@ private:
     static constexpr int ChunkWords = 1 << ChunkShift;
 
     void add(QByteArrayView text, Origin origin);
+    Word *chunk(size_t index) const { return reinterpret_cast<Word *>(m_words.at(index).data()); }
     Word word(int row) const;
     qint64 end(int row) const { return row < 0 ? 0 : qint64(word(row) & EndMask); }
     // The bytes from `from` up to `to` at most, as far as they lie in one block.
@@ -76,8 +80,8 @@ private:
     QByteArrayView head(int row, qint64 bytes, QByteArray &scratch) const;
     QString shownBeginning(int row, qsizetype characters) const;
 
-    std::vector<std::unique_ptr<Word[]>> m_words;
-    std::vector<std::unique_ptr<char[]>> m_blocks;
+    std::vector<PageBlock> m_words;  // chunks of ChunkWords words
+    std::vector<PageBlock> m_blocks;
     int m_count = 0;
     qint64 m_textBytes = 0;
     qint64 m_textLimit = 0;
