@@ -187,10 +187,10 @@ private Q_SLOTS:
                               w.cmdConnect->mapTo(&w, w.cmdConnect->rect().center()));
         };
         QTimer::singleShot(0, &w, [&] {
-            auto *box = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
+            auto *box = w.findChild<frmAbout *>();
             QVERIFY(box);
             const auto closeAnyway = qScopeGuard([box] { box->close(); });
-            QVERIFY(QTest::qWaitForWindowActive(box));
+            QVERIFY(QTest::qWaitForWindowActive(box) && QApplication::activeModalWidget() == box);
             for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Tab})
                 QTest::keyClick(box->windowHandle(), key);
             clickConnect();
