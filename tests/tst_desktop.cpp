@@ -6,21 +6,33 @@
 #include <QtGui/qpa/qplatformwindow.h>
 #include <QAbstractButton>
 #include <QWindow>
+#include <optional>
 
 class tst_Desktop : public QObject
 {
     Q_OBJECT
 
+    std::optional<ChatWindow> m_chat;  // each test's window, shown
+
 private Q_SLOTS:
-    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+    void init()
+    {
+        m_chat.emplace();
+        m_chat->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_chat->window.get()));
+    }
+    void cleanup()
+    {
+        m_chat.reset();
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
     void attention_newTextFlagsAnInactiveWindow()
     {
         QCOMPARE(QGuiApplication::platformName(), u"xcb"_s);
-        ChatWindow chat;
-        frmMain &w = *chat.window;
-        w.show();
+        frmMain &w = *m_chat->window;
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        auto peer = acceptedCaller(chat);
+        auto peer = acceptedCaller(*m_chat);
         // The user turns to another window; then the partner writes.
         QWidget other;
         other.show();
@@ -30,19 +42,22 @@ private Q_SLOTS:
         QTRY_VERIFY(w.windowHandle()->handle()->isAlertState());
     }
 
-    void wayland_fixedWindowOffersNoMaximize_listensAndAsks()
+    // Qt's title bar gives way to the window's own, above the menus: a close box, nothing else.
+    void wayland_fixedWindowOffersNoMaximize()
     {
-        ChatWindow chat;
-        frmMain &w = *chat.window;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        // Qt's title bar gives way to the window's own, above the menus: a close box, nothing else.
+        frmMain &w = *m_chat->window;
         const auto *bar = w.findChild<QWidget *>(u"titleBar"_s);
         QTRY_VERIFY(bar && bar->isVisible());
         QVERIFY(w.windowHandle()->frameMargins().isNull() &&
                 bar->findChildren<QAbstractButton *>().size() == 1 &&
                 !bar->geometry().intersects(w.menuWidget()->geometry()));
         QVERIFY(w.centralWidget()->size() == QSize(465, 276) && w.minimumSize() == w.maximumSize());
+    }
+
+    void wayland_listensAndAsks()
+    {
+        ChatWindow &chat = *m_chat;
+        frmMain &w = *chat.window;
         auto peer = acceptedCaller(chat);
         QVERIFY(peer && chat.window->questions.size() == 1);
         // Without a keyboard no window is active: new text asks for attention, which this

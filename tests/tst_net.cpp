@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The network layer on its own: the address shown as Local IP, and the socket component with real
-// peers on loopback. (Received bytes checked as UTF-8 in pieces: the fuzzer, fuzz/fuzz_arrivals.)
+// The network layer on its own: received bytes checked as UTF-8 in pieces, the address shown as
+// Local IP, and the socket component with real peers on loopback. (Arrivals cut every way: the
+// fuzzer, fuzz/fuzz_arrivals.)
 #include "incomingtext.h"
 #include "localaddress.h"
 #include "parlinotest.h"
@@ -17,6 +18,46 @@ private Q_SLOTS:
     // The network layer has nothing to say on the console: any warning of Qt's is a fault.
     void init() { QTest::failOnWarning(QRegularExpression(u"."_s)); }
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    void incomingText_anyThreePieces_giveTheWholeDecodedAtOnce_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("two, three and four bytes") << u"Grüße 東 😀"_s.toUtf8() << u"Grüße 東 😀"_s;
+        // Qt 6.4's QStringDecoder drops the 'A' and the '€' here when a cut falls inside.
+        QTest::newRow("sequences cut short") << "x\342\202A\342\202\342\202\254\360\237z"_ba
+                                             << u"x\uFFFD\uFFFDA\uFFFD\uFFFD€\uFFFD\uFFFDz"_s;
+        QTest::newRow("overlong, surrogate, too big")
+            << "\xC0\xAF\xE0\x80\xAF\xED\xA0\x80\xF4\x90\x80\x80\xF5"_ba
+            << QString(13, QChar::ReplacementCharacter);
+        QTest::newRow("strays, NUL, controls")
+            << "\200\277a\0b\x1B[m\r\n"_ba << u"\uFFFD\uFFFDa\0b\x1B[m\r\n"_s;
+        QTest::newRow("byte-order marks") << "\xEF\xBB\xBFw\xEF\xBB\xBFv"_ba << u"\uFEFFw\uFEFFv"_s;
+        QTest::newRow("ends unfinished") << "ok \xF0\x9F\x98"_ba << u"ok \uFFFD\uFFFD\uFFFD"_s;
+    }
+
+    // However the bytes are cut into three arrivals, the text taken after each and at the end
+    // gives exactly what the whole stream decoded at once gives.
+    void incomingText_anyThreePieces_giveTheWholeDecodedAtOnce()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        const QByteArrayView all(bytes);
+        for (qsizetype first = 0; first <= all.size(); ++first)
+            for (qsizetype second = first; second <= all.size(); ++second) {
+                IncomingText incoming;
+                QByteArray taken, piece;
+                for (QByteArrayView arrival :
+                     {all.first(first), all.sliced(first, second - first), all.sliced(second)}) {
+                    incoming.add(arrival);
+                    incoming.take(piece);
+                    taken += piece;
+                }
+                incoming.end();
+                incoming.take(piece);
+                QCOMPARE(taken + piece, text.toUtf8());
+            }
+    }
 
     void localAddress_isOneAPartnerCanReach_data()
     {

@@ -52,7 +52,9 @@ void Connection::answer(IncomingCall *call)
     m_grace = new QTimer(this);
     m_grace->setSingleShot(true);
     m_grace->setTimerType(Qt::PreciseTimer);  // a coarse one may end it early
-    connect(m_grace, &QTimer::timeout, this, &Connection::decideCaller);
+    // Queued, behind the bytes the call had read, which the pipe hands on from a fresh turn: a
+    // grace already over is a zero timer, and Qt on Windows posts its event at once, ahead of them.
+    connect(m_grace, &QTimer::timeout, this, &Connection::decideCaller, Qt::QueuedConnection);
     m_grace->start(int(call->graceLeftMs()));
     qintptr descriptor = -1;
     QTcpSocket *socket = call->accept(descriptor);
