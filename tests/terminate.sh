@@ -71,8 +71,12 @@ desktop)
         window=$(xdotool search --sync --onlyvisible --pid "$pid" --name .)
         nc.openbsd -d -I 4096 127.0.0.1 1981 >"$out/got" &
         reader=$!
-        until question=$(xdotool search --onlyvisible --pid "$pid" --name . | grep -vx "$window")
-        do sleep 0.05; done
+        for _ in $(seq 200); do  # the question: at most 10 s
+            question=$(xdotool search --onlyvisible --pid "$pid" --name . | grep -vx "$window") &&
+                break
+            sleep 0.05
+        done
+        [ -n "$question" ] || { echo "FAIL: no question"; kill -9 "$pid" "$reader"; exit 1; }
         kill -STOP "$reader"
         # Yes; then the Display Name box, before the list in the tab order, and the Message box.
         xdotool windowactivate --sync "$question" key Return
