@@ -141,7 +141,7 @@ private Q_SLOTS:
         using enum Then;
         const bool reads = then != Resets && then != Unread && then != ExitUnread;
         const bool exits = then == CloseBox || then == ExitUnread;
-        const bool talks = then == Answers || then == TalksOn;
+        const bool talks = then == Answers || then == TalksOn;  // the partner writes back
         const QByteArray back = talks ? u"cześć 😀 after yours\n"_s.toUtf8() : QByteArray();
         ChatWindow a;
         a.window->socket().setLingerTime(reads ? 20000 : 300);
@@ -181,7 +181,7 @@ private Q_SLOTS:
         if (then != Reads && then != Answers && then != Pauses)
             QTRY_VERIFY(!a.connected() && !a.window->socket().isDelivering());
         if (p.raw && (then == TalksOn || then == EndsFirst || then == CloseBox))
-            QVERIFY(p.raw->read(rest) && rest.isEmpty());  // the end in order, not a reset
+            QVERIFY(p.raw->read(rest) && rest.isEmpty());  // then the end of the stream
         QTRY_COMPARE(a.exits, int(exits));
         if (exits)
             QCOMPARE(a.exitStatus, reads ? 0 : 1);
