@@ -22,10 +22,11 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libssl
 # The checkers of the installed tree and the package: desktop-file-utils, appstream and
 # appstream-compose for desktops and software centres, lintian, and devscripts for
 # hardening-check. weston and qt6-wayland: a Wayland desktop for the tests. ncat and openssl:
-# encrypted partners that are not Parlino.
+# encrypted partners that are not Parlino; netcat-openbsd: nc as a plain partner; xdotool: the user
+# of the real program when it is asked to terminate.
 case "$purpose" in
     test) packages+=(qt6-base-private-dev iproute2 xauth xvfb openbox x11-utils weston qt6-wayland
-                     ncat openssl
+                     ncat openssl netcat-openbsd xdotool
                      clang libclang-rt-14-dev desktop-file-utils appstream appstream-compose
                      lintian devscripts at-spi2-core dbus-daemon) ;;
     bench) packages+=(xauth xvfb iproute2 fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji

@@ -259,7 +259,7 @@ struct RawPeer
 {
     explicit RawPeer(int port);
     ~RawPeer() { closeSocket(socket); }
-    void write(QByteArrayView bytes) { ::send(socket, bytes.data(), int(bytes.size()), 0); }
+    void write(QByteArrayView bytes) { ::send(socket, bytes.data(), int(bytes.size()), NoSignal); }
     void halfClose() { ::shutdown(socket, WriteSide); }
     void reset()
     {
@@ -287,7 +287,7 @@ struct RawPeer
     using Socket = SOCKET;
     static inline const auto closeSocket = ::closesocket;
     static inline const auto lastError = ::WSAGetLastError;
-    static constexpr int WouldBlock = WSAEWOULDBLOCK, WriteSide = SD_SEND;
+    static constexpr int WouldBlock = WSAEWOULDBLOCK, WriteSide = SD_SEND, NoSignal = 0;
 #else
     using Socket = int;
     static inline const auto closeSocket = ::close;
@@ -295,7 +295,7 @@ struct RawPeer
     {
         return errno;
     }
-    static constexpr int WouldBlock = EWOULDBLOCK, WriteSide = SHUT_WR;
+    static constexpr int WouldBlock = EWOULDBLOCK, WriteSide = SHUT_WR, NoSignal = MSG_NOSIGNAL;
 #endif
     Socket socket;
 };

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The whole program under load and faults, on real loopback sockets: start-up on a taken port,
-// ending while text is on its way (and the partner talking meanwhile), a thousand calls with a
-// caller turned away during each, and resets. Nothing may be lost, doubled or left open, and
-// nothing may hang.
+// The whole program under load and faults, on real loopback sockets: start-up on a taken port, a
+// thousand calls with a caller turned away during each, and a reset in the middle of a text.
+// Nothing may be lost, doubled or left open, and nothing may hang. (How a conversation ends while
+// text is on its way: tst_promises.)
 #include "parlinotest.h"
 
 class tst_E2e : public QObject
@@ -52,101 +52,6 @@ private Q_SLOTS:
         QCOMPARE(second.state(), Winsock::sckClosed);
         ChatWindow first;
         QVERIFY(connectPair(second, first));
-    }
-
-    void ending_deliversWhatWasSent_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<bool>("partnerReads");
-        for (const char *how : {"Disconnect", "close box", "File, Exit", "partner half-closes"}) {
-            QTest::addRow("%s, partner reads later", how) << QString::fromLatin1(how) << true;
-            QTest::addRow("%s, partner never reads", how) << QString::fromLatin1(how) << false;
-        }
-        QTest::newRow("partner resets") << u"partner resets"_s << false;
-    }
-
-    // However a conversation ends, text shown as sent reaches the partner, followed by the end of
-    // the stream, or the user is told how much did not: in the list, or in the exit status once the
-    // window has gone. Sending to a partner that takes nothing blocks nothing; what it sends after
-    // Disconnect still shows.
-    void ending_deliversWhatWasSent()
-    {
-        QFETCH(QString, how);
-        QFETCH(bool, partnerReads);
-        ChatWindow a;
-        a.window->socket().setLingerTime(partnerReads ? 20000 : 300);
-        RawPeer peer(a.port());  // a partner that takes nothing for now
-        QVERIFY(QTest::qWaitFor([&] { return a.connected(); }));
-        QByteArray sent, got;
-        for (int i = 0; i < 4; ++i) {
-            say(a, u"Ann"_s, QString(2 << 20, QChar(u'a' + i)));
-            sent += a.lines().constLast().toUtf8();
-        }
-        a.window->show();
-        if (how == u"Disconnect") {
-            a.window->cmdDissconnect->click();
-            if (partnerReads)
-                peer.write("said after Disconnect");
-        } else if (how == u"close box") {
-            a.window->close();
-        } else if (how == u"File, Exit") {
-            a.window->mnuFileExit->trigger();
-        } else if (how == u"partner resets") {
-            peer.reset();
-        } else {
-            peer.halfClose();
-            QTRY_VERIFY(!a.connected());
-        }
-        const bool ends = how == u"close box" || how == u"File, Exit";
-        QCOMPARE(a.window->isVisible(), !ends);
-        QCOMPARE(a.exits, 0);  // not while the partner has text to take
-        if (partnerReads) {
-            if (ends)
-                peer.write(" ");      // its first bytes: what waited for them follows
-            QVERIFY(peer.read(got));  // to the end of the stream, not a reset
-            QCOMPARE(got, sent);
-            peer.halfClose();  // and ends its own, as Parlino and nc -N do
-        }
-        const QStringList after{u"Disconnected"_s, a.listenLine(), u"said after Disconnect"_s};
-        if (how == u"Disconnect")
-            QTRY_COMPARE(a.lines().mid(6), after.first(partnerReads ? 3 : 2));
-        QTRY_COMPARE(a.exits, ends ? 1 : 0);
-        if (ends)
-            QCOMPARE(a.exitStatus, partnerReads ? 0 : 1);
-        else if (partnerReads)
-            QTRY_VERIFY(!a.window->socket().isDelivering());
-        else
-            QTRY_VERIFY(a.lines().constLast().contains(u"were not delivered"_s));
-        if (!ends)
-            QCOMPARE(a.lines().filter(u"not delivered"_s).size(), partnerReads ? 0 : 1);
-        QVERIFY(a.window->errors.isEmpty());
-#ifndef Q_OS_WIN  // Wine reports a reset as the end of the stream
-        if (!partnerReads && how != u"partner resets")
-            QVERIFY(!peer.read(got));  // the reset took what it had not read
-#endif
-        if (how == u"Disconnect")
-            QVERIFY(acceptedCaller(a));  // the next caller gets in
-    }
-
-    // After Disconnect the connection stays until the partner ends its side: what the partner
-    // writes after it has read everything still shows, and nobody is reset.
-    void disconnect_partnerSpeaksAfterTheEnd_isShown()
-    {
-        ChatWindow a;
-        RawPeer peer(a.port());
-        peer.write("hello");
-        QVERIFY(waitUntil([&] { return a.connected(); }));
-        say(a, u"Ann"_s, u"bye"_s);
-        a.window->cmdDissconnect->click();
-        QByteArray got;
-        QVERIFY(peer.read(got));  // the text, then the end of the stream
-        QCOMPARE(got, "Ann : bye");
-        QVERIFY(!waitUntil([&] { return !a.window->socket().isDelivering(); }, 500));
-        peer.write("last words");
-        peer.halfClose();
-        QVERIFY(waitUntil([&] { return !a.window->socket().isDelivering(); }));
-        QCOMPARE(a.lines().constLast(), u"last words"_s);
-        QVERIFY(peer.read(got));  // an end in order, not a reset
     }
 
     void resetMidText_keepsItsStart()

@@ -85,7 +85,7 @@ void Connection::decideCaller()
 {
     if (m_privacy != Privacy::Unknown || m_phase == Done)
         return;
-    const bool graceOver = !m_grace->isActive() || m_partnerEnded || m_phase == Delivering;
+    const bool graceOver = !m_grace->isActive() || m_partnerEnded;
     const Privacy privacy = privacyOfCaller(m_first, graceOver);
     if (privacy == Privacy::Unknown)
         return;
@@ -117,9 +117,11 @@ void Connection::decided(Privacy privacy, const QByteArray &first)
         Q_EMIT established();
     }
     m_pipe->send(std::exchange(m_held, {}));
-    if (m_phase == Delivering)
-        m_pipe->finish();
     Q_EMIT privacyKnown(m_privacy);
+    if (m_phase == Delivering) {
+        m_pipe->finish();
+        checkDelivered();
+    }
 }
 
 bool Connection::send(QByteArrayView text)
@@ -191,9 +193,8 @@ void Connection::beginDelivering()
 {
     m_phase = Delivering;
     m_linger->start(m_lingerMs);
-    if (m_privacy == Privacy::Unknown)
-        m_grace->start(0);  // the caller has no more time to show how it talks
-    else
+    // A caller still deciding how it talks is given its grace: its text goes the way it chooses.
+    if (m_privacy != Privacy::Unknown)
         m_pipe->finish();
     // Looked at from a fresh turn, so that a conversation closed from inside a handler ends
     // after that handler.
