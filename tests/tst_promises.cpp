@@ -114,6 +114,8 @@ private Q_SLOTS:
         row("Parlino calls nc -l: text both ways", u"nc.openbsd -N -l 127.0.0.1 %1"_s, Answers);
         row("s_client calls: text both ways", u"openssl s_client -quiet -connect 127.0.0.1:%1"_s,
             Answers);
+        row("s_client calls over TLS 1.2: text both ways",
+            u"openssl s_client -tls1_2 -quiet -connect 127.0.0.1:%1"_s, Answers);
         row("Parlino calls s_server: text both ways",
             u"sh -c 'openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:P-256 -nodes "
             "-subj /CN=peer -keyout k.pem -out c.pem 2>/dev/null && exec openssl s_server -quiet "
