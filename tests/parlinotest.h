@@ -214,7 +214,6 @@ struct Side
     {
         socket.setLocalPort(0);
         QObject::connect(&socket, &Winsock::ConnectionRequest, [this](int id) {
-            requestPrivacy = socket.requestPrivacy(id);
             socket.Close();
             socket.Accept(id);
         });
@@ -230,7 +229,6 @@ struct Side
     Winsock socket;
     QByteArray got;
     QList<Privacy> known;
-    Privacy requestPrivacy = Privacy::Unknown;
     QSignalSpy checks{&socket, &Winsock::privacyCheckReady};
     QSignalSpy failures{&socket, &Winsock::errorOccurred};
 };
