@@ -84,6 +84,13 @@ desktop)
         xdotool key Tab Tab Tab Tab Tab Tab type 0123456789abcdefghijklmnopqrstuvwxyzABCD
         for _ in $(seq 10); do xdotool key ctrl+a ctrl+c End ctrl+v; done
         xdotool key Tab space  # Send Message
+        # The keys are taken in the program's own time: the signal comes once the text is on its
+        # way, queued on either side of the connection (at most 10 s).
+        for _ in $(seq 200); do
+            ss -tnH state established '( sport = :1981 or dport = :1981 )' |
+                awk '{ queued += $1 + $2 } END { exit !(queued > 0) }' && break
+            sleep 0.05
+        done
         started=$(date +%s%N)
         kill -s "$signal" "$pid"
         for _ in $(seq 100); do
