@@ -28,6 +28,24 @@ openssl_windows_cache() {
     echo "${XDG_CACHE_HOME:-$HOME/.cache}/parlino/openssl3-mingw-x86_64"
 }
 
+# Where scripts/build-portmap-windows.sh keeps miniupnpc and libnatpmp for Windows, built once per
+# machine.
+portmap_windows_cache() {
+    echo "${XDG_CACHE_HOME:-$HOME/.cache}/parlino/portmap-mingw-x86_64"
+}
+
+# apt_options FOLDER ARRAY: sets the array named ARRAY to the options of an apt configuration kept
+# in FOLDER, apart from the system's.
+apt_options() {
+    local -n options_of=$2
+    mkdir -p "$1/apt/lists/partial" "$1/apt/archives/partial" "$1/apt/sources.list.d"
+    # shellcheck disable=SC2034  # a name reference: this sets the caller's array
+    options_of=(-q -o "Dir::Etc::SourceList=$1/apt/sources.list"
+                -o "Dir::Etc::SourceParts=$1/apt/sources.list.d"
+                -o "Dir::State::Lists=$1/apt/lists" -o "Dir::Cache::Archives=$1/apt/archives"
+                -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache= -o APT::Sandbox::User=root)
+}
+
 # debian_source FOLDER PACKAGE[=VERSION]: downloads Debian's source package into FOLDER, from the
 # archives this system installs from: each of its apt entries as a deb-src one, in an apt
 # configuration of FOLDER's own (the system's stays as it is). apt checks every file against the
@@ -35,7 +53,7 @@ openssl_windows_cache() {
 # may reach a mirror after its index).
 debian_source() {
     local folder=$1 package=${2%%=*} list sources options version
-    mkdir -p "$folder/apt/lists/partial" "$folder/apt/archives/partial" "$folder/apt/sources.list.d"
+    apt_options "$folder" options
     for list in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
         if [ -f "$list" ]; then sed -nE 's/^deb([[:space:]])/deb-src\1/p' "$list"; fi
     done > "$folder/apt/sources.list"
@@ -44,10 +62,6 @@ debian_source() {
             sed -E 's/^Types:.*/Types: deb-src/' "$sources" > "$folder/apt/sources.list.d/${sources##*/}"
         fi
     done
-    options=(-q -o "Dir::Etc::SourceList=$folder/apt/sources.list"
-             -o "Dir::Etc::SourceParts=$folder/apt/sources.list.d"
-             -o "Dir::State::Lists=$folder/apt/lists" -o "Dir::Cache::Archives=$folder/apt/archives"
-             -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache= -o APT::Sandbox::User=root)
     apt-get "${options[@]}" update >/dev/null
     if [ "$2" != "$package" ]; then
         (cd "$folder" && apt-get "${options[@]}" source --download-only "$2" >/dev/null)
@@ -62,6 +76,49 @@ debian_source() {
     done
     echo "debian_source: no version of $package could be fetched" >&2
     return 1
+}
+
+# debian_upstream_tarball FOLDER SUITE PACKAGE: downloads into FOLDER the upstream tarball alone
+# (PACKAGE_VERSION.orig.tar.*) of Debian's source package PACKAGE in the release SUITE (trixie, say),
+# from the archive this system installs its own release from: that archive's entries with SUITE in
+# place of this system's release, as deb-src ones, in an apt configuration of FOLDER's own. apt
+# checks the tarball against the signed index. For a package whose files of this release a mirror
+# does not serve.
+debian_upstream_tarball() {
+    local folder=$1 suite=$2 package=$3 release options list sources
+    release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+    [ -n "$release" ] || { echo "debian_upstream_tarball: this system names no release" >&2; return 1; }
+    apt_options "$folder" options
+    # Only entries of the release itself: one-line ones "deb [options] URI RELEASE COMPONENTS..."
+    # and deb822 stanzas whose Suites include RELEASE.
+    for list in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        if [ -f "$list" ]; then
+            sed -nE "s/^deb([[:space:]]+(\[[^]]*\][[:space:]]+)?[^[:space:]]+[[:space:]]+)$release([[:space:]])/deb-src\1$suite\3/p" "$list"
+        fi
+    done > "$folder/apt/sources.list"
+    for sources in /etc/apt/sources.list.d/*.sources; do
+        if [ -f "$sources" ]; then
+            awk -v release="$release" -v suite="$suite" '
+                BEGIN { RS = ""; ORS = "\n\n" }
+                {
+                    n = split($0, lines, "\n"); keep = 0; out = ""
+                    for (i = 1; i <= n; i++) {
+                        if (lines[i] ~ /^Suites:/) {
+                            if ((" " substr(lines[i], 8) " ") ~ ("[[:space:]]" release "[[:space:]]")) keep = 1
+                            lines[i] = "Suites: " suite
+                        } else if (lines[i] ~ /^Types:/) {
+                            lines[i] = "Types: deb-src"
+                        }
+                        out = out lines[i] "\n"
+                    }
+                    if (keep) printf "%s\n", out
+                }' "$sources" > "$folder/apt/sources.list.d/${sources##*/}"
+        fi
+    done
+    apt-get "${options[@]}" update >/dev/null
+    (cd "$folder" && apt-get "${options[@]}" source --download-only --tar-only "$package" >/dev/null)
+    compgen -G "$folder/${package}_*.orig.tar.*" >/dev/null ||
+        { echo "debian_upstream_tarball: no upstream tarball of $package in $suite" >&2; return 1; }
 }
 
 # Packs a finished cache PREFIX into TARBALL, its top folder named TOP; nothing without a TARBALL.
