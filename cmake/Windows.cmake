@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: MIT
 # What Parlino needs on Windows besides parlino.exe, all in the one folder it is installed into:
-# the icon and version inside the program, the Qt, OpenSSL and compiler runtime DLLs it loads, the
-# platform and style plugins, Qt's own translations for the languages Parlino speaks, and qt.conf,
-# which tells Qt to look for them there.
+# the icon and version inside the program, the Qt, OpenSSL, miniupnpc, libnatpmp and compiler
+# runtime DLLs it loads, the platform and style plugins, Qt's own translations for the languages
+# Parlino speaks, and qt.conf, which tells Qt to look for them there.
 
 enable_language(RC)
 
@@ -63,6 +63,21 @@ if(OPENSSL_CRYPTO_LIBRARY)
         install(FILES ${openssl_root}/LICENSE.txt DESTINATION licenses RENAME OpenSSL.txt)
     endif()
 endif()
+# So are miniupnpc's and libnatpmp's (Open Port on Router), with their licences (BSD), where
+# scripts/build-portmap-windows.sh keeps them.
+set(portmap_libraries MINIUPNPC_LIBRARY NATPMP_LIBRARY)
+set(portmap_licences miniupnpc libnatpmp)
+foreach(library licence IN ZIP_LISTS portmap_libraries portmap_licences)
+    if(${library})
+        cmake_path(GET ${library} PARENT_PATH library_lib)
+        cmake_path(GET library_lib PARENT_PATH library_root)
+        list(APPEND runtime_folders ${library_root}/bin)
+        if(EXISTS ${library_root}/licenses/${licence}.txt)
+            install(FILES ${library_root}/licenses/${licence}.txt DESTINATION licenses)
+        endif()
+    endif()
+endforeach()
+list(REMOVE_DUPLICATES runtime_folders)
 set(PARLINO_RUNTIME_FOLDERS ${QT6_INSTALL_PREFIX}/bin ${runtime_folders})
 install(CODE "if(CMAKE_INSTALL_DO_STRIP)
         set(strip ${CMAKE_STRIP})

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Run at install time: copies the DLLs that the installed programs and plugins import, and those
-# DLLs' own imports in turn, from the Qt and OpenSSL prefixes and the compiler's folders into the
-# install folder.
+# DLLs' own imports in turn, from the Qt, OpenSSL and port-mapping prefixes and the compiler's
+# folders into the install folder.
 # DLLs found in none of those folders are Windows' own.
 #   OBJDUMP, FOLDER (the install folder), PROGRAMS (paths relative to it), SEARCH (folders),
 #   LINKS (a scratch folder), STRIP (set for a stripped install: the tool that strips the copies)

@@ -8,9 +8,10 @@
 #
 #   scripts/build-windows.sh [--tests]   --tests: the Qt Test programs too (scripts/test-windows.sh)
 #
-# Qt and OpenSSL for Windows are built once per machine from Debian's source
-# (scripts/build-qt-windows.sh and scripts/build-openssl-windows.sh, into ~/.cache/parlino), unless
-# PARLINO_QT_MINGW or PARLINO_OPENSSL_MINGW names a tarball of one (made by its script's
+# Qt, OpenSSL, and miniupnpc with libnatpmp for Windows are built once per machine from Debian's
+# source (scripts/build-qt-windows.sh, scripts/build-openssl-windows.sh and
+# scripts/build-portmap-windows.sh, into ~/.cache/parlino), unless PARLINO_QT_MINGW,
+# PARLINO_OPENSSL_MINGW or PARLINO_PORTMAP_MINGW names a tarball of one (made by its script's
 # --tarball), which is then unpacked instead. The Windows build uses the build host's Qt tools
 # (moc, rcc, lrelease), which must be the same version.
 set -euo pipefail
@@ -27,7 +28,7 @@ packages=(cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posi
 [ $tests = ON ] && packages+=(wine wine64 fonts-wine xvfb xauth x11-utils imagemagick iproute2)
 install_missing "${packages[@]}"
 
-# Qt and OpenSSL for Windows, each in a folder of build-windows/: the tarball its variable names,
+# Qt, OpenSSL and the port-mapping libraries for Windows, each in a folder of build-windows/: the tarball its variable names,
 # unpacked once (again when it changes), or a link to the one its recipe built on this machine.
 mkdir -p "$out"
 # for_windows FOLDER VARIABLE RECIPE CACHE
@@ -51,6 +52,7 @@ for_windows() {
 }
 for_windows qt6-mingw PARLINO_QT_MINGW build-qt-windows.sh "$(qt_windows_cache)"
 for_windows openssl-mingw PARLINO_OPENSSL_MINGW build-openssl-windows.sh "$(openssl_windows_cache)"
+for_windows portmap-mingw PARLINO_PORTMAP_MINGW build-portmap-windows.sh "$(portmap_windows_cache)"
 qt=$out/qt6-mingw
 host_qt=$(sed -nE 's/.*PACKAGE_VERSION "([0-9.]+)".*/\1/p' \
     /usr/lib/x86_64-linux-gnu/cmake/Qt6Core/Qt6CoreConfigVersionImpl.cmake)
@@ -60,11 +62,12 @@ target_qt=$(sed -nE 's/.*PACKAGE_VERSION "([0-9.]+)".*/\1/p' \
     { echo "build-windows: host Qt $host_qt, Windows Qt $target_qt: they must match" >&2; exit 1; }
 
 # OPENSSL_ROOT_DIR tells FindOpenSSL where OpenSSL is; a cross build finds packages only below its
-# roots, and Qt's toolchain file adds QT_ADDITIONAL_PACKAGES_PREFIX_PATH to them.
+# roots, and Qt's toolchain file adds QT_ADDITIONAL_PACKAGES_PREFIX_PATH to them. Below each root
+# CMake looks in include/ and lib/ too, which is how miniupnpc and libnatpmp are found.
 cmake -S "$root" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DOPENSSL_ROOT_DIR="$out/openssl-mingw" \
-    -DQT_ADDITIONAL_PACKAGES_PREFIX_PATH="$out/openssl-mingw" \
+    -DQT_ADDITIONAL_PACKAGES_PREFIX_PATH="$out/openssl-mingw;$out/portmap-mingw" \
     -DBUILD_TESTING=$tests -DPARLINO_WARNINGS_AS_ERRORS=$tests >/dev/null
 targets=(parlino parlino_tls)
 [ $tests = ON ] && targets+=(tst_net tst_chat tst_ui tst_e2e tst_tls)

@@ -52,11 +52,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wine wineboot --init >/dev/null 2>&1
 fi
 
-# The test programs beside the deployed folder, with Qt Test and the offscreen platform.
+# The test programs beside the deployed folder, with Qt Test and the offscreen platform, and the
+# port-mapping DLLs for the tests that use them apart from the program.
 tests=$out/tests
 rm -rf "$tests"
 cp -r "$out/Parlino" "$tests"
-cp "$out"/build/tst_*.exe "$out/qt6-mingw/bin/Qt6Test.dll" "$tests/"
+cp "$out"/build/tst_*.exe "$out/qt6-mingw/bin/Qt6Test.dll" "$out"/portmap-mingw/bin/*.dll "$tests/"
 cp "$out/qt6-mingw/plugins/platforms/qoffscreen.dll" "$tests/platforms/"
 
 # What cannot be tested under Wine, a test function (or one data row of it) each, and why; the
