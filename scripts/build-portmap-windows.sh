@@ -128,6 +128,11 @@ exports_match "$staging/bin/libnatpmp.dll" "$staging/include/natpmp.h" NATPMP_LI
 for dll in "$staging"/bin/*.dll; do
     echo "  $(basename "$dll") imports: $(x86_64-w64-mingw32-objdump -p "$dll" |
         sed -nE 's/^\s+DLL Name: //p' | tr '\n' ' ')"
+    flags=$(x86_64-w64-mingw32-objdump -p "$dll" | sed -n '/^DllCharacteristics/,/^SizeOfStackReserve/p')
+    for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
+        grep -qw "$flag" <<<"$flags" ||
+            { echo "build-portmap-windows: $(basename "$dll") lacks $flag" >&2; exit 1; }
+    done
 done
 
 rm -rf "$prefix"
