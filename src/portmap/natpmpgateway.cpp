@@ -109,6 +109,10 @@ RouterMapping NatPmpGateway::map(quint16 port, quint32 lifetime, QDeadlineTimer 
         // Forwarded from another outside port: callers would not find it. Given back.
         sendnewportmappingrequest(&natpmp, NATPMP_PROTOCOL_TCP, port, 0, 0);
         mapping.outcome = Outcome::InUse;
+    } else if (lifetime != 0 && outside == 0) {
+        // 0.0.0.0: the router has no outside address itself.
+        sendnewportmappingrequest(&natpmp, NATPMP_PROTOCOL_TCP, port, 0, 0);
+        mapping.outcome = Outcome::BadOutside;
     } else {
         mapping.outcome = Outcome::Open;
         mapping.outside = QHostAddress(outside);
