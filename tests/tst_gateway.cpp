@@ -23,7 +23,9 @@ enum class Answer {
     NotAuthorized,
 };
 
-// A NAT-PMP router on 127.0.0.2, as RFC 6886 lays its answers out, but for the one fault.
+// A NAT-PMP router on 127.0.0.1, as RFC 6886 lays its answers out, but for the one fault. Not
+// 127.0.0.2: Wine binds a UDP socket bound to any other address of an interface to the whole
+// interface, and then it answers from 127.0.0.1, which libnatpmp does not take from 127.0.0.2.
 struct NatPmpRouter
 {
     explicit NatPmpRouter(Answer fault)
@@ -57,7 +59,7 @@ struct NatPmpRouter
         }
         return fault == Answer::WrongSize ? answer.left(opcode == 0 ? 9 : 14) : answer;
     }
-    static inline const QHostAddress Address{u"127.0.0.2"_s};
+    static inline const QHostAddress Address{u"127.0.0.1"_s};
     QUdpSocket udp;
 };
 
