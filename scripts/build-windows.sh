@@ -70,7 +70,7 @@ cmake -S "$root" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DQT_ADDITIONAL_PACKAGES_PREFIX_PATH="$out/openssl-mingw;$out/portmap-mingw" \
     -DBUILD_TESTING=$tests -DPARLINO_WARNINGS_AS_ERRORS=$tests >/dev/null
 targets=(parlino parlino_tls)
-[ $tests = ON ] && targets+=(tst_net tst_chat tst_ui tst_e2e tst_tls)
+[ $tests = ON ] && targets+=(tst_net tst_chat tst_ui tst_e2e tst_tls tst_gateway)
 cmake --build "$out/build" -j"$jobs" --target "${targets[@]}"
 
 # The folder a user gets, as the installer lays it out.
@@ -78,7 +78,7 @@ rm -rf "$out/Parlino"
 cmake --install "$out/build" --prefix "$out/Parlino" --strip >/dev/null
 # The PE counterparts of the hardening flags: ASLR over the whole 64-bit range, and no execution of
 # data; the stack protector brings its DLL along.
-for file in parlino.exe parlino_tls.dll; do
+for file in parlino.exe parlino_tls.dll libminiupnpc.dll libnatpmp.dll; do
     flags=$(x86_64-w64-mingw32-objdump -p "$out/Parlino/$file" |
         sed -n '/^DllCharacteristics/,/^SizeOfStackReserve/p')
     for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
@@ -86,8 +86,8 @@ for file in parlino.exe parlino_tls.dll; do
     done
 done
 # A DLL found in none of the folders searched counts as Windows' own and is left out: OpenSSL's
-# must have been found in its prefix.
-for dll in libssp-0.dll libssl-3-x64.dll libcrypto-3-x64.dll; do
+# and the port-mapping libraries' must have been found in their prefixes.
+for dll in libssp-0.dll libssl-3-x64.dll libcrypto-3-x64.dll libminiupnpc.dll libnatpmp.dll; do
     [ -f "$out/Parlino/$dll" ] || { echo "build-windows: $dll missing" >&2; exit 1; }
 done
 

@@ -52,12 +52,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wine wineboot --init >/dev/null 2>&1
 fi
 
-# The test programs beside the deployed folder, with Qt Test and the offscreen platform, and the
-# port-mapping DLLs for the tests that use them apart from the program.
+# The test programs beside the deployed folder, with Qt Test and the offscreen platform.
 tests=$out/tests
 rm -rf "$tests"
 cp -r "$out/Parlino" "$tests"
-cp "$out"/build/tst_*.exe "$out/qt6-mingw/bin/Qt6Test.dll" "$out"/portmap-mingw/bin/*.dll "$tests/"
+cp "$out"/build/tst_*.exe "$out/qt6-mingw/bin/Qt6Test.dll" "$tests/"
 cp "$out/qt6-mingw/plugins/platforms/qoffscreen.dll" "$tests/platforms/"
 
 # What cannot be tested under Wine, a test function (or one data row of it) each, and why; the
@@ -81,7 +80,7 @@ two ncats, and ncat runs on Linux"
 echo "== Test suite under Wine"
 failed=0
 cd "$tests"
-for program in tst_net tst_chat tst_ui tst_e2e tst_tls; do
+for program in tst_net tst_chat tst_ui tst_e2e tst_tls tst_gateway; do
     # Every function, or every data row of it, as Qt Test names them: "class function[ tag]".
     run=()
     while IFS= read -r line; do
@@ -110,7 +109,8 @@ installer=$(ls "$out"/Parlino-*-win64.exe)
 folder="$WINEPREFIX/drive_c/Program Files/Parlino"
 wine "$installer" /S
 for file in parlino.exe parlino_tls.dll Uninstall.exe Qt6Network.dll libssl-3-x64.dll libcrypto-3-x64.dll \
-    libssp-0.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll qt.conf; do
+    libminiupnpc.dll libnatpmp.dll libssp-0.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll \
+    qt.conf licenses/OpenSSL.txt licenses/miniupnpc.txt licenses/libnatpmp.txt; do
     [ -f "$folder/$file" ] || { echo "test-windows: not installed: $file" >&2; exit 1; }
 done
 shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Parlino.lnk' | head -1)
