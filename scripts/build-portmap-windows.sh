@@ -85,8 +85,8 @@ cp "$work/miniupnpc/debian/copyright" "$staging/licenses/miniupnpc-debian-copyri
 # --- libnatpmp: Debian 13's upstream tarball, its three files compiled as its build.bat does ----
 # Debian 12's index names libnatpmp 20150609-7.1, but the mirror this was written on answers "not
 # found" for its tarballs. Debian 13's 20230423 (its upstream tarball is served; Debian's patches of
-# it are not) has the same functions, and its natpmp.h also works in a strict C++ mode: 20150609's
-# tests WIN32, which g++ -std=c++20 leaves undefined, and then includes <netinet/in.h>.
+# it are not) has the same seven functions and structures; its natpmp.h tests _WIN32 where
+# 20150609's tests WIN32 (which Qt defines for its users, but g++ -std=c++20 alone does not).
 echo "Fetching the upstream source of libnatpmp (Debian 13)"
 debian_upstream_tarball "$work/libnatpmp" trixie libnatpmp
 natpmp_tarball=$(tarball_of "$work/libnatpmp/libnatpmp_*.orig")
