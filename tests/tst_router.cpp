@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // A real router: miniupnpd in a network namespace of the test's own, speaking UPnP IGD, NAT-PMP
 // or both, between this computer's home network and an outside one. Run through router.sh, which
-// makes the namespaces, runs this binary in the home one and names the others.
+// makes the namespaces, runs this binary in the home one and names the others. With
+// PARLINO_ROUTER_NO_PCP set, NAT-PMP is spoken to a router that speaks PCP too.
 #include "parlinotest.h"
 #include "routerport.h"
 
@@ -26,6 +27,17 @@ bool forwarded()
     return router({u"rules"_s}).contains(":1981");
 }
 
+// The program in the home network, listening on its usual port.
+struct Home : ChatWindow
+{
+    Home() : ChatWindow(Port)
+    {
+        RouterSearch search;
+        search.pcp = !qEnvironmentVariableIsSet("PARLINO_ROUTER_NO_PCP");
+        window->router().setSearch(search);
+    }
+};
+
 }  // namespace
 
 class tst_Router : public QObject
@@ -42,7 +54,7 @@ private Q_SLOTS:
 
 void tst_Router::openPort_outsideCallerIsAskedAndTalks()
 {
-    ChatWindow home(Port);
+    Home home;
     home.window->mnuCommunicationsOpenPortOnRouter->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(), Open, 5000);
     QVERIFY(forwarded());
@@ -57,7 +69,7 @@ void tst_Router::openPort_outsideCallerIsAskedAndTalks()
 
 void tst_Router::turnedOff_forwardingGoneAndCallersRefused()
 {
-    ChatWindow home(Port);
+    Home home;
     home.window->mnuCommunicationsOpenPortOnRouter->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(), Open, 5000);
     home.window->mnuCommunicationsOpenPortOnRouter->trigger();
@@ -69,7 +81,7 @@ void tst_Router::turnedOff_forwardingGoneAndCallersRefused()
 
 void tst_Router::exit_forwardingGone()
 {
-    ChatWindow home(Port);
+    Home home;
     home.window->mnuCommunicationsOpenPortOnRouter->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(), Open, 5000);
     home.window->mnuFileExit->trigger();
@@ -79,7 +91,7 @@ void tst_Router::exit_forwardingGone()
 
 void tst_Router::routerRestarted_renewalForwardsAgain()
 {
-    ChatWindow home(Port);
+    Home home;
     home.window->mnuCommunicationsOpenPortOnRouter->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(), Open, 5000);
     const int lines = home.lines().size();
@@ -93,7 +105,7 @@ void tst_Router::routerRestarted_renewalForwardsAgain()
 
 void tst_Router::noRouter_saysNoneAnswered()
 {
-    ChatWindow home(Port);
+    Home home;
     home.window->mnuCommunicationsOpenPortOnRouter->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(),
                               u"No router answered within 3 seconds: port 1981 is not open to "
