@@ -7,6 +7,7 @@
 #include "frmabout.h"
 #include "messageboxes.h"
 #include "parlinotest.h"
+#include "routerport.h"
 #include "translations.h"
 #include "twipslayout.h"
 #include "visibletext.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -174,6 +176,26 @@ private Q_SLOTS:
         list.scrollTo(last);
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(last).center());
         QCOMPARE(list.selectionModel()->selectedIndexes(), QModelIndexList{last});
+    }
+
+    // The menu bar, its menus and their items without a mouse: Alt, the arrows and Return.
+    void openPortOnRouter_reachableByKeyboard()
+    {
+        frmMain &window = *m_chat->window;
+        RouterSearch nobody;  // nothing listens there: no request leaves the machine
+        nobody.portControlRouter = QHostAddress(u"127.0.0.3"_s);
+        window.router().setSearch(nobody);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_Alt);
+        QTest::keyClick(window.menuBar(), Qt::Key_Right);
+        QTest::keyClick(window.menuBar(), Qt::Key_Down);
+        QTRY_VERIFY(window.mnuCommunications->isVisible());
+        QTest::keyClick(window.mnuCommunications, Qt::Key_Up);  // from the first to the last
+        QTest::keyClick(window.mnuCommunications, Qt::Key_Return);
+        QVERIFY(window.mnuCommunicationsOpenPortOnRouter->isChecked());
+        QCOMPARE(m_chat->lines().constLast(),
+                 u"Asking the router to forward port %1 to this computer."_s.arg(m_chat->port()));
     }
 
     void freshStart_localIpBoxHoldsAnAddress()

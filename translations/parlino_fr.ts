@@ -20,6 +20,10 @@
         <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
         <translation>Aucun affichage trouvé (DISPLAY et WAYLAND_DISPLAY ne sont pas définies). Lancez Parlino sur un bureau, ou sans écran avec «&#xa0;xvfb-run parlino&#xa0;» ou «&#xa0;parlino -platform vnc&#xa0;» et un visualiseur VNC sur le port 5900.</translation>
     </message>
+    <message>
+        <source>Asks the router at start to forward the listening port to this computer, as Communications &gt; Open Port on Router does.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>
@@ -121,7 +125,7 @@ L&apos;appel n&apos;est pas chiffré.</translation>
     </message>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
-        <translation>L'appelant a commencé une connexion chiffrée trop tard : cette conversation n'est pas chiffrée, et ce qu'il a envoyé s'affiche comme du texte.</translation>
+        <translation>L&apos;appelant a commencé une connexion chiffrée trop tard : cette conversation n&apos;est pas chiffrée, et ce qu&apos;il a envoyé s&apos;affiche comme du texte.</translation>
     </message>
 </context>
 <context>
@@ -285,11 +289,11 @@ L&apos;appel n&apos;est pas chiffré.</translation>
     <message>
         <source>The partner did not finish the exchange of the security code within %1 seconds, so the conversation was closed: without the code, nobody can tell whether someone is between you.</source>
         <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
-        <translation>Le partenaire n'a pas terminé l'échange du code de sécurité en %1 secondes, la conversation a donc été fermée : sans le code, personne ne peut savoir si quelqu'un se trouve entre vous.</translation>
+        <translation>Le partenaire n&apos;a pas terminé l&apos;échange du code de sécurité en %1 secondes, la conversation a donc été fermée : sans le code, personne ne peut savoir si quelqu&apos;un se trouve entre vous.</translation>
     </message>
     <message>
         <source>The encrypted connection ended without the partner&apos;s closing signal: the partner&apos;s last text may have been cut off on the way.</source>
-        <translation>La connexion chiffrée s'est terminée sans le signal de fermeture du partenaire : son dernier texte a peut-être été coupé en route.</translation>
+        <translation>La connexion chiffrée s&apos;est terminée sans le signal de fermeture du partenaire : son dernier texte a peut-être été coupé en route.</translation>
     </message>
 </context>
 <context>
@@ -323,6 +327,60 @@ L&apos;appel n&apos;est pas chiffré.</translation>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Write RTL for a language written from right to left, LTR otherwise.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RouterCommands</name>
+    <message>
+        <source>Asking the router to forward port %1 to this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer&apos;s IPv6 address %1 can be called directly at port %2, unless a firewall turns callers away.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Callers on the internet can reach this computer at %1, port %2, until Parlino closes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The router forwards port %2, but its own internet address %1 is private or shared: a carrier-grade NAT beyond it turns callers from the internet away. Ask your internet provider for a public address.</source>
+        <extracomment>A carrier-grade NAT: the internet provider&apos;s own router, shared by many customers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The router stopped forwarding port %1 and would not forward it again: callers on the internet cannot reach this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The router no longer forwards port %1 to this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No router answered within %1 seconds: port %2 is not open to callers on the internet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1: it forwards that port to another computer already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1 (%2 error %3).</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP), %3 the router&apos;s error number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The router&apos;s answer could not be read (%2): port %1 is not open.</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The router reported an outside address that is not an address (%2): port %1 is not open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The router did not finish answering within %1 seconds: port %2 is not open.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -440,6 +498,10 @@ L&apos;appel n&apos;est pas chiffré.</translation>
     <message>
         <source>Parlino - encrypted conversation</source>
         <translation>Parlino - conversation chiffrée</translation>
+    </message>
+    <message>
+        <source>Open Port on Router</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -97,6 +97,9 @@ QString RouterCommands::whyNotOpen(const RouterMapping &mapping) const
                       "is not open.")
                 .arg(mapping.port)
                 .arg(protocol);
+        case Outcome::NoModule:
+            return tr("Parlino's module for routers could not be loaded: port %1 is not open.")
+                .arg(mapping.port);
         case Outcome::TooSlow:
             return tr("The router did not finish answering within %1 seconds: port %2 is not open.")
                 .arg(RouterPort::AnswerLimitMs / 1000)

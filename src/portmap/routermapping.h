@@ -19,6 +19,7 @@ struct RouterMapping
         Unreadable,  // a router answered with what is no valid answer
         BadOutside,  // the outside address reported is not an address: given back
         TooSlow,     // a router began to answer, and did not finish in time
+        NoModule,    // the module that speaks to routers could not be loaded
     };
     enum class Protocol { None, Pcp, NatPmp, Upnp };
 
@@ -33,8 +34,9 @@ struct RouterMapping
     QByteArray controlUrl;
     QByteArray serviceType;
     QByteArray internalClient;
-    // The router the port-control protocols spoke to.
+    // The router the port-control protocols spoke to, and PCP's nonce for this mapping.
     QHostAddress gateway;
+    QByteArray nonce;
 
     bool isOpen() const { return outcome == Outcome::Open; }
 };

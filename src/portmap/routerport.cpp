@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "routerport.h"
 
+#include "routerprotocols.h"
+
 #include <algorithm>
 #include <mutex>
 #include <thread>
@@ -33,10 +35,19 @@ void RouterPort::open(quint16 port)
 {
     if (m_state != State::Off)
         return;
-    m_state = State::Opening;
     m_port = port;
+    m_protocols = m_loader.protocols();
+    if (!m_protocols) {
+        RouterMapping mapping;
+        mapping.outcome = RouterMapping::Outcome::NoModule;
+        mapping.port = port;
+        return Q_EMIT answered(mapping);
+    }
+    m_state = State::Opening;
+    const RouterProtocols *protocols = m_protocols;
     const RouterSearch search = m_search;
-    start([search, port] { return search.open(port, LeaseSeconds); }, &RouterPort::opened);
+    start([protocols, search, port] { return protocols->open(search, port, LeaseSeconds); },
+          &RouterPort::opened);
 }
 
 void RouterPort::close()
@@ -54,9 +65,10 @@ void RouterPort::close()
         return;
     m_state = State::Closing;
     const RouterMapping mapping = m_mapping;
+    const RouterProtocols *protocols = m_protocols;
     start(
-        [mapping] {
-            RouterSearch::close(mapping);
+        [protocols, mapping] {
+            protocols->close(mapping);
             RouterMapping gone = mapping;
             gone.outcome = RouterMapping::Outcome::NoAnswer;
             return gone;
@@ -69,9 +81,11 @@ void RouterPort::renew()
     if (m_state != State::Open)
         return;
     m_state = State::Renewing;
+    const RouterProtocols *protocols = m_protocols;
     const RouterSearch search = m_search;
     const RouterMapping mapping = m_mapping;
-    start([search, mapping] { return search.renew(mapping, LeaseSeconds); }, &RouterPort::renewed);
+    start([protocols, search, mapping] { return protocols->renew(search, mapping, LeaseSeconds); },
+          &RouterPort::renewed);
 }
 
 void RouterPort::start(std::function<RouterMapping()> work, Handler done)
@@ -152,5 +166,5 @@ void RouterPort::deleteLate(const RouterMapping &mapping)
 {
     if (!mapping.isOpen())
         return;
-    std::thread([mapping] { RouterSearch::close(mapping); }).detach();
+    std::thread([protocols = m_protocols, mapping] { protocols->close(mapping); }).detach();
 }

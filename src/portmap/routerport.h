@@ -13,6 +13,7 @@
 #pragma once
 
 #include "routermapping.h"
+#include "routerprotocolsloader.h"
 #include "routersearch.h"
 
 #include <QObject>
@@ -69,6 +70,8 @@ private:
     // A request given up brought a mapping after all: deleted, nobody told.
     void deleteLate(const RouterMapping &mapping);
 
+    RouterProtocolsLoader m_loader;
+    RouterProtocols *m_protocols = nullptr;  // once loaded
     RouterSearch m_search;
     State m_state = State::Off;
     RouterMapping m_mapping;
