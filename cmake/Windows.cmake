@@ -63,8 +63,8 @@ if(OPENSSL_CRYPTO_LIBRARY)
         install(FILES ${openssl_root}/LICENSE.txt DESTINATION licenses RENAME OpenSSL.txt)
     endif()
 endif()
-# So are miniupnpc's and libnatpmp's (Open Port on Router), with their licences (BSD), where
-# scripts/build-portmap-windows.sh keeps them.
+# So are miniupnpc's and libnatpmp's, which the router module (Open Port on Router) loads, with
+# their licences (BSD), where scripts/build-portmap-windows.sh keeps them.
 set(portmap_libraries MINIUPNPC_LIBRARY NATPMP_LIBRARY)
 set(portmap_licences miniupnpc libnatpmp)
 foreach(library licence IN ZIP_LISTS portmap_libraries portmap_licences)
@@ -79,13 +79,16 @@ foreach(library licence IN ZIP_LISTS portmap_libraries portmap_licences)
 endforeach()
 list(REMOVE_DUPLICATES runtime_folders)
 set(PARLINO_RUNTIME_FOLDERS ${QT6_INSTALL_PREFIX}/bin ${runtime_folders})
+# What loads those DLLs: the program, its two modules and Qt's plugins.
+set(PARLINO_WINDOWS_PROGRAMS parlino.exe parlino_tls.dll parlino_router.dll
+    platforms/qwindows.dll styles/qwindowsvistastyle.dll)
 install(CODE "if(CMAKE_INSTALL_DO_STRIP)
         set(strip ${CMAKE_STRIP})
     endif()
     execute_process(COMMAND \"${CMAKE_COMMAND}\"
         -DOBJDUMP=${CMAKE_OBJDUMP} -DSTRIP=\${strip}
         \"-DFOLDER=\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\"
-        \"-DPROGRAMS=parlino.exe;parlino_tls.dll;platforms/qwindows.dll;styles/qwindowsvistastyle.dll\"
+        \"-DPROGRAMS=${PARLINO_WINDOWS_PROGRAMS}\"
         \"-DSEARCH=${PARLINO_RUNTIME_FOLDERS}\"
         \"-DLINKS=${PROJECT_BINARY_DIR}/runtime-dll-names\"
         -P \"${CMAKE_CURRENT_LIST_DIR}/WindowsRuntime.cmake\"

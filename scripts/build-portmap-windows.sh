@@ -115,8 +115,8 @@ exports_match() {  # DLL HEADERS DECLSPEC
     declared=$(grep -hv '^[[:space:]]*#' "${@:2:$#-2}" | tr '\n' ' ' | grep -oE "${*: -1}[^;(]*\(" |
                sed -E 's/.*[^A-Za-z0-9_]([A-Za-z_][A-Za-z0-9_]*)[[:space:]]*\($/\1/' | sort -u)
     exported=$(x86_64-w64-mingw32-objdump -p "$1" |
-               sed -n '/^\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -nE 's/^\s+\[\s*[0-9]+\] //p' |
-               sort -u)
+               sed -n '/^\[Ordinal\/Name Pointer\] Table/,/^$/p' |
+               sed -nE 's/^\s+\[\s*[0-9]+\] //p' | sort -u)
     missing=$(comm -23 <(echo "$declared") <(echo "$exported"))
     [ -n "$declared" ] && [ -z "$missing" ] ||
         { echo "build-portmap-windows: $(basename "$1") lacks: ${missing:-every function}" >&2
@@ -128,7 +128,8 @@ exports_match "$staging/bin/libnatpmp.dll" "$staging/include/natpmp.h" NATPMP_LI
 for dll in "$staging"/bin/*.dll; do
     echo "  $(basename "$dll") imports: $(x86_64-w64-mingw32-objdump -p "$dll" |
         sed -nE 's/^\s+DLL Name: //p' | tr '\n' ' ')"
-    flags=$(x86_64-w64-mingw32-objdump -p "$dll" | sed -n '/^DllCharacteristics/,/^SizeOfStackReserve/p')
+    flags=$(x86_64-w64-mingw32-objdump -p "$dll" |
+            sed -n '/^DllCharacteristics/,/^SizeOfStackReserve/p')
     for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
         grep -qw "$flag" <<<"$flags" ||
             { echo "build-portmap-windows: $(basename "$dll") lacks $flag" >&2; exit 1; }

@@ -28,8 +28,9 @@ packages=(cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posi
 [ $tests = ON ] && packages+=(wine wine64 fonts-wine xvfb xauth x11-utils imagemagick iproute2)
 install_missing "${packages[@]}"
 
-# Qt, OpenSSL and the port-mapping libraries for Windows, each in a folder of build-windows/: the tarball its variable names,
-# unpacked once (again when it changes), or a link to the one its recipe built on this machine.
+# Qt, OpenSSL and the port-mapping libraries for Windows, each in a folder of build-windows/: the
+# tarball its variable names, unpacked once (again when it changes), or a link to the one its
+# recipe built on this machine.
 mkdir -p "$out"
 # for_windows FOLDER VARIABLE RECIPE CACHE
 for_windows() {
@@ -69,7 +70,7 @@ cmake -S "$root" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DOPENSSL_ROOT_DIR="$out/openssl-mingw" \
     -DQT_ADDITIONAL_PACKAGES_PREFIX_PATH="$out/openssl-mingw;$out/portmap-mingw" \
     -DBUILD_TESTING=$tests -DPARLINO_WARNINGS_AS_ERRORS=$tests >/dev/null
-targets=(parlino parlino_tls)
+targets=(parlino parlino_tls parlino_router)
 [ $tests = ON ] && targets+=(tst_net tst_chat tst_ui tst_e2e tst_tls tst_gateway)
 cmake --build "$out/build" -j"$jobs" --target "${targets[@]}"
 
@@ -78,7 +79,7 @@ rm -rf "$out/Parlino"
 cmake --install "$out/build" --prefix "$out/Parlino" --strip >/dev/null
 # The PE counterparts of the hardening flags: ASLR over the whole 64-bit range, and no execution of
 # data; the stack protector brings its DLL along.
-for file in parlino.exe parlino_tls.dll libminiupnpc.dll libnatpmp.dll; do
+for file in parlino.exe parlino_tls.dll parlino_router.dll libminiupnpc.dll libnatpmp.dll; do
     flags=$(x86_64-w64-mingw32-objdump -p "$out/Parlino/$file" |
         sed -n '/^DllCharacteristics/,/^SizeOfStackReserve/p')
     for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do

@@ -108,9 +108,10 @@ echo "== Installer under Wine"
 installer=$(ls "$out"/Parlino-*-win64.exe)
 folder="$WINEPREFIX/drive_c/Program Files/Parlino"
 wine "$installer" /S
-for file in parlino.exe parlino_tls.dll Uninstall.exe Qt6Network.dll libssl-3-x64.dll libcrypto-3-x64.dll \
-    libminiupnpc.dll libnatpmp.dll libssp-0.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll \
-    qt.conf licenses/OpenSSL.txt licenses/miniupnpc.txt licenses/libnatpmp.txt; do
+for file in parlino.exe parlino_tls.dll parlino_router.dll Uninstall.exe Qt6Network.dll \
+    libssl-3-x64.dll libcrypto-3-x64.dll libminiupnpc.dll libnatpmp.dll libssp-0.dll \
+    platforms/qwindows.dll styles/qwindowsvistastyle.dll qt.conf licenses/OpenSSL.txt \
+    licenses/miniupnpc.txt licenses/libnatpmp.txt; do
     [ -f "$folder/$file" ] || { echo "test-windows: not installed: $file" >&2; exit 1; }
 done
 shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Parlino.lnk' | head -1)
