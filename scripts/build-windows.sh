@@ -77,6 +77,11 @@ cmake --build "$out/build" -j"$jobs" --target "${targets[@]}"
 # The folder a user gets, as the installer lays it out.
 rm -rf "$out/Parlino"
 cmake --install "$out/build" --prefix "$out/Parlino" --strip >/dev/null
+# A DLL found in none of the folders searched counts as Windows' own and is left out: OpenSSL's
+# and the port-mapping libraries' must have been found in their prefixes.
+for dll in libssp-0.dll libssl-3-x64.dll libcrypto-3-x64.dll libminiupnpc.dll libnatpmp.dll; do
+    [ -f "$out/Parlino/$dll" ] || { echo "build-windows: $dll missing" >&2; exit 1; }
+done
 # The PE counterparts of the hardening flags: ASLR over the whole 64-bit range, and no execution of
 # data; the stack protector brings its DLL along.
 for file in parlino.exe parlino_tls.dll parlino_router.dll libminiupnpc.dll libnatpmp.dll; do
@@ -85,11 +90,6 @@ for file in parlino.exe parlino_tls.dll parlino_router.dll libminiupnpc.dll libn
     for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
         grep -qw "$flag" <<<"$flags" || { echo "build-windows: $file lacks $flag" >&2; exit 1; }
     done
-done
-# A DLL found in none of the folders searched counts as Windows' own and is left out: OpenSSL's
-# and the port-mapping libraries' must have been found in their prefixes.
-for dll in libssp-0.dll libssl-3-x64.dll libcrypto-3-x64.dll libminiupnpc.dll libnatpmp.dll; do
-    [ -f "$out/Parlino/$dll" ] || { echo "build-windows: $dll missing" >&2; exit 1; }
 done
 
 (cd "$out/build" && cpack -B "$out" >/dev/null)
