@@ -398,6 +398,10 @@ The call is not encrypted.</source>
         <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
         <translation>تعذّر تحميل وحدة Parlino الخاصة بالموجّهات: المنفذ %1 غير مفتوح.</translation>
     </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>يسمح جدار حماية الموجّه للمتصلين بالوصول إلى عنوان IPv6 الخاص بهذا الحاسوب %1، المنفذ %2، إلى أن يُغلق Parlino.</translation>
+    </message>
 </context>
 <context>
     <name>TitleBar</name>

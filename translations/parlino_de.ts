@@ -386,6 +386,10 @@ Der Anruf ist nicht verschlüsselt.</translation>
         <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
         <translation>Parlinos Modul für Router konnte nicht geladen werden: Port %1 ist nicht geöffnet.</translation>
     </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>Die Firewall des Routers lässt Anrufer zur IPv6-Adresse %1 dieses Computers durch, Port %2, bis Parlino beendet wird.</translation>
+    </message>
 </context>
 <context>
     <name>TitleBar</name>

@@ -386,6 +386,10 @@ La llamada no está cifrada.</translation>
         <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
         <translation>No se pudo cargar el módulo de Parlino para routers: el puerto %1 no está abierto.</translation>
     </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>El cortafuegos del router deja pasar a los llamantes hasta la dirección IPv6 %1 de este equipo, puerto %2, hasta que se cierre Parlino.</translation>
+    </message>
 </context>
 <context>
     <name>TitleBar</name>

@@ -386,6 +386,10 @@ L&apos;appel n&apos;est pas chiffré.</translation>
         <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
         <translation>Le module de Parlino pour les routeurs n&apos;a pas pu être chargé&#xa0;: le port %1 n&apos;est pas ouvert.</translation>
     </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>Le pare-feu du routeur laisse passer les appelants vers l&apos;adresse IPv6 %1 de cet ordinateur, port %2, jusqu&apos;à la fermeture de Parlino.</translation>
+    </message>
 </context>
 <context>
     <name>TitleBar</name>

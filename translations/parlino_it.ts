@@ -386,6 +386,10 @@ La chiamata non è cifrata.</translation>
         <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
         <translation>Impossibile caricare il modulo di Parlino per i router: la porta %1 non è aperta.</translation>
     </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>Il firewall del router lascia passare i chiamanti verso l&apos;indirizzo IPv6 %1 di questo computer, porta %2, finché Parlino non viene chiuso.</translation>
+    </message>
 </context>
 <context>
     <name>TitleBar</name>

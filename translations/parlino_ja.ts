@@ -383,6 +383,10 @@ The call is not encrypted.</source>
         <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
         <translation>Parlino のルーター用モジュールを読み込めませんでした: ポート %1 は開いていません。</translation>
     </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>Parlino を終了するまで、ルーターのファイアウォールは発信者をこのコンピューターの IPv6 アドレス %1 のポート %2 へ通します。</translation>
+    </message>
 </context>
 <context>
     <name>TitleBar</name>

@@ -383,6 +383,10 @@ The call is not encrypted.</source>
         <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
         <translation>Parlino의 라우터 모듈을 불러올 수 없습니다: 포트 %1이(가) 열려 있지 않습니다.</translation>
     </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>Parlino가 종료될 때까지 라우터의 방화벽이 발신자를 이 컴퓨터의 IPv6 주소 %1, 포트 %2(으)로 통과시킵니다.</translation>
+    </message>
 </context>
 <context>
     <name>TitleBar</name>

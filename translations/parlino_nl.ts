@@ -386,6 +386,10 @@ De oproep is niet versleuteld.</translation>
         <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
         <translation>De routermodule van Parlino kon niet worden geladen: poort %1 is niet open.</translation>
     </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>De firewall van de router laat bellers door naar het IPv6-adres %1 van deze computer, poort %2, totdat Parlino wordt afgesloten.</translation>
+    </message>
 </context>
 <context>
     <name>TitleBar</name>

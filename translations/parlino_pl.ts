@@ -389,6 +389,10 @@ Połączenie nie jest szyfrowane.</translation>
         <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
         <translation>Nie udało się wczytać modułu Parlino do obsługi routerów: port %1 nie jest otwarty.</translation>
     </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>Zapora sieciowa routera przepuszcza dzwoniących do adresu IPv6 %1 tego komputera, port %2, do czasu zamknięcia Parlino.</translation>
+    </message>
 </context>
 <context>
     <name>TitleBar</name>

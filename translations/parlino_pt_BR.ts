@@ -386,6 +386,10 @@ A chamada não é criptografada.</translation>
         <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
         <translation>Não foi possível carregar o módulo do Parlino para roteadores: a porta %1 não está aberta.</translation>
     </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>O firewall do roteador deixa as chamadas chegarem ao endereço IPv6 %1 deste computador, porta %2, até o Parlino ser fechado.</translation>
+    </message>
 </context>
 <context>
     <name>TitleBar</name>

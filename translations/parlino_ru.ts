@@ -389,6 +389,10 @@ The call is not encrypted.</source>
         <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
         <translation>Не удалось загрузить модуль Parlino для работы с маршрутизаторами: порт %1 не открыт.</translation>
     </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>Брандмауэр маршрутизатора пропускает входящие вызовы к IPv6-адресу %1 этого компьютера, порт %2, пока Parlino не будет закрыт.</translation>
+    </message>
 </context>
 <context>
     <name>TitleBar</name>

@@ -383,6 +383,10 @@ Arama şifreli değil.</translation>
         <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
         <translation>Parlino’nun yönlendirici modülü yüklenemedi: %1 numaralı port açık değil.</translation>
     </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>Yönlendiricinin güvenlik duvarı, Parlino kapanana kadar arayanları bu bilgisayarın %1 IPv6 adresine, %2 numaralı porta geçirir.</translation>
+    </message>
 </context>
 <context>
     <name>TitleBar</name>

@@ -389,6 +389,10 @@ The call is not encrypted.</source>
         <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
         <translation>Не вдалося завантажити модуль Parlino для роботи з маршрутизаторами: порт %1 не відкрито.</translation>
     </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>Брандмауер маршрутизатора пропускає вхідні виклики до IPv6-адреси %1 цього комп’ютера, порт %2, доки Parlino не буде закрито.</translation>
+    </message>
 </context>
 <context>
     <name>TitleBar</name>

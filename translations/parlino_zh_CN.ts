@@ -383,6 +383,10 @@ The call is not encrypted.</source>
         <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
         <translation>无法加载 Parlino 的路由器模块：端口 %1 未开放。</translation>
     </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>在 Parlino 关闭之前，路由器的防火墙允许呼叫方通过端口 %2 到达此计算机的 IPv6 地址 %1。</translation>
+    </message>
 </context>
 <context>
     <name>TitleBar</name>

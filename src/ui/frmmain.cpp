@@ -234,6 +234,8 @@ void frmMain::wireEvents()
             [this](const RouterMapping &mapping) { m_routerCommands.showAnswer(mapping); });
     connect(Router1, &RouterPort::lost, this,
             [this](const RouterMapping &mapping) { m_routerCommands.showLoss(mapping); });
+    connect(Router1, &RouterPort::pinholeOpened, this,
+            [this](const RouterMapping &mapping) { m_routerCommands.showPinhole(mapping); });
     connect(Router1, &RouterPort::closed, this, [this] { m_routerCommands.showClosed(); });
     connect(Winsock1, &Winsock::ConnectionRequest, this, &frmMain::Winsock1_ConnectionRequest);
     connect(Winsock1, &Winsock::DataArrival, this, &frmMain::Winsock1_DataArrival);
