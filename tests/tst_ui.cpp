@@ -295,6 +295,20 @@ private Q_SLOTS:
         QTRY_COMPARE(QApplication::activeModalWidget(), nullptr);
     }
 
+    // A question taken away closes its box, and no answer comes.
+    void realQuestion_withdrawn_closesUnanswered()
+    {
+        frmMain real;
+        real.show();
+        bool answered = false;
+        real.askYesNo(u"Connection Request"_s, u"?"_s, [&](bool) { answered = true; });
+        const QPointer<QWidget> question = QApplication::activeModalWidget();
+        QVERIFY(question);
+        real.withdrawQuestion();
+        QTRY_VERIFY(!question);
+        QVERIFY(!answered);
+    }
+
     void userLanguage_translatedOnlyWhereParlinoIs_data()
     {
         QTest::addColumn<QLocale>("locale");

@@ -121,7 +121,16 @@ L&apos;appel n&apos;est pas chiffré.</translation>
     </message>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
-        <translation>L'appelant a commencé une connexion chiffrée trop tard : cette conversation n'est pas chiffrée, et ce qu'il a envoyé s'affiche comme du texte.</translation>
+        <translation>L&apos;appelant a commencé une connexion chiffrée trop tard : cette conversation n&apos;est pas chiffrée, et ce qu&apos;il a envoyé s&apos;affiche comme du texte.</translation>
+    </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Un appelant depuis %1 a raccroché avant votre réponse.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>Les appels de %1 sont refusés pour l’instant : plus de %2 sont arrivés en une minute.</translation>
     </message>
 </context>
 <context>
@@ -285,11 +294,11 @@ L&apos;appel n&apos;est pas chiffré.</translation>
     <message>
         <source>The partner did not finish the exchange of the security code within %1 seconds, so the conversation was closed: without the code, nobody can tell whether someone is between you.</source>
         <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
-        <translation>Le partenaire n'a pas terminé l'échange du code de sécurité en %1 secondes, la conversation a donc été fermée : sans le code, personne ne peut savoir si quelqu'un se trouve entre vous.</translation>
+        <translation>Le partenaire n&apos;a pas terminé l&apos;échange du code de sécurité en %1 secondes, la conversation a donc été fermée : sans le code, personne ne peut savoir si quelqu&apos;un se trouve entre vous.</translation>
     </message>
     <message>
         <source>The encrypted connection ended without the partner&apos;s closing signal: the partner&apos;s last text may have been cut off on the way.</source>
-        <translation>La connexion chiffrée s'est terminée sans le signal de fermeture du partenaire : son dernier texte a peut-être été coupé en route.</translation>
+        <translation>La connexion chiffrée s&apos;est terminée sans le signal de fermeture du partenaire : son dernier texte a peut-être été coupé en route.</translation>
     </message>
 </context>
 <context>

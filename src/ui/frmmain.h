@@ -5,12 +5,14 @@
 #include "commfunctions.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QLabel;
 class QLineEdit;
 class ConversationList;
 class QMenu;
+class QMessageBox;
 class QPushButton;
 class Winsock;
 
@@ -44,6 +46,7 @@ public:
     // the answer is No.
     void askYesNo(const QString &title, const QString &question,
                   std::function<void(bool)> answered) final;
+    void withdrawQuestion() final;
 
     ConversationList *List1 = nullptr;
     QLineEdit *txtRemotePort = nullptr;
@@ -82,6 +85,8 @@ Q_SIGNALS:
 protected:
     // Shows the question box, whose answer comes through answerQuestion(); where tests answer.
     virtual void showQuestion(const QString &title, const QString &question);
+    // Closes the box showQuestion() opened, with no answer; where tests see it go.
+    virtual void hideQuestion();
     // The open question's answer; once.
     void answerQuestion(bool yes);
     void closeEvent(QCloseEvent *event) override;
@@ -119,4 +124,5 @@ private:
     QByteArray m_strIncoming;
     bool m_activationRequested = false;
     std::function<void(bool)> m_answered;  // while a question is open
+    QPointer<QMessageBox> m_questionBox;
 };
