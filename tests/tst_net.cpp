@@ -179,8 +179,9 @@ private Q_SLOTS:
 
     void callerRateLimit_callsOverTime_knownVerdicts_data()
     {
-        QTest::addColumn<QString>("calls");     // milliseconds/address
-        QTest::addColumn<QString>("verdicts");  // t taken, x turned away, ! turned away and told
+        QTest::addColumn<QString>("calls");  // milliseconds/address
+        // Take, TurnAway, TurnAwayAndTell: t, x, !
+        QTest::addColumn<QString>("verdicts");
         const QString a = u"/192.0.2.7 "_s;
         QString everyTenSeconds;
         for (int i = 0; i < 12; ++i) everyTenSeconds += QString::number(i * 10000) + a;
@@ -191,8 +192,7 @@ private Q_SLOTS:
         QTest::newRow("each address on its own")
             << u"0%1 0%1 0%1 0%1 0%1 0/2001:db8::7 0%1"_s.arg(a) << u"tttttt!"_s;
         QTest::newRow("loopback never counted")
-            << u"0/127.0.0.1 0/127.0.0.1 0/127.9.8.7 0/127.0.0.1 0/::1 0/::1 0/127.0.0.1"_s
-            << u"ttttttt"_s;
+            << u"0/127.9.8.7 "_s.repeated(6) + u"0/::1 "_s.repeated(6) << u"t"_s.repeated(12);
     }
 
     void callerRateLimit_callsOverTime_knownVerdicts()
@@ -204,10 +204,7 @@ private Q_SLOTS:
         QString got;
         for (const QString &call : calls.split(u' ', Qt::SkipEmptyParts)) {
             now = call.section(u'/', 0, 0).toLongLong();
-            const CallerRateLimit::Verdict verdict = limit.count(call.section(u'/', 1));
-            got += verdict == CallerRateLimit::Verdict::Take       ? u't'
-                   : verdict == CallerRateLimit::Verdict::TurnAway ? u'x'
-                                                                   : u'!';
+            got += QLatin1Char("tx!"[int(limit.count(call.section(u'/', 1)))]);
         }
         QCOMPARE(got, verdicts);
     }
