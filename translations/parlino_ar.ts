@@ -127,6 +127,15 @@ The call is not encrypted.</source>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>بدأ المتصل اتصالًا مشفرًا بعد فوات الأوان: هذه المحادثة غير مشفرة، وما أرسله المتصل يظهر نصًا.</translation>
     </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>أنهى المتصل من %1 الاتصال قبل أن تجيب.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>تُرفض المكالمات من %1 في الوقت الحالي: وصل منها أكثر من %2 خلال دقيقة.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>

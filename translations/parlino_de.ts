@@ -127,6 +127,15 @@ Der Anruf ist nicht verschlüsselt.</translation>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>Der Anrufer hat die Verschlüsselung zu spät begonnen: Dieses Gespräch ist nicht verschlüsselt, und was der Anrufer gesendet hat, erscheint als Text.</translation>
     </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Ein Anrufer von %1 hat aufgelegt, bevor Sie geantwortet haben.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>Anrufe von %1 werden vorerst abgewiesen: Mehr als %2 kamen innerhalb einer Minute.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>

@@ -127,6 +127,15 @@ La llamada no está cifrada.</translation>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>El llamante inició una conexión cifrada demasiado tarde: esta conversación no está cifrada y lo que envió se muestra como texto.</translation>
     </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Un llamante desde %1 colgó antes de que usted respondiera.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>Las llamadas desde %1 se rechazan por ahora: llegaron más de %2 en un minuto.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>

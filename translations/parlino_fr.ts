@@ -127,6 +127,15 @@ L&apos;appel n&apos;est pas chiffré.</translation>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>L&apos;appelant a commencé une connexion chiffrée trop tard : cette conversation n&apos;est pas chiffrée, et ce qu&apos;il a envoyé s&apos;affiche comme du texte.</translation>
     </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Un appelant depuis %1 a raccroché avant votre réponse.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>Les appels de %1 sont refusés pour l’instant : plus de %2 sont arrivés en une minute.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>

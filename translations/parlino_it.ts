@@ -127,6 +127,15 @@ La chiamata non è cifrata.</translation>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>Il chiamante ha avviato una connessione cifrata troppo tardi: questa conversazione non è cifrata e ciò che ha inviato appare come testo.</translation>
     </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Un chiamante da %1 ha riattaccato prima della risposta.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>Le chiamate da %1 vengono rifiutate per ora: ne sono arrivate più di %2 in un minuto.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>

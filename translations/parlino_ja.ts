@@ -127,6 +127,15 @@ The call is not encrypted.</source>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>発信者が暗号化接続を始めるのが遅すぎました。この会話は暗号化されておらず、発信者が送ったものはテキストとして表示されます。</translation>
     </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>%1 からの発信者は、応答する前に切断しました。</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>%1 からの接続要求は当面拒否されます。1 分以内に %2 件を超える要求がありました。</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>

@@ -127,6 +127,15 @@ The call is not encrypted.</source>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>발신자가 암호화 연결을 너무 늦게 시작했습니다. 이 대화는 암호화되지 않았으며, 발신자가 보낸 내용은 텍스트로 표시됩니다.</translation>
     </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>%1에서 연결한 상대방이 응답하기 전에 연결을 끊었습니다.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>%1에서 오는 연결 요청은 당분간 거부됩니다. 1분 안에 %2건을 넘게 왔습니다.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>

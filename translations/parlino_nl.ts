@@ -127,6 +127,15 @@ De oproep is niet versleuteld.</translation>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>De beller begon te laat met een versleutelde verbinding: dit gesprek is niet versleuteld en wat de beller stuurde, verschijnt als tekst.</translation>
     </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Een beller van %1 heeft opgehangen voordat u antwoordde.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>Oproepen van %1 worden voorlopig geweigerd: er kwamen er meer dan %2 binnen een minuut.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>

@@ -127,6 +127,15 @@ Połączenie nie jest szyfrowane.</translation>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>Dzwoniący rozpoczął połączenie szyfrowane za późno: ta rozmowa nie jest szyfrowana, a to, co wysłał, jest wyświetlane jako tekst.</translation>
     </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Dzwoniący z adresu %1 rozłączył się przed odpowiedzią.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>Połączenia z adresu %1 są na razie odrzucane: w ciągu minuty przyszło ich ponad %2.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>

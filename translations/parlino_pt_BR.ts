@@ -127,6 +127,15 @@ A chamada não é criptografada.</translation>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>Quem ligou iniciou uma conexão criptografada tarde demais: esta conversa não é criptografada, e o que foi enviado aparece como texto.</translation>
     </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Quem ligou de %1 desligou antes da sua resposta.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>As chamadas de %1 estão sendo recusadas por enquanto: chegaram mais de %2 em um minuto.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>

@@ -127,6 +127,15 @@ The call is not encrypted.</source>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>Вызывающая сторона слишком поздно начала зашифрованное соединение: этот разговор не зашифрован, а то, что она отправила, показано как текст.</translation>
     </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Вызывающая сторона с адреса %1 отключилась до вашего ответа.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>Вызовы с адреса %1 пока отклоняются: за минуту их пришло больше %2.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>

@@ -127,6 +127,15 @@ Arama şifreli değil.</translation>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>Arayan taraf şifreli bağlantıyı çok geç başlattı: bu konuşma şifreli değil ve gönderdikleri metin olarak gösteriliyor.</translation>
     </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>%1 adresinden arayan taraf, siz yanıt vermeden önce kapattı.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>%1 adresinden gelen aramalar şimdilik reddediliyor: bir dakika içinde %2 taneden fazlası geldi.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>

@@ -127,6 +127,15 @@ The call is not encrypted.</source>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>Абонент надто пізно почав зашифроване з’єднання: ця розмова не зашифрована, а те, що він надіслав, показано як текст.</translation>
     </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Абонент з адреси %1 від’єднався до вашої відповіді.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>Виклики з адреси %1 поки що відхиляються: за хвилину їх надійшло понад %2.</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>

@@ -127,6 +127,15 @@ The call is not encrypted.</source>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>呼叫方开始加密连接太晚：此对话未加密，呼叫方发送的内容以文本显示。</translation>
     </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>来自 %1 的呼叫方在您应答之前挂断了。</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>暂时拒绝来自 %1 的呼叫：一分钟内来了超过 %2 个。</translation>
+    </message>
 </context>
 <context>
     <name>ConversationEntryAccessible</name>
