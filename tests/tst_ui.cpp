@@ -299,22 +299,29 @@ private Q_SLOTS:
         QCOMPARE(shown, (QStringList{u"Error"_s, text, QString::number(Qt::PlainText)}));
     }
 
-    // The one test of a real question: it returns at once, its box modal over the window alone
-    // and its text plain; still open when the program ends, it closes, as No.
-    void realQuestion_openAtTheEnd_closesAsNo()
+    void realQuestion_closedWithoutTheUser_data()
     {
+        QTest::addColumn<bool>("withdrawn");
+        QTest::newRow("still open when the program ends: as No") << false;
+        QTest::newRow("withdrawn: no answer at all") << true;
+    }
+    // The one test of a real question: it returns at once, its box modal over the window alone
+    // and its text plain; the box closes when the program ends, as No, or when it is withdrawn.
+    void realQuestion_closedWithoutTheUser()
+    {
+        QFETCH(bool, withdrawn);
         frmMain real;
         real.show();
         std::optional<bool> answer;
         real.askYesNo(u"Connection Request"_s, u"<b>?</b>"_s, [&](bool yes) { answer = yes; });
-        auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        const QPointer question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(question && question->isVisible() && !answer);
         QCOMPARE(question->windowModality(), Qt::WindowModal);
         QCOMPARE(question->text(), u"<b>?</b>"_s);
         QCOMPARE(question->textFormat(), Qt::PlainText);
-        real.closeForGood();
-        QCOMPARE(answer, std::optional(false));
-        QTRY_COMPARE(QApplication::activeModalWidget(), nullptr);
+        withdrawn ? real.withdrawQuestion() : real.closeForGood();
+        QCOMPARE(answer, withdrawn ? std::nullopt : std::optional(false));
+        QTRY_VERIFY(!question);
     }
 
     void userLanguage_translatedOnlyWhereParlinoIs_data()

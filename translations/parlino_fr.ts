@@ -22,7 +22,7 @@
     </message>
     <message>
         <source>Asks the router at start to forward the listening port to this computer, as Communications &gt; Open Port on Router does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande au routeur, au démarrage, de rediriger le port d&apos;écoute vers cet ordinateur, comme le fait «&#xa0;Connexion &gt; Ouvrir le port sur le routeur&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -126,6 +126,15 @@ L&apos;appel n&apos;est pas chiffré.</translation>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>L&apos;appelant a commencé une connexion chiffrée trop tard : cette conversation n&apos;est pas chiffrée, et ce qu&apos;il a envoyé s&apos;affiche comme du texte.</translation>
+    </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Un appelant depuis %1 a raccroché avant votre réponse.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>Les appels de %1 sont refusés pour l’instant : plus de %2 sont arrivés en une minute.</translation>
     </message>
 </context>
 <context>
@@ -333,54 +342,62 @@ L&apos;appel n&apos;est pas chiffré.</translation>
     <name>RouterCommands</name>
     <message>
         <source>Asking the router to forward port %1 to this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi au routeur d&apos;une demande de redirection du port %1 vers cet ordinateur.</translation>
     </message>
     <message>
         <source>This computer&apos;s IPv6 address %1 can be called directly at port %2, unless a firewall turns callers away.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse IPv6 %1 de cet ordinateur peut être appelée directement sur le port %2, sauf si un pare-feu refoule les appelants.</translation>
     </message>
     <message>
         <source>Callers on the internet can reach this computer at %1, port %2, until Parlino closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les appelants sur Internet peuvent joindre cet ordinateur à l&apos;adresse %1, port %2, jusqu&apos;à la fermeture de Parlino.</translation>
     </message>
     <message>
         <source>The router forwards port %2, but its own internet address %1 is private or shared: a carrier-grade NAT beyond it turns callers from the internet away. Ask your internet provider for a public address.</source>
         <extracomment>A carrier-grade NAT: the internet provider&apos;s own router, shared by many customers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le routeur redirige le port %2, mais sa propre adresse Internet %1 est privée ou partagée&#xa0;: un CGNAT (le NAT de l&apos;opérateur) situé au-delà refoule les appelants venant d&apos;Internet. Demandez une adresse IP publique à votre fournisseur d&apos;accès à Internet.</translation>
     </message>
     <message>
         <source>The router stopped forwarding port %1 and would not forward it again: callers on the internet cannot reach this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le routeur a cessé de rediriger le port %1 et a refusé de le rediriger à nouveau&#xa0;: les appelants sur Internet ne peuvent pas joindre cet ordinateur.</translation>
     </message>
     <message>
         <source>The router no longer forwards port %1 to this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le routeur ne redirige plus le port %1 vers cet ordinateur.</translation>
     </message>
     <message>
         <source>No router answered within %1 seconds: port %2 is not open to callers on the internet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun routeur n&apos;a répondu en %1 secondes&#xa0;: le port %2 n&apos;est pas ouvert aux appelants sur Internet.</translation>
     </message>
     <message>
         <source>The router refused to forward port %1: it forwards that port to another computer already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le routeur a refusé de rediriger le port %1&#xa0;: il redirige déjà ce port vers un autre ordinateur.</translation>
     </message>
     <message>
         <source>The router refused to forward port %1 (%2 error %3).</source>
         <extracomment>%2 is the protocol (UPnP, NAT-PMP), %3 the router&apos;s error number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le routeur a refusé de rediriger le port %1 (erreur %2 %3).</translation>
     </message>
     <message>
         <source>The router&apos;s answer could not be read (%2): port %1 is not open.</source>
         <extracomment>%2 is the protocol (UPnP, NAT-PMP).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La réponse du routeur n&apos;a pas pu être lue (%2)&#xa0;: le port %1 n&apos;est pas ouvert.</translation>
     </message>
     <message>
         <source>The router reported an outside address that is not an address (%2): port %1 is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le routeur a indiqué une adresse extérieure qui n&apos;est pas une adresse valide (%2)&#xa0;: le port %1 n&apos;est pas ouvert.</translation>
     </message>
     <message>
         <source>The router did not finish answering within %1 seconds: port %2 is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le routeur n&apos;a pas fini de répondre en %1 secondes&#xa0;: le port %2 n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
+        <translation>Le module de Parlino pour les routeurs n&apos;a pas pu être chargé&#xa0;: le port %1 n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>Le pare-feu du routeur laisse passer les appelants vers l&apos;adresse IPv6 %1 de cet ordinateur, port %2, jusqu&apos;à la fermeture de Parlino.</translation>
     </message>
 </context>
 <context>
@@ -501,7 +518,7 @@ L&apos;appel n&apos;est pas chiffré.</translation>
     </message>
     <message>
         <source>Open Port on Router</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le port sur le routeur</translation>
     </message>
 </context>
 </TS>

@@ -50,6 +50,14 @@ void RouterCommands::showAnswer(const RouterMapping &mapping)
     }
 }
 
+void RouterCommands::showPinhole(const RouterMapping &mapping)
+{
+    m_view.appendLine(tr("The router's firewall lets callers through to this computer's IPv6 "
+                         "address %1, port %2, until Parlino closes.")
+                          .arg(mapping.ipv6.toString())
+                          .arg(mapping.port));
+}
+
 void RouterCommands::showLoss(const RouterMapping &mapping)
 {
     m_view.showPortOnRouter(false);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "routerport.h"
 
+#include "outsideaddress.h"
 #include "routerprotocols.h"
 
 #include <algorithm>
@@ -45,6 +46,7 @@ void RouterPort::open(quint16 port)
     }
     m_state = State::Opening;
     const RouterProtocols *protocols = m_protocols;
+    m_search.ipv6 = OutsideAddress::globalIpv6();
     const RouterSearch search = m_search;
     start([protocols, search, port] { return protocols->open(search, port, LeaseSeconds); },
           &RouterPort::opened);
@@ -116,6 +118,8 @@ void RouterPort::giveUp()
     mapping.port = m_port;
     const State state = std::exchange(m_state, State::Off);
     mapping.outcome = RouterMapping::Outcome::TooSlow;
+    if (state == State::Piercing)  // the forwarding stands; only the pinhole was given up
+        m_state = State::Open;
     if (state == State::Opening)
         Q_EMIT answered(mapping);
     else if (state == State::Renewing)
@@ -128,6 +132,23 @@ void RouterPort::opened(const RouterMapping &mapping)
 {
     hold(mapping);
     Q_EMIT answered(mapping);
+    if (m_state != State::Open || m_search.ipv6.isNull())
+        return;
+    // The forwarding is told first: asking over IPv6 waits for discovery once more.
+    m_state = State::Piercing;
+    const RouterProtocols *protocols = m_protocols;
+    const RouterSearch search = m_search;
+    start([protocols, search,
+           mapping] { return protocols->openPinhole(search, mapping, LeaseSeconds); },
+          &RouterPort::pierced);
+}
+
+void RouterPort::pierced(const RouterMapping &mapping)
+{
+    m_mapping = mapping;
+    m_state = State::Open;
+    if (!mapping.pinhole.isEmpty())
+        Q_EMIT pinholeOpened(mapping);
 }
 
 void RouterPort::renewed(const RouterMapping &mapping)

@@ -24,7 +24,11 @@ public:
     // restarted, or its address changed), searches anew.
     virtual RouterMapping renew(const RouterSearch &search, const RouterMapping &mapping,
                                 quint32 lifetime) const = 0;
-    // Deletes the mapping on its router.
+    // Asks the router, found over IPv6 from search.ipv6, to let callers through its IPv6
+    // firewall to the mapping's port: the mapping with its pinhole, or as it was.
+    virtual RouterMapping openPinhole(const RouterSearch &search, const RouterMapping &mapping,
+                                      quint32 lifetime) const = 0;
+    // Deletes the mapping, and its pinhole, on its router.
     virtual void close(const RouterMapping &mapping) const = 0;
 };
 

@@ -19,6 +19,8 @@ struct RouterSearch
     // found, through the default route and SSDP.
     QHostAddress portControlRouter;
     QByteArray upnpDescription;
+    // This computer's global IPv6 address, to ask the router's IPv6 firewall for; null for none.
+    QHostAddress ipv6;
     // Tests turn PCP off to speak NAT-PMP to a router that speaks both.
     bool pcp = true;
 

@@ -60,19 +60,43 @@ RouterMapping GatewaySearch::open(const RouterSearch &search, quint16 port, quin
 RouterMapping GatewaySearch::renew(const RouterSearch &search, const RouterMapping &mapping,
                                    quint32 lifetime) const
 {
+    RouterMapping renewed = forwardAgain(search, mapping, lifetime);
+    if (!renewed.isOpen() || mapping.pinhole.isEmpty())
+        return renewed;
+    if (!UpnpGateway::renewPinhole(mapping, lifetime))
+        return openPinhole(search, renewed, lifetime);
+    renewed.ipv6 = mapping.ipv6;
+    renewed.pinholeControlUrl = mapping.pinholeControlUrl;
+    renewed.pinholeServiceType = mapping.pinholeServiceType;
+    renewed.pinhole = mapping.pinhole;
+    return renewed;
+}
+
+RouterMapping GatewaySearch::forwardAgain(const RouterSearch &search, const RouterMapping &mapping,
+                                          quint32 lifetime) const
+{
     if (mapping.protocol == Protocol::Pcp || mapping.protocol == Protocol::NatPmp) {
         RouterMapping renewed = askPortControl(mapping.gateway, mapping.port, lifetime,
                                                mapping.nonce, mapping.protocol == Protocol::Pcp);
         if (renewed.isOpen())
             return renewed;
     } else if (mapping.protocol == Protocol::Upnp && UpnpGateway::renew(mapping)) {
-        return mapping;
+        RouterMapping renewed = mapping;
+        renewed.pinhole.clear();
+        return renewed;
     }
     return open(search, mapping.port, lifetime);
 }
 
+RouterMapping GatewaySearch::openPinhole(const RouterSearch &search, const RouterMapping &mapping,
+                                         quint32 lifetime) const
+{
+    return UpnpGateway::openPinhole(search.ipv6, mapping, lifetime);
+}
+
 void GatewaySearch::close(const RouterMapping &mapping) const
 {
+    UpnpGateway::closePinhole(mapping);
     if (mapping.protocol == Protocol::Pcp)
         PcpGateway(mapping.gateway).map(mapping.port, 0, mapping.nonce, portControlDeadline());
     else if (mapping.protocol == Protocol::NatPmp)

@@ -17,5 +17,12 @@ public:
     RouterMapping open(const RouterSearch &search, quint16 port, quint32 lifetime) const override;
     RouterMapping renew(const RouterSearch &search, const RouterMapping &mapping,
                         quint32 lifetime) const override;
+    RouterMapping openPinhole(const RouterSearch &search, const RouterMapping &mapping,
+                              quint32 lifetime) const override;
     void close(const RouterMapping &mapping) const override;
+
+private:
+    // The forwarding renewed, without its pinhole.
+    RouterMapping forwardAgain(const RouterSearch &search, const RouterMapping &mapping,
+                               quint32 lifetime) const;
 };
