@@ -48,6 +48,8 @@ private Q_SLOTS:
     void openPort_outsideCallerIsAskedAndTalks();
     void turnedOff_forwardingGoneAndCallersRefused();
     void exit_forwardingGone();
+    void listenAndDisconnect_leaveTheForwarding();
+    void ipv6_callerGetsThroughThePinhole();
     void routerRestarted_renewalForwardsAgain();
     void noRouter_saysNoneAnswered();
 };
@@ -87,6 +89,33 @@ void tst_Router::exit_forwardingGone()
     home.window->mnuFileExit->trigger();
     QTRY_COMPARE(home.exits, 1);
     QVERIFY(!forwarded());
+    QVERIFY(router({u"call"_s, u"1981"_s}).isEmpty());
+}
+
+void tst_Router::listenAndDisconnect_leaveTheForwarding()
+{
+    Home home;
+    home.window->mnuCommunicationsOpenPortOnRouter->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(), Open, 5000);
+    home.window->cmdListen->click();
+    home.window->cmdDissconnect->click();
+    QVERIFY(forwarded());
+    QVERIFY(home.window->mnuCommunicationsOpenPortOnRouter->isChecked());
+}
+
+void tst_Router::ipv6_callerGetsThroughThePinhole()
+{
+    Home home;
+    QVERIFY(router({u"call6"_s, u"1981"_s}).isEmpty());  // the router's firewall is closed
+    home.window->mnuCommunicationsOpenPortOnRouter->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(),
+                              u"The router's firewall lets callers through to this computer's "
+                              "IPv6 address 3fff:1::2, port 1981, until Parlino closes."_s,
+                              10000);
+    QVERIFY(!router({u"call6"_s, u"1981"_s}).isEmpty());
+    home.window->mnuCommunicationsOpenPortOnRouter->trigger();
+    QTRY_VERIFY(home.window->router().isOff());
+    QTRY_VERIFY(router({u"call6"_s, u"1981"_s}).isEmpty());
 }
 
 void tst_Router::routerRestarted_renewalForwardsAgain()
