@@ -3,6 +3,7 @@
 
 #include "failuresentences.h"
 #include "frmmain.h"
+#include "routerport.h"
 #include "winsock.h"
 
 #include <QCoreApplication>
@@ -48,6 +49,16 @@ void Lifecycle::exit()
     m_window.socket().Close();
     // Nobody would see what the partner still says.
     m_window.socket().stopWaitingForPartners();
+    // The port forwarded on the router is given back before the program ends.
+    RouterPort &router = m_window.router();
+    m_routerClosed = router.isOff();
+    if (!m_routerClosed) {
+        connect(&router, &RouterPort::closed, this, [this] {
+            m_routerClosed = true;
+            endIfDone();
+        });
+        router.close();
+    }
     endWhenDelivered();
 }
 
@@ -56,13 +67,21 @@ void Lifecycle::endWhenDelivered()
     if (std::exchange(m_ending, true))
         return;
     Winsock &socket = m_window.socket();
-    if (!socket.isDelivering())
-        return m_exitNow(EXIT_SUCCESS);
+    m_delivered = !socket.isDelivering();
     connect(&socket, &Winsock::undelivered, this, [this](qint64 bytes) {
         // The window is gone, so there is nowhere else to say it.
         std::fprintf(stderr, "parlino: %s\n", qUtf8Printable(FailureSentences::undelivered(bytes)));
         m_textLost = true;
     });
-    connect(&socket, &Winsock::deliveryFinished, this,
-            [this] { m_exitNow(m_textLost ? EXIT_FAILURE : EXIT_SUCCESS); });
+    connect(&socket, &Winsock::deliveryFinished, this, [this] {
+        m_delivered = true;
+        endIfDone();
+    });
+    endIfDone();
+}
+
+void Lifecycle::endIfDone()
+{
+    if (m_ending && m_delivered && m_routerClosed && !std::exchange(m_ended, true))
+        m_exitNow(m_textLost ? EXIT_FAILURE : EXIT_SUCCESS);
 }

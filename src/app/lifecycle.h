@@ -31,10 +31,15 @@ public:
 private:
     // The window is gone or hidden: the program ends once the partner has taken what was sent.
     void endWhenDelivered();
+    // Ends the program once the partner has everything and the router's port is given back.
+    void endIfDone();
 
     frmMain &m_window;
     std::optional<int> m_listenPort;
     ExitFunction m_exitNow;
     bool m_ending = false;
+    bool m_ended = false;
+    bool m_delivered = false;
+    bool m_routerClosed = true;
     bool m_textLost = false;
 };

@@ -6,7 +6,9 @@
 #include "terminationsignals.h"
 #include "translations.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -20,6 +22,7 @@
 namespace {
 
 constexpr int UsageError = 2;
+constexpr char OpenPortOption[] = "open-port";
 
 // QCommandLineParser's own texts for its help options, which Qt's translations leave out in
 // some of Parlino's languages: Parlino's translation carries them.
@@ -35,8 +38,8 @@ void describeApplication()
     QCoreApplication::setOrganizationDomain(QStringLiteral("parlino.invalid"));
 }
 
-// Parlino's own options: --help and --version. The parser translates their descriptions as they
-// are added, so the translations go first.
+// Parlino's own options: --help, --version and --open-port. The parser translates their
+// descriptions as they are added, so the translations go first.
 void describeOptions(QCommandLineParser &parser)
 {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -48,6 +51,21 @@ void describeOptions(QCommandLineParser &parser)
         "(-platform, -style, -display, ...) are accepted too."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(QCommandLineOption(
+        QString::fromLatin1(OpenPortOption),
+        QCoreApplication::translate("CommandLine",
+                                    "Asks the router at start to forward the listening port to "
+                                    "this computer, as Communications > Open Port on Router "
+                                    "does.")));
+}
+
+// Whether --open-port was given; the arguments were found understood.
+bool openPortAsked()
+{
+    QCommandLineParser parser;
+    describeOptions(parser);
+    parser.parse(QCoreApplication::arguments());
+    return parser.isSet(QString::fromLatin1(OpenPortOption));
 }
 
 // --help and --version answer without a display, a window or a port: the status, or nothing
@@ -207,6 +225,8 @@ int main(int argc, char *argv[])
         QObject::connect(&termination, &TerminationSignals::received, &lifecycle, &Lifecycle::exit);
         lifecycle.load();
         window.show();
+        if (openPortAsked())
+            window.mnuCommunicationsOpenPortOnRouter->trigger();
         status = app.exec();
     }
     // Everything Parlino holds has ended through its destructors above; only the application

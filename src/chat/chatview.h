@@ -27,6 +27,8 @@ public:
     virtual void focusDisplayName() = 0;
     // Shows, for as long as it lasts, whether the open conversation is encrypted.
     virtual void showEncrypted(bool encrypted) = 0;
+    // Shows whether the listening port is to be forwarded on the router.
+    virtual void showPortOnRouter(bool on) = 0;
     // The received-text variable the DataArrival handler fills.
     virtual QByteArray &strIncoming() = 0;
 

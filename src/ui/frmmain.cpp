@@ -8,6 +8,7 @@
 #include "frmabout.h"
 #include "messageboxes.h"
 #include "pushbutton.h"
+#include "routerport.h"
 #include "titlebar.h"
 #include "twipslayout.h"
 #include "winsock.h"
@@ -92,7 +93,11 @@ QAction *menuItem(QMenu *menu, const char *name, const QString &text)
 }  // namespace
 
 frmMain::frmMain(QWidget *parent)
-    : QMainWindow(parent), Winsock1(new Winsock(this)), m_commands(*this, *Winsock1)
+    : QMainWindow(parent),
+      Winsock1(new Winsock(this)),
+      Router1(new RouterPort(this)),
+      m_commands(*this, *Winsock1),
+      m_routerCommands(*this, *Router1, *Winsock1)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Parlino"));
@@ -196,6 +201,10 @@ void frmMain::createMenus()
     mnuCommunicationsDisconnect =
         menuItem(mnuCommunications, "mnuCommunicationsDisconnect", tr("Disconnect"));
     mnuCommunicationsListen = menuItem(mnuCommunications, "mnuCommunicationsListen", tr("Listen"));
+    mnuCommunications->addSeparator();
+    mnuCommunicationsOpenPortOnRouter =
+        menuItem(mnuCommunications, "mnuCommunicationsOpenPortOnRouter", tr("Open Port on Router"));
+    mnuCommunicationsOpenPortOnRouter->setCheckable(true);
 
     mnuHelp = menuBar()->addMenu(tr("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -218,7 +227,14 @@ void frmMain::wireEvents()
             &frmMain::mnuCommunicationsDisconnect_Click);
     connect(mnuCommunicationsListen, &QAction::triggered, this,
             &frmMain::mnuCommunicationsListen_Click);
+    connect(mnuCommunicationsOpenPortOnRouter, &QAction::triggered, this,
+            &frmMain::mnuCommunicationsOpenPortOnRouter_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
+    connect(Router1, &RouterPort::answered, this,
+            [this](const RouterMapping &mapping) { m_routerCommands.showAnswer(mapping); });
+    connect(Router1, &RouterPort::lost, this,
+            [this](const RouterMapping &mapping) { m_routerCommands.showLoss(mapping); });
+    connect(Router1, &RouterPort::closed, this, [this] { m_routerCommands.showClosed(); });
     connect(Winsock1, &Winsock::ConnectionRequest, this, &frmMain::Winsock1_ConnectionRequest);
     connect(Winsock1, &Winsock::DataArrival, this, &frmMain::Winsock1_DataArrival);
     connect(Winsock1, &Winsock::errorOccurred, this,
@@ -325,6 +341,11 @@ void frmMain::showEncrypted(bool encrypted)
 {
     // The title is what the window list, the title bar and a screen reader all name.
     setWindowTitle(encrypted ? tr("Parlino - encrypted conversation") : QStringLiteral("Parlino"));
+}
+
+void frmMain::showPortOnRouter(bool on)
+{
+    mnuCommunicationsOpenPortOnRouter->setChecked(on);
 }
 
 void frmMain::showError(const QString &text)

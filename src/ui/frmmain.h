@@ -3,6 +3,7 @@
 
 #include "chatview.h"
 #include "commfunctions.h"
+#include "routercommands.h"
 
 #include <QMainWindow>
 
@@ -12,6 +13,7 @@ class QLineEdit;
 class ConversationList;
 class QMenu;
 class QPushButton;
+class RouterPort;
 class Winsock;
 
 // The main window: the conversation list, the boxes of a conversation, the command buttons and
@@ -25,6 +27,7 @@ public:
     ~frmMain() override;
 
     Winsock &socket() { return *Winsock1; }
+    RouterPort &router() { return *Router1; }
     // The program is ending: the window goes, its open boxes close (a question as No), and no
     // question is asked any more.
     void closeForGood();
@@ -38,6 +41,7 @@ public:
     qint64 textLimit() const override;
     void focusDisplayName() override;
     void showEncrypted(bool encrypted) override;
+    void showPortOnRouter(bool on) override;
     QByteArray &strIncoming() override { return m_strIncoming; }
     void showError(const QString &text) override;
     // Asks through showQuestion(); if the window closes for good while the question is open,
@@ -70,6 +74,7 @@ public:
     QAction *mnuCommunicationsConnectEncrypted = nullptr;
     QAction *mnuCommunicationsDisconnect = nullptr;
     QAction *mnuCommunicationsListen = nullptr;
+    QAction *mnuCommunicationsOpenPortOnRouter = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpAbout = nullptr;
 
@@ -106,6 +111,10 @@ private:
     void mnuCommunicationsConnectEncrypted_Click() { m_commands.CommConnectEncrypted(); }
     void mnuCommunicationsDisconnect_Click() { m_commands.CommDisconnect(); }
     void mnuCommunicationsListen_Click() { m_commands.CommListen(); }
+    void mnuCommunicationsOpenPortOnRouter_Click(bool on)
+    {
+        m_routerCommands.CommOpenPortOnRouter(on);
+    }
     void mnuHelpAbout_Click() { cmdAbout_Click(); }
     void mnuFileExit_Click() { Q_EMIT exitChosen(); }
     void Winsock1_ConnectionRequest(int requestId)
@@ -115,7 +124,9 @@ private:
     void Winsock1_DataArrival(qint64 bytesTotal) { m_commands.showArrivedText(bytesTotal); }
 
     Winsock *Winsock1 = nullptr;
+    RouterPort *Router1 = nullptr;
     Commfunctions m_commands;
+    RouterCommands m_routerCommands;
     QByteArray m_strIncoming;
     bool m_activationRequested = false;
     std::function<void(bool)> m_answered;  // while a question is open
