@@ -23,7 +23,8 @@ enum class Answer {
     NotAuthorized,
 };
 
-// A NAT-PMP router on 127.0.0.2, as RFC 6886 lays its answers out, but for the one fault.
+// A NAT-PMP router on 127.0.0.2, as RFC 6886 lays its answers out, but for the one fault. It
+// speaks no PCP.
 struct NatPmpRouter
 {
     explicit NatPmpRouter(Answer fault)
@@ -42,6 +43,8 @@ struct NatPmpRouter
     }
     static QByteArray answer(const QByteArray &request, Answer fault)
     {
+        if (request.at(0) != 0)  // PCP, its successor: "unsupported version"
+            return QByteArray("\0\x81\0\x01\0\0\0\x01", 8);
         const char opcode = request.at(1);
         QByteArray answer(opcode == 0 ? 12 : 16, '\0');
         answer[1] = char(128 + (fault == Answer::WrongOpcode ? 77 : opcode));

@@ -124,3 +124,13 @@ RouterMapping NatPmpGateway::map(quint16 port, quint32 lifetime, QDeadlineTimer 
     closenatpmp(&natpmp);
     return mapping;
 }
+
+QHostAddress NatPmpGateway::defaultRouter()
+{
+    natpmp_t natpmp;
+    if (initnatpmp(&natpmp, 0, 0) < 0)
+        return {};
+    const QHostAddress router(qFromBigEndian(quint32(natpmp.gateway)));
+    closenatpmp(&natpmp);
+    return router;
+}

@@ -16,6 +16,8 @@ public:
 
     // Asks for the port for lifetime seconds (0 deletes the mapping).
     RouterMapping map(quint16 port, quint32 lifetime, QDeadlineTimer deadline) const;
+    // The default route's router, as libnatpmp finds it; null when there is none.
+    static QHostAddress defaultRouter();
 
 private:
     QHostAddress m_gateway;

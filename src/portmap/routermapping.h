@@ -33,8 +33,9 @@ struct RouterMapping
     QByteArray controlUrl;
     QByteArray serviceType;
     QByteArray internalClient;
-    // The router the port-control protocols spoke to.
+    // The router the port-control protocols spoke to, and PCP's nonce for this mapping.
     QHostAddress gateway;
+    QByteArray nonce;
 
     bool isOpen() const { return outcome == Outcome::Open; }
 };

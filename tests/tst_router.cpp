@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+// A real router: miniupnpd in a network namespace of the test's own, speaking UPnP IGD, NAT-PMP
+// or both, between this computer's home network and an outside one. Run through router.sh, which
+// makes the namespaces, runs this binary in the home one and names the others. With
+// PARLINO_ROUTER_NO_PCP set, NAT-PMP is spoken to a router that speaks PCP too.
+#include "parlinotest.h"
+#include "routerport.h"
+
+namespace {
+
+constexpr int Port = 1981;
+const QString Open =
+    u"Callers on the internet can reach this computer at 11.0.0.1, port 1981, "
+    "until Parlino closes."_s;
+
+// What the router's side says: `rules` the forwardings it holds, `call PORT` whether a caller
+// outside gets through, `restart` a router that forgets.
+QByteArray router(const QStringList &arguments)
+{
+    QProcess control;
+    control.start(qEnvironmentVariable("PARLINO_ROUTER_CTL"), QStringList{u"ctl"_s} + arguments);
+    control.waitForFinished();
+    return control.exitCode() == 0 ? control.readAllStandardOutput() + "ok" : QByteArray();
+}
+bool forwarded()
+{
+    return router({u"rules"_s}).contains(":1981");
+}
+
+// The program in the home network, listening on its usual port.
+struct Home : ChatWindow
+{
+    Home() : ChatWindow(Port)
+    {
+        RouterSearch search;
+        search.pcp = !qEnvironmentVariableIsSet("PARLINO_ROUTER_NO_PCP");
+        window->router().setSearch(search);
+    }
+};
+
+}  // namespace
+
+class tst_Router : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void openPort_outsideCallerIsAskedAndTalks();
+    void turnedOff_forwardingGoneAndCallersRefused();
+    void exit_forwardingGone();
+    void routerRestarted_renewalForwardsAgain();
+    void noRouter_saysNoneAnswered();
+};
+
+void tst_Router::openPort_outsideCallerIsAskedAndTalks()
+{
+    Home home;
+    home.window->mnuCommunicationsOpenPortOnRouter->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(), Open, 5000);
+    QVERIFY(forwarded());
+    Tool outside(u"ip netns exec \"$PARLINO_OUTSIDE_NS\" nc 11.0.0.1 1981"_s);
+    outside.write("from outside");
+    QTRY_COMPARE(home.window->questions.size(), 1);
+    QVERIFY(home.window->questions.constFirst().contains(u"11.0.0.2"_s));
+    QTRY_COMPARE(home.lines().constLast(), u"from outside"_s);
+    say(home, u"Ann"_s, u"welcome"_s);
+    QTRY_VERIFY(outside.out.contains("Ann : welcome"));
+}
+
+void tst_Router::turnedOff_forwardingGoneAndCallersRefused()
+{
+    Home home;
+    home.window->mnuCommunicationsOpenPortOnRouter->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(), Open, 5000);
+    home.window->mnuCommunicationsOpenPortOnRouter->trigger();
+    QTRY_COMPARE(home.lines().constLast(),
+                 u"The router no longer forwards port 1981 to this computer."_s);
+    QVERIFY(!forwarded());
+    QVERIFY(router({u"call"_s, u"1981"_s}).isEmpty());
+}
+
+void tst_Router::exit_forwardingGone()
+{
+    Home home;
+    home.window->mnuCommunicationsOpenPortOnRouter->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(), Open, 5000);
+    home.window->mnuFileExit->trigger();
+    QTRY_COMPARE(home.exits, 1);
+    QVERIFY(!forwarded());
+}
+
+void tst_Router::routerRestarted_renewalForwardsAgain()
+{
+    Home home;
+    home.window->mnuCommunicationsOpenPortOnRouter->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(), Open, 5000);
+    const int lines = home.lines().size();
+    QVERIFY(!router({u"restart"_s}).isEmpty());
+    QVERIFY(!forwarded());
+    home.window->router().renew();
+    QTRY_VERIFY(forwarded());
+    QVERIFY(!router({u"call"_s, u"1981"_s}).isEmpty());
+    QCOMPARE(home.lines().size(), lines);
+}
+
+void tst_Router::noRouter_saysNoneAnswered()
+{
+    Home home;
+    home.window->mnuCommunicationsOpenPortOnRouter->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(),
+                              u"No router answered within 3 seconds: port 1981 is not open to "
+                              "callers on the internet."_s,
+                              10000);
+    QVERIFY(!home.window->mnuCommunicationsOpenPortOnRouter->isChecked());
+}
+
+QTEST_MAIN(tst_Router)
+#include "tst_router.moc"
