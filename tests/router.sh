@@ -6,9 +6,10 @@
 #   router.sh PROTOCOLS COMMAND [ARGS...]
 #
 # PROTOCOLS, what the router answers: upnp (UPnP IGD: SSDP and SOAP), natpmp (NAT-PMP and PCP on
-# UDP 5351: miniupnpd has no switch to part them), natpmp-only and pcp-only (the other one's
-# requests dropped in the router: version 2 or version 0 on UDP 5351, so it goes unanswered),
-# all (UPnP, NAT-PMP and PCP), none (no daemon: nothing answers).
+# UDP 5351: miniupnpd has no switch to part them), natpmp-only (a router of NAT-PMP alone: PCP's
+# requests, version 2, are answered "unsupported version" in NAT-PMP's form), pcp-only (NAT-PMP's
+# requests, version 0, are dropped unanswered), all (UPnP, NAT-PMP and PCP), none (no daemon:
+# nothing answers).
 #
 #   LAN host 10.0.0.2 ---+                        +--- outside host 11.0.0.2
 #   neighbour 10.0.0.3 --+-- 10.0.0.1 router 11.0.0.1
@@ -31,6 +32,7 @@
 set -u
 self=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/$(basename "${BASH_SOURCE[0]}")
 http_port=5000  # miniupnpd's description and control, http://10.0.0.1:5000/rootDesc.xml
+unsupported_port=5352  # where a router of NAT-PMP alone answers PCP
 
 fail() { echo "router.sh: FAIL: $*" >&2; exit 1; }
 in_ns() { ip netns exec "$@"; }
@@ -46,12 +48,15 @@ rules() {
 # Waits until miniupnpd, a process other than OLD_PID, listens on every socket PROTOCOLS needs:
 # at most 5 s.
 await_daemon() {
-    local old=$1 pid sockets
-    for _ in $(seq 250); do
+    local old=$1 pid sockets end=$((SECONDS + 5))
+    while [ "$SECONDS" -le "$end" ]; do
         pid=$(cat "$dir/miniupnpd.pid" 2>/dev/null) && [ -n "$pid" ] && [ "$pid" != "$old" ] &&
             sockets=$(in_ns "$gw" ss -Hlnptu | grep "pid=$pid,") &&
-            { ! upnp || { grep -q ":$http_port " <<<"$sockets" && grep -q ":1900 " <<<"$sockets"; }; } &&
-            { ! natpmp || grep -q "10.0.0.1:5351 " <<<"$sockets"; } && return 0
+            { ! upnp ||
+              { grep -q ":$http_port " <<<"$sockets" && grep -q ":1900 " <<<"$sockets"; }; } &&
+            { ! natpmp || grep -q "10.0.0.1:5351 " <<<"$sockets"; } &&
+            { [ "$protocols" != natpmp-only ] ||
+              in_ns "$gw" ss -Hlnu | grep -q "10.0.0.1:$unsupported_port "; } && return 0
         sleep 0.02
     done
     tail -n 20 "$dir/miniupnpd.log" >&2
@@ -103,7 +108,8 @@ fi
 
 protocols=${1:?router.sh PROTOCOLS COMMAND [ARGS...]}
 shift
-[[ $protocols == @(upnp|natpmp|natpmp-only|pcp-only|all|none) ]] || fail "unknown PROTOCOLS $protocols"
+[[ $protocols == @(upnp|natpmp|natpmp-only|pcp-only|all|none) ]] ||
+    fail "unknown PROTOCOLS $protocols"
 [ $# -gt 0 ] || fail "no COMMAND"
 if ! unshare -n true 2>/dev/null; then
     echo "SKIPPED: cannot make a network namespace here"
@@ -185,16 +191,22 @@ ip -n "$neighbour" route add default via 10.0.0.1
 in_ns "$gw" sysctl -qw net.ipv4.ip_forward=1
 
 # The chains miniupnpd fills, and what a home router does beside them.
+# The first byte of a request on UDP 5351 is its version: 0 NAT-PMP, 2 PCP. Where it goes is
+# decided by a flow's first packet: its next ones from the same socket go the same way.
+pcp='' natpmp=''
 case $protocols in
-natpmp-only) drop='udp dport 5351 @th,64,8 2 drop' ;;
-pcp-only) drop='udp dport 5351 @th,64,8 0 drop' ;;
-*) drop='' ;;
+natpmp-only) pcp="udp dport 5351 @th,64,8 2 redirect to :$unsupported_port" ;;
+pcp-only) natpmp='udp dport 5351 @th,64,8 0 drop' ;;
 esac
 in_ns "$gw" nft -f - <<EOF || fail "nft"
 table inet filter {
-    chain input {
+    chain pcp {
+        type nat hook prerouting priority -150; policy accept;
+        $pcp
+    }
+    chain natpmp {
         type filter hook input priority 0; policy accept;
-        $drop
+        $natpmp
     }
     chain forward {
         type filter hook forward priority 0; policy drop;
@@ -251,6 +263,12 @@ serve() {
         rm -f "$dir/leases" "$dir/restart"
     done
 }
+if [ "$protocols" = natpmp-only ]; then
+    # NAT-PMP's answer to a version it does not know: version 0, opcode 128, result 1
+    # (unsupported version), seconds since its start.
+    (in_ns "$gw" ncat -u -l -k 10.0.0.1 "$unsupported_port" \
+        --sh-exec 'printf "\000\200\000\001\000\000\000\000"') 9>&- 2>/dev/null &
+fi
 if [ "$protocols" != none ]; then
     serve 9>&- &
     keeper=$!
