@@ -20,12 +20,11 @@ start() {
     pid=$!
     local started
     started=$(date +%s%N)
-    for _ in $(seq 200); do
-        forwarded && break
+    until forwarded; do
         kill -0 "$pid" 2>/dev/null || fail "parlino ended before the port was forwarded"
+        [ "$(milliseconds_since "$started")" -lt 10000 ] || fail "no forward after 10 s"
         sleep 0.05
     done
-    forwarded || fail "no forward after 10 s: $(ctl rules)"
     echo "forwarded after $(milliseconds_since "$started") ms by \"$(ctl leases | cut -d' ' -f5-)\""
 }
 reached() { ctl call 1981 || fail "the outside host did not reach parlino through the router"; }
@@ -36,11 +35,10 @@ end() {
     shift
     started=$(date +%s%N)
     "$@"
-    for _ in $(seq 200); do  # at most 10 s
-        kill -0 "$pid" 2>/dev/null || break
+    while kill -0 "$pid" 2>/dev/null; do
+        [ "$(milliseconds_since "$started")" -lt 10000 ] || fail "$way: parlino still runs at 10 s"
         sleep 0.05
     done
-    kill -0 "$pid" 2>/dev/null && fail "$way: parlino still runs after 10 s"
     wait "$pid"
     status=$?
     echo "$way: exit status $status after $(milliseconds_since "$started") ms;" \
