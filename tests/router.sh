@@ -25,7 +25,8 @@
 #     ctl call PORT    the outside host connects to 11.0.0.1:PORT: status 0 when it connected,
 #                      1 when refused or not within 3 s
 #     ctl occupy PORT  the neighbour maps the router's TCP PORT to its own PORT (UPnP or NAT-PMP)
-#     ctl restart      the router restarts and forgets every mapping; back once it answers
+#     ctl restart      the router restarts and forgets every mapping; back once it answers,
+#                      with PARLINO_ROUTER_CONF read again (a test may change it first)
 # The exit status is COMMAND's. Everything made is gone at the end, also after a failure or ^C;
 # what a killed run left behind is removed by the next one. Without the right to make network
 # namespaces it prints "SKIPPED: ..." and exits with status 0.
@@ -124,7 +125,7 @@ done
 for ns in $(ip netns list | sed -nE 's/^(parlino-router-[0-9]+-[a-z]+).*/\1/p'); do
     lock=/tmp/${ns%-*}/lock
     if [ ! -e "$lock" ] || flock -n "$lock" true; then
-        in_ns "$ns" true 2>/dev/null && ip netns pids "$ns" | xargs -r kill -9
+        ip netns pids "$ns" | xargs -r kill -9
         ip netns del "$ns"
         rm -rf "/tmp/${ns%-*}"
     fi
@@ -265,7 +266,7 @@ serve() {
 }
 if [ "$protocols" = natpmp-only ]; then
     # NAT-PMP's answer to a version it does not know: version 0, opcode 128, result 1
-    # (unsupported version), seconds since its start.
+    # (unsupported version), 0 seconds since its start.
     (in_ns "$gw" ncat -u -l -k 10.0.0.1 "$unsupported_port" \
         --sh-exec 'printf "\000\200\000\001\000\000\000\000"') 9>&- 2>/dev/null &
 fi
