@@ -10,7 +10,9 @@
 #   window with one line of text that listens (`parlino_bare_window`), their memory once
 #   idle and the lines they print: with a desktop's fonts (Noto, CJK, colour emoji, URW), and
 #   without them (a fontconfig file that hides them);
-# - the figures measured inside one process, by the Qt Test benchmark `parlino_bench`.
+# - the figures measured inside one process, by the Qt Test benchmark `parlino_bench`;
+# - the time until the port is open on a router in namespaces (tests/router.sh), through PCP,
+#   NAT-PMP and UPnP, beside the router's own clients natpmpc and upnpc (`parlino_router_bench`).
 # A row gives the median over the runs and, in brackets, the lowest and the highest run.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -23,6 +25,14 @@ done
 
 if [ "${PARLINO_BENCH_NAMESPACE:-}" != 1 ]; then
     "$root/scripts/setup.sh" bench
+    # The port opened on a router: the router and its network live in namespaces that
+    # tests/router.sh makes, which needs the machine's root, so this runs before the rest.
+    : >"$build/router-results.txt"
+    for protocols in natpmp natpmp-only upnp; do
+        echo "router: $protocols" >&2
+        QT_PLUGIN_PATH=$build/src/app "$root/tests/router.sh" "$protocols" \
+            "$build/bench/parlino_router_bench" "$protocols" "$runs" >>"$build/router-results.txt"
+    done
     export PARLINO_BENCH_NAMESPACE=1
     exec unshare -rn sh -c 'ip link set lo up && exec "$@"' sh xvfb-run -a \
         -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" --runs "$runs" --flood-mib "$flood"
@@ -96,6 +106,7 @@ for run in $(seq "$runs"); do
     awk -F, -v run="$run" '/^"/ { gsub(/"/, ""); gsub(/ /, "_", $2); print run, $1 "-" $2, $4 }' \
         "$results.csv" >>"$results"
 done
+grep -E '^[0-9]+ router-' "$build/router-results.txt" >>"$results" || :
 cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)
 echo "$(nproc) × $cpu, $(free -g | awk '/^Mem/ { print $2 }') GiB, Linux $(uname -r);" \
     "load $load before and $(cut -d' ' -f1-3 /proc/loadavg) after; $runs runs"
@@ -152,4 +163,7 @@ awk 'function f(x) { return sprintf(x >= 100 ? "%.0f" : x >= 10 ? "%.1f" : "%.2f
 7|64 KiB arrival: repaint|short line|repaintEntry-short_line|repaintEntry-64_KiB_arrival|value|1|ms|<=16
 7|Every visible row a 64 KiB arrival: repaint|short line|repaintEntry-short_line|repaintEntry-64_KiB_in_every_row|value|1|ms|
 8|A call on loopback until both can talk (encrypted: both show the code)|plain|handshake-plain|handshake-encrypted|value|1|ms|<=20
+9|Port open on the router: PCP (a router of PCP and NAT-PMP)|natpmpc|router-natpmp-tool|router-natpmp-parlino|value|0.001|s|<=0.3
+9|Port open on the router: NAT-PMP (a router of NAT-PMP alone)|natpmpc|router-natpmp-only-tool|router-natpmp-only-parlino|value|0.001|s|<=0.3
+9|Port open on the router: UPnP IGD|upnpc|router-upnp-tool|router-upnp-parlino|value|0.001|s|<=2.5
 TABLE

@@ -15,8 +15,10 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # dpkg-dev: the hardening flags and the package's dependencies; help2man: the manual page;
 # qt6-tools-dev and qt6-l10n-tools: lupdate and lrelease; qt6-translations-l10n: Qt's own texts
-# (Yes, No, OK) in the user's language. libssl-dev: OpenSSL, for encrypted conversations.
+# (Yes, No, OK) in the user's language. libssl-dev: OpenSSL, for encrypted conversations;
+# libminiupnpc-dev and libnatpmp-dev: UPnP IGD and NAT-PMP, to forward the port on the router.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libssl-dev
+          libminiupnpc-dev libnatpmp-dev
           fonts-liberation2 fonts-comic-neue dpkg-dev file help2man
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # The checkers of the installed tree and the package: desktop-file-utils, appstream and

@@ -4,7 +4,8 @@
 # desktop-file-validate, appstreamcli validate and compose, and for an optimised build
 # hardening-check on the program and lintian on the package CPack makes.
 #   cmake -DBUILD_DIR=… -DROOT=… -DCONFIG=… -DBINDIR=bin -DDATADIR=share -DMANDIR=share/man
-#         -DEXE=parlino -DMODULE=lib/parlino/parlino_tls.so -DPACKAGE=ON|OFF -P installtree.cmake
+#         -DEXE=parlino -DMODULE=lib/parlino/parlino_tls.so
+#         -DROUTER_MODULE=lib/parlino/parlino_router.so -DPACKAGE=ON|OFF -P installtree.cmake
 # Prints "SKIPPED:" naming the checkers that are not installed; any failure is fatal.
 
 # Runs a command; it fails on a non-zero status or when its output matches `bad`.
@@ -27,7 +28,8 @@ set(share "${prefix}/${DATADIR}")
 set(binary "${prefix}/${BINDIR}/${EXE}")
 set(desktop_file "${share}/applications/${app_id}.desktop")
 set(module "${prefix}/${MODULE}")
-set(expected "${binary}" "${module}" "${desktop_file}" "${share}/metainfo/${app_id}.metainfo.xml"
+set(router_module "${prefix}/${ROUTER_MODULE}")
+set(expected "${binary}" "${module}" "${router_module}" "${desktop_file}" "${share}/metainfo/${app_id}.metainfo.xml"
     "${share}/icons/hicolor/scalable/apps/${app_id}.svg" "${share}/doc/parlino/copyright"
     "${share}/doc/parlino/changelog.gz")
 foreach(px 16 32 48 64 128 256)
@@ -76,6 +78,8 @@ if(hardening_check)
     # of sizes known at run time, which have no checked variant to call.
     check("hardening-check (module)" "" "${hardening_check}" --nocfprotection --nofortify
         "${module}")
+    check("hardening-check (router module)" "" "${hardening_check}" --nocfprotection
+        "${router_module}")
 endif()
 if(lintian)
     check(cpack "" "${CMAKE_CPACK_COMMAND}" -G DEB --config "${BUILD_DIR}/CPackConfig.cmake"

@@ -23,5 +23,7 @@ public:
         if (answerAtOnce)
             answerQuestion(answerYes);
     }
+    void hideQuestion() override { ++withdrawn; }
     void answer(bool yes) { answerQuestion(yes); }
+    int withdrawn = 0;  // questions taken away unanswered
 };

@@ -117,8 +117,8 @@ private Q_SLOTS:
     void foreignPeer_duringTheQuestion_callersAndCommandsWait_data()
     {
         QTest::addColumn<bool>("answerYes");
-        // 1 the caller hangs up while events run, 2 just before the answer, unseen yet; 3 the
-        // window closes.
+        // 2 the caller hangs up just before the answer, unseen yet; 3 the window closes. (One
+        // that hangs up while events run: foreignPeer_hangsUpDuringTheQuestion.)
         QTest::addColumn<int>("meanwhile");
         QTest::addColumn<QStringList>("lines");
         const QStringList denied = {u"Connection Denied"_s};
@@ -128,7 +128,6 @@ private Q_SLOTS:
                            u"typed before the answer"_s};
         QTest::newRow("No: never shown, caller cut off") << false << 0 << denied;
         QTest::newRow("Yes once the window closed: as No, nothing listens") << true << 3 << denied;
-        QTest::newRow("caller gives up while events run") << true << 1 << QStringList();
         QTest::newRow("caller gives up just before the answer") << true << 2 << QStringList();
     }
 
@@ -145,8 +144,6 @@ private Q_SLOTS:
         QVERIFY(peer->waitForConnected(5000));
         if (meanwhile == 0)
             QVERIFY(peer->write("typed before the answer") && peer->waitForBytesWritten(5000));
-        if (meanwhile == 1)
-            peer->disconnectFromHost();
         // Another caller meanwhile is turned away without a question, and commands wait.
         QVERIFY(oneMoreCallerTurnedAway(b));
         if (meanwhile == 2)
@@ -172,6 +169,71 @@ private Q_SLOTS:
         if (lines.size() == 2)
             QVERIFY(peer->state() == QAbstractSocket::UnconnectedState ||
                     peer->waitForDisconnected(5000));
+    }
+
+    void foreignPeer_hangsUpDuringTheQuestion_data()
+    {
+        QTest::addColumn<QByteArray>("said");
+        QTest::addColumn<bool>("resets");  // or ends its stream
+        QTest::addColumn<bool>("withdrawn");
+        QTest::newRow("ends at once, having said nothing: withdrawn")
+            << QByteArray() << false << true;
+        QTest::newRow("resets after saying something: withdrawn") << "hello"_ba << true << true;
+        QTest::newRow("ends its stream after saying something: may still read, stays")
+            << "hello"_ba << false << false;
+    }
+
+    // A caller that hangs up before the answer takes its question away, and listening goes on. One
+    // that said something and only ended its stream may still be reading: its question stays, and
+    // what it said shows after Yes.
+    void foreignPeer_hangsUpDuringTheQuestion()
+    {
+        QFETCH(QByteArray, said);
+        QFETCH(bool, resets);
+        QFETCH(bool, withdrawn);
+        ChatWindow b;
+        b.window->answerAtOnce = false;
+        RawPeer peer(b.port());
+        if (!said.isEmpty()) {
+            QVERIFY(waitUntil([&] { return b.window->questions.size() == 1; }));
+            peer.write(said);
+        }
+        resets ? peer.reset() : peer.halfClose();
+        if (withdrawn) {
+            const QString hungUp = u"A caller from 127.0.0.1 hung up before you answered."_s;
+            QVERIFY(waitUntil([&] { return b.lines() == QStringList{b.startLine(), hungUp}; }));
+            QVERIFY(b.window->withdrawn == 1 && b.window->errors.isEmpty());
+            auto next = call(b);
+            QVERIFY(waitUntil([&] { return b.window->questions.size() == 2; }));
+            return;
+        }
+        QVERIFY(oneMoreCallerTurnedAway(b));
+        QCoreApplication::sendPostedEvents();  // what the end of its stream brought
+        b.window->answer(true);
+        QVERIFY(waitUntil([&] { return b.joined(2) == u"hello"_s; }));
+    }
+
+    // From one address (loopback here counted too), the sixth call within a minute and later ones
+    // are closed at once, unasked and unread, and the list says so once.
+    void caller_pastFiveCallsAMinute_turnedAwayUnasked()
+    {
+        ChatWindow b;
+        b.window->socket().setCallerRateLimit(CallerRateLimit([] { return qint64(0); }, false));
+        b.window->answerYes = false;
+        for (qsizetype asked = 1; asked <= 5; ++asked) {
+            auto caller = call(b);
+            QVERIFY(waitUntil([&] { return b.window->questions.size() == asked; }));
+            b.window->cmdListen->click();
+        }
+        const QStringList lines = b.lines();
+        RawPeer sixth(b.port());
+        sixth.write("never shown");
+        QByteArray got;
+        QVERIFY(!sixth.read(got) && got.isEmpty());  // reset
+        QVERIFY(oneMoreCallerTurnedAway(b));
+        QCOMPARE(b.lines(), lines + QStringList{u"Calls from 127.0.0.1 are turned away for now: "
+                                                "more than 5 came within a minute."_s});
+        QCOMPARE(b.window->questions.size(), 5);
     }
 
     void foreignPeer_floodPastTheLimit_isCutOff()

@@ -2,6 +2,7 @@
 // The network layer on its own: received bytes checked as UTF-8 in pieces, the address shown as
 // Local IP, and the socket component with real peers on loopback. (Arrivals cut every way: the
 // fuzzer, fuzz/fuzz_arrivals.)
+#include "callerratelimit.h"
 #include "incomingtext.h"
 #include "localaddress.h"
 #include "parlinotest.h"
@@ -174,6 +175,38 @@ private Q_SLOTS:
         QCOMPARE(failure.code, SocketFailure::ConnectionLost);
         QCOMPARE(failure.number, textAfterMs >= 0 ? text.size() : 0);
         QVERIFY(parlino.socket.State() != Winsock::sckConnected);
+    }
+
+    void callerRateLimit_callsOverTime_knownVerdicts_data()
+    {
+        QTest::addColumn<QString>("calls");  // milliseconds/address
+        // Take, TurnAway, TurnAwayAndTell: t, x, !
+        QTest::addColumn<QString>("verdicts");
+        const QString a = u"/192.0.2.7 "_s;
+        QString everyTenSeconds;
+        for (int i = 0; i < 12; ++i) everyTenSeconds += QString::number(i * 10000) + a;
+        QTest::newRow("the minute slides; calls turned away count too")
+            << u"0%1 30000%1 30000%1 30000%1 30000%1 59999%1 60000%1 90000%1"_s.arg(a)
+            << u"ttttt!xt"_s;
+        QTest::newRow("told again a minute after") << everyTenSeconds << u"ttttt!xxxxx!"_s;
+        QTest::newRow("each address on its own")
+            << u"0%1 0%1 0%1 0%1 0%1 0/2001:db8::7 0%1"_s.arg(a) << u"tttttt!"_s;
+        QTest::newRow("loopback never counted")
+            << u"0/127.9.8.7 "_s.repeated(6) + u"0/::1 "_s.repeated(6) << u"t"_s.repeated(12);
+    }
+
+    void callerRateLimit_callsOverTime_knownVerdicts()
+    {
+        QFETCH(QString, calls);
+        QFETCH(QString, verdicts);
+        qint64 now = 0;
+        CallerRateLimit limit([&] { return now; });
+        QString got;
+        for (const QString &call : calls.split(u' ', Qt::SkipEmptyParts)) {
+            now = call.section(u'/', 0, 0).toLongLong();
+            got += QLatin1Char("tx!"[int(limit.count(call.section(u'/', 1)))]);
+        }
+        QCOMPARE(got, verdicts);
     }
 
     void incomingText_floodNobodyTakes_keepsOnlyItsBeginning()

@@ -7,6 +7,7 @@
 #include "frmabout.h"
 #include "messageboxes.h"
 #include "parlinotest.h"
+#include "routerport.h"
 #include "translations.h"
 #include "twipslayout.h"
 #include "visibletext.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -176,6 +178,26 @@ private Q_SLOTS:
         QCOMPARE(list.selectionModel()->selectedIndexes(), QModelIndexList{last});
     }
 
+    // The menu bar, its menus and their items without a mouse: Alt, the arrows and Return.
+    void openPortOnRouter_reachableByKeyboard()
+    {
+        frmMain &window = *m_chat->window;
+        RouterSearch nobody;  // nothing listens there: no request leaves the machine
+        nobody.portControlRouter = QHostAddress(u"127.0.0.3"_s);
+        window.router().setSearch(nobody);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_Alt);
+        QTest::keyClick(window.menuBar(), Qt::Key_Right);
+        QTest::keyClick(window.menuBar(), Qt::Key_Down);
+        QTRY_VERIFY(window.mnuCommunications->isVisible());
+        QTest::keyClick(window.mnuCommunications, Qt::Key_Up);  // from the first to the last
+        QTest::keyClick(window.mnuCommunications, Qt::Key_Return);
+        QVERIFY(window.mnuCommunicationsOpenPortOnRouter->isChecked());
+        QCOMPARE(m_chat->lines().constLast(),
+                 u"Asking the router to forward port %1 to this computer."_s.arg(m_chat->port()));
+    }
+
     void freshStart_localIpBoxHoldsAnAddress()
     {
         QVERIFY(!QHostAddress(m_chat->window->txtLocalIP->text()).isNull());
@@ -277,22 +299,29 @@ private Q_SLOTS:
         QCOMPARE(shown, (QStringList{u"Error"_s, text, QString::number(Qt::PlainText)}));
     }
 
-    // The one test of a real question: it returns at once, its box modal over the window alone
-    // and its text plain; still open when the program ends, it closes, as No.
-    void realQuestion_openAtTheEnd_closesAsNo()
+    void realQuestion_closedWithoutTheUser_data()
     {
+        QTest::addColumn<bool>("withdrawn");
+        QTest::newRow("still open when the program ends: as No") << false;
+        QTest::newRow("withdrawn: no answer at all") << true;
+    }
+    // The one test of a real question: it returns at once, its box modal over the window alone
+    // and its text plain; the box closes when the program ends, as No, or when it is withdrawn.
+    void realQuestion_closedWithoutTheUser()
+    {
+        QFETCH(bool, withdrawn);
         frmMain real;
         real.show();
         std::optional<bool> answer;
         real.askYesNo(u"Connection Request"_s, u"<b>?</b>"_s, [&](bool yes) { answer = yes; });
-        auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        const QPointer question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(question && question->isVisible() && !answer);
         QCOMPARE(question->windowModality(), Qt::WindowModal);
         QCOMPARE(question->text(), u"<b>?</b>"_s);
         QCOMPARE(question->textFormat(), Qt::PlainText);
-        real.closeForGood();
-        QCOMPARE(answer, std::optional(false));
-        QTRY_COMPARE(QApplication::activeModalWidget(), nullptr);
+        withdrawn ? real.withdrawQuestion() : real.closeForGood();
+        QCOMPARE(answer, withdrawn ? std::nullopt : std::optional(false));
+        QTRY_VERIFY(!question);
     }
 
     void userLanguage_translatedOnlyWhereParlinoIs_data()

@@ -20,6 +20,10 @@
         <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
         <translation>لم يُعثر على شاشة (المتغيّران DISPLAY وWAYLAND_DISPLAY غير معيَّنين). شغّل Parlino على سطح مكتب، أو دون شاشة بالأمر «xvfb-run parlino» أو «parlino -platform vnc» مع عارض VNC على المنفذ 5900.</translation>
     </message>
+    <message>
+        <source>Asks the router at start to forward the listening port to this computer, as Communications &gt; Open Port on Router does.</source>
+        <translation>يطلب من الموجّه عند البدء أن يعيد توجيه منفذ الاستماع إلى هذا الحاسوب، كما يفعل الأمر «الاتصالات &gt; فتح منفذ على الموجّه».</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>
@@ -122,6 +126,15 @@ The call is not encrypted.</source>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>بدأ المتصل اتصالًا مشفرًا بعد فوات الأوان: هذه المحادثة غير مشفرة، وما أرسله المتصل يظهر نصًا.</translation>
+    </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>أنهى المتصل من %1 الاتصال قبل أن تجيب.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>تُرفض المكالمات من %1 في الوقت الحالي: وصل منها أكثر من %2 خلال دقيقة.</translation>
     </message>
 </context>
 <context>
@@ -338,6 +351,68 @@ The call is not encrypted.</source>
     </message>
 </context>
 <context>
+    <name>RouterCommands</name>
+    <message>
+        <source>Asking the router to forward port %1 to this computer.</source>
+        <translation>جارٍ الطلب من الموجّه إعادة توجيه المنفذ %1 إلى هذا الحاسوب.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s IPv6 address %1 can be called directly at port %2, unless a firewall turns callers away.</source>
+        <translation>يمكن الاتصال بهذا الحاسوب مباشرةً عبر عنوان IPv6 الخاص به %1 على المنفذ %2، ما لم يرفض جدار حماية المتصلين.</translation>
+    </message>
+    <message>
+        <source>Callers on the internet can reach this computer at %1, port %2, until Parlino closes.</source>
+        <translation>يمكن للمتصلين عبر الإنترنت الوصول إلى هذا الحاسوب على العنوان %1، المنفذ %2، إلى أن يُغلق Parlino.</translation>
+    </message>
+    <message>
+        <source>The router forwards port %2, but its own internet address %1 is private or shared: a carrier-grade NAT beyond it turns callers from the internet away. Ask your internet provider for a public address.</source>
+        <extracomment>A carrier-grade NAT: the internet provider&apos;s own router, shared by many customers.</extracomment>
+        <translation>يعيد الموجّه توجيه المنفذ %2، لكن عنوانه على الإنترنت %1 خاص أو مشترك: فجهاز CGNAT (ترجمة العناوين لدى مزوّد الخدمة) الواقع خلفه يرفض المتصلين القادمين من الإنترنت. اطلب من مزوّد خدمة الإنترنت عنوان IP عامًا.</translation>
+    </message>
+    <message>
+        <source>The router stopped forwarding port %1 and would not forward it again: callers on the internet cannot reach this computer.</source>
+        <translation>توقّف الموجّه عن إعادة توجيه المنفذ %1 ولم يقبل إعادة توجيهه مجددًا: لا يمكن للمتصلين عبر الإنترنت الوصول إلى هذا الحاسوب.</translation>
+    </message>
+    <message>
+        <source>The router no longer forwards port %1 to this computer.</source>
+        <translation>لم يعد الموجّه يعيد توجيه المنفذ %1 إلى هذا الحاسوب.</translation>
+    </message>
+    <message>
+        <source>No router answered within %1 seconds: port %2 is not open to callers on the internet.</source>
+        <translation>لم يردّ أي موجّه خلال %1 ثانية: المنفذ %2 غير مفتوح للمتصلين عبر الإنترنت.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1: it forwards that port to another computer already.</source>
+        <translation>رفض الموجّه إعادة توجيه المنفذ %1: فهو يعيد توجيه هذا المنفذ إلى حاسوب آخر بالفعل.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1 (%2 error %3).</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP), %3 the router&apos;s error number.</extracomment>
+        <translation>رفض الموجّه إعادة توجيه المنفذ %1 (خطأ %2 رقم %3).</translation>
+    </message>
+    <message>
+        <source>The router&apos;s answer could not be read (%2): port %1 is not open.</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP).</extracomment>
+        <translation>تعذّرت قراءة ردّ الموجّه (%2): المنفذ %1 غير مفتوح.</translation>
+    </message>
+    <message>
+        <source>The router reported an outside address that is not an address (%2): port %1 is not open.</source>
+        <translation>أبلغ الموجّه عن عنوان خارجي ليس عنوانًا صالحًا (%2): المنفذ %1 غير مفتوح.</translation>
+    </message>
+    <message>
+        <source>The router did not finish answering within %1 seconds: port %2 is not open.</source>
+        <translation>لم يُكمل الموجّه ردّه خلال %1 ثانية: المنفذ %2 غير مفتوح.</translation>
+    </message>
+    <message>
+        <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
+        <translation>تعذّر تحميل وحدة Parlino الخاصة بالموجّهات: المنفذ %1 غير مفتوح.</translation>
+    </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>يسمح جدار حماية الموجّه للمتصلين بالوصول إلى عنوان IPv6 الخاص بهذا الحاسوب %1، المنفذ %2، إلى أن يُغلق Parlino.</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Close</source>
@@ -452,6 +527,10 @@ The call is not encrypted.</source>
     <message>
         <source>Parlino - encrypted conversation</source>
         <translation>Parlino - محادثة مشفّرة</translation>
+    </message>
+    <message>
+        <source>Open Port on Router</source>
+        <translation>فتح منفذ على الموجّه</translation>
     </message>
 </context>
 </TS>

@@ -20,6 +20,10 @@
         <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
         <translation>Keine Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt). Starten Sie Parlino auf einem Desktop oder ohne Bildschirm mit „xvfb-run parlino“ oder „parlino -platform vnc“ und einem VNC-Viewer an Port 5900.</translation>
     </message>
+    <message>
+        <source>Asks the router at start to forward the listening port to this computer, as Communications &gt; Open Port on Router does.</source>
+        <translation>Bittet beim Start den Router, den Port, an dem Parlino auf Verbindungen wartet, an diesen Computer weiterzuleiten – wie „Verbindung &gt; Port am Router öffnen“.</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>
@@ -122,6 +126,15 @@ Der Anruf ist nicht verschlüsselt.</translation>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>Der Anrufer hat die Verschlüsselung zu spät begonnen: Dieses Gespräch ist nicht verschlüsselt, und was der Anrufer gesendet hat, erscheint als Text.</translation>
+    </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Ein Anrufer von %1 hat aufgelegt, bevor Sie geantwortet haben.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>Anrufe von %1 werden vorerst abgewiesen: Mehr als %2 kamen innerhalb einer Minute.</translation>
     </message>
 </context>
 <context>
@@ -326,6 +339,68 @@ Der Anruf ist nicht verschlüsselt.</translation>
     </message>
 </context>
 <context>
+    <name>RouterCommands</name>
+    <message>
+        <source>Asking the router to forward port %1 to this computer.</source>
+        <translation>Der Router wird gebeten, Port %1 an diesen Computer weiterzuleiten.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s IPv6 address %1 can be called directly at port %2, unless a firewall turns callers away.</source>
+        <translation>Die IPv6-Adresse %1 dieses Computers ist an Port %2 direkt erreichbar, sofern keine Firewall Anrufer abweist.</translation>
+    </message>
+    <message>
+        <source>Callers on the internet can reach this computer at %1, port %2, until Parlino closes.</source>
+        <translation>Anrufer aus dem Internet erreichen diesen Computer unter %1, Port %2, bis Parlino beendet wird.</translation>
+    </message>
+    <message>
+        <source>The router forwards port %2, but its own internet address %1 is private or shared: a carrier-grade NAT beyond it turns callers from the internet away. Ask your internet provider for a public address.</source>
+        <extracomment>A carrier-grade NAT: the internet provider&apos;s own router, shared by many customers.</extracomment>
+        <translation>Der Router leitet Port %2 weiter, aber seine eigene Internetadresse %1 ist privat oder geteilt: Ein Carrier-Grade-NAT (CGNAT) des Internetanbieters dahinter weist Anrufer aus dem Internet ab. Bitten Sie Ihren Internetanbieter um eine öffentliche IP-Adresse.</translation>
+    </message>
+    <message>
+        <source>The router stopped forwarding port %1 and would not forward it again: callers on the internet cannot reach this computer.</source>
+        <translation>Der Router hat die Weiterleitung von Port %1 beendet und wollte ihn nicht erneut weiterleiten: Anrufer aus dem Internet können diesen Computer nicht erreichen.</translation>
+    </message>
+    <message>
+        <source>The router no longer forwards port %1 to this computer.</source>
+        <translation>Der Router leitet Port %1 nicht mehr an diesen Computer weiter.</translation>
+    </message>
+    <message>
+        <source>No router answered within %1 seconds: port %2 is not open to callers on the internet.</source>
+        <translation>Innerhalb von %1 Sekunden hat kein Router geantwortet: Port %2 ist für Anrufer aus dem Internet nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1: it forwards that port to another computer already.</source>
+        <translation>Der Router hat die Weiterleitung von Port %1 abgelehnt: Er leitet diesen Port bereits an einen anderen Computer weiter.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1 (%2 error %3).</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP), %3 the router&apos;s error number.</extracomment>
+        <translation>Der Router hat die Weiterleitung von Port %1 abgelehnt (%2-Fehler %3).</translation>
+    </message>
+    <message>
+        <source>The router&apos;s answer could not be read (%2): port %1 is not open.</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP).</extracomment>
+        <translation>Die Antwort des Routers konnte nicht gelesen werden (%2): Port %1 ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The router reported an outside address that is not an address (%2): port %1 is not open.</source>
+        <translation>Der Router hat eine externe Adresse gemeldet, die keine gültige Adresse ist (%2): Port %1 ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The router did not finish answering within %1 seconds: port %2 is not open.</source>
+        <translation>Der Router hat seine Antwort nicht innerhalb von %1 Sekunden abgeschlossen: Port %2 ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
+        <translation>Parlinos Modul für Router konnte nicht geladen werden: Port %1 ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>Die Firewall des Routers lässt Anrufer zur IPv6-Adresse %1 dieses Computers durch, Port %2, bis Parlino beendet wird.</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Close</source>
@@ -440,6 +515,10 @@ Der Anruf ist nicht verschlüsselt.</translation>
     <message>
         <source>Parlino - encrypted conversation</source>
         <translation>Parlino - verschlüsseltes Gespräch</translation>
+    </message>
+    <message>
+        <source>Open Port on Router</source>
+        <translation>Port am Router öffnen</translation>
     </message>
 </context>
 </TS>

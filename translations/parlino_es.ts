@@ -20,6 +20,10 @@
         <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
         <translation>No se encontró ninguna pantalla (DISPLAY y WAYLAND_DISPLAY no están definidas). Ejecute Parlino en un escritorio, o sin pantalla con «xvfb-run parlino» o «parlino -platform vnc» y un visor VNC en el puerto 5900.</translation>
     </message>
+    <message>
+        <source>Asks the router at start to forward the listening port to this computer, as Communications &gt; Open Port on Router does.</source>
+        <translation>Al iniciarse, pide al router que reenvíe el puerto de escucha a este equipo, como hace «Conexión &gt; Abrir puerto en el router».</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>
@@ -122,6 +126,15 @@ La llamada no está cifrada.</translation>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>El llamante inició una conexión cifrada demasiado tarde: esta conversación no está cifrada y lo que envió se muestra como texto.</translation>
+    </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Un llamante desde %1 colgó antes de que usted respondiera.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>Las llamadas desde %1 se rechazan por ahora: llegaron más de %2 en un minuto.</translation>
     </message>
 </context>
 <context>
@@ -326,6 +339,68 @@ La llamada no está cifrada.</translation>
     </message>
 </context>
 <context>
+    <name>RouterCommands</name>
+    <message>
+        <source>Asking the router to forward port %1 to this computer.</source>
+        <translation>Pidiendo al router que reenvíe el puerto %1 a este equipo.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s IPv6 address %1 can be called directly at port %2, unless a firewall turns callers away.</source>
+        <translation>La dirección IPv6 %1 de este equipo puede recibir llamadas directamente en el puerto %2, salvo que un cortafuegos rechace a los llamantes.</translation>
+    </message>
+    <message>
+        <source>Callers on the internet can reach this computer at %1, port %2, until Parlino closes.</source>
+        <translation>Los llamantes desde internet pueden llegar a este equipo en %1, puerto %2, hasta que se cierre Parlino.</translation>
+    </message>
+    <message>
+        <source>The router forwards port %2, but its own internet address %1 is private or shared: a carrier-grade NAT beyond it turns callers from the internet away. Ask your internet provider for a public address.</source>
+        <extracomment>A carrier-grade NAT: the internet provider&apos;s own router, shared by many customers.</extracomment>
+        <translation>El router reenvía el puerto %2, pero su propia dirección de internet %1 es privada o compartida: un CG-NAT (el NAT del operador) situado más allá rechaza a los llamantes de internet. Pida a su proveedor de internet una dirección IP pública.</translation>
+    </message>
+    <message>
+        <source>The router stopped forwarding port %1 and would not forward it again: callers on the internet cannot reach this computer.</source>
+        <translation>El router dejó de reenviar el puerto %1 y no aceptó volver a reenviarlo: los llamantes de internet no pueden llegar a este equipo.</translation>
+    </message>
+    <message>
+        <source>The router no longer forwards port %1 to this computer.</source>
+        <translation>El router ya no reenvía el puerto %1 a este equipo.</translation>
+    </message>
+    <message>
+        <source>No router answered within %1 seconds: port %2 is not open to callers on the internet.</source>
+        <translation>Ningún router respondió en %1 segundos: el puerto %2 no está abierto a los llamantes de internet.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1: it forwards that port to another computer already.</source>
+        <translation>El router se negó a reenviar el puerto %1: ya reenvía ese puerto a otro equipo.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1 (%2 error %3).</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP), %3 the router&apos;s error number.</extracomment>
+        <translation>El router se negó a reenviar el puerto %1 (error %3 de %2).</translation>
+    </message>
+    <message>
+        <source>The router&apos;s answer could not be read (%2): port %1 is not open.</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP).</extracomment>
+        <translation>No se pudo leer la respuesta del router (%2): el puerto %1 no está abierto.</translation>
+    </message>
+    <message>
+        <source>The router reported an outside address that is not an address (%2): port %1 is not open.</source>
+        <translation>El router indicó una dirección externa que no es una dirección válida (%2): el puerto %1 no está abierto.</translation>
+    </message>
+    <message>
+        <source>The router did not finish answering within %1 seconds: port %2 is not open.</source>
+        <translation>El router no terminó de responder en %1 segundos: el puerto %2 no está abierto.</translation>
+    </message>
+    <message>
+        <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
+        <translation>No se pudo cargar el módulo de Parlino para routers: el puerto %1 no está abierto.</translation>
+    </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>El cortafuegos del router deja pasar a los llamantes hasta la dirección IPv6 %1 de este equipo, puerto %2, hasta que se cierre Parlino.</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Close</source>
@@ -440,6 +515,10 @@ La llamada no está cifrada.</translation>
     <message>
         <source>Parlino - encrypted conversation</source>
         <translation>Parlino - conversación cifrada</translation>
+    </message>
+    <message>
+        <source>Open Port on Router</source>
+        <translation>Abrir puerto en el router</translation>
     </message>
 </context>
 </TS>

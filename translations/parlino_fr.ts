@@ -20,6 +20,10 @@
         <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
         <translation>Aucun affichage trouvé (DISPLAY et WAYLAND_DISPLAY ne sont pas définies). Lancez Parlino sur un bureau, ou sans écran avec «&#xa0;xvfb-run parlino&#xa0;» ou «&#xa0;parlino -platform vnc&#xa0;» et un visualiseur VNC sur le port 5900.</translation>
     </message>
+    <message>
+        <source>Asks the router at start to forward the listening port to this computer, as Communications &gt; Open Port on Router does.</source>
+        <translation>Demande au routeur, au démarrage, de rediriger le port d&apos;écoute vers cet ordinateur, comme le fait «&#xa0;Connexion &gt; Ouvrir le port sur le routeur&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>
@@ -121,7 +125,16 @@ L&apos;appel n&apos;est pas chiffré.</translation>
     </message>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
-        <translation>L'appelant a commencé une connexion chiffrée trop tard : cette conversation n'est pas chiffrée, et ce qu'il a envoyé s'affiche comme du texte.</translation>
+        <translation>L&apos;appelant a commencé une connexion chiffrée trop tard : cette conversation n&apos;est pas chiffrée, et ce qu&apos;il a envoyé s&apos;affiche comme du texte.</translation>
+    </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Un appelant depuis %1 a raccroché avant votre réponse.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>Les appels de %1 sont refusés pour l’instant&#xa0;: plus de %2 sont arrivés en une minute.</translation>
     </message>
 </context>
 <context>
@@ -285,11 +298,11 @@ L&apos;appel n&apos;est pas chiffré.</translation>
     <message>
         <source>The partner did not finish the exchange of the security code within %1 seconds, so the conversation was closed: without the code, nobody can tell whether someone is between you.</source>
         <extracomment>%1 is a number of seconds, 10 or more.</extracomment>
-        <translation>Le partenaire n'a pas terminé l'échange du code de sécurité en %1 secondes, la conversation a donc été fermée : sans le code, personne ne peut savoir si quelqu'un se trouve entre vous.</translation>
+        <translation>Le partenaire n&apos;a pas terminé l&apos;échange du code de sécurité en %1 secondes, la conversation a donc été fermée : sans le code, personne ne peut savoir si quelqu&apos;un se trouve entre vous.</translation>
     </message>
     <message>
         <source>The encrypted connection ended without the partner&apos;s closing signal: the partner&apos;s last text may have been cut off on the way.</source>
-        <translation>La connexion chiffrée s'est terminée sans le signal de fermeture du partenaire : son dernier texte a peut-être été coupé en route.</translation>
+        <translation>La connexion chiffrée s&apos;est terminée sans le signal de fermeture du partenaire : son dernier texte a peut-être été coupé en route.</translation>
     </message>
 </context>
 <context>
@@ -323,6 +336,68 @@ L&apos;appel n&apos;est pas chiffré.</translation>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Write RTL for a language written from right to left, LTR otherwise.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RouterCommands</name>
+    <message>
+        <source>Asking the router to forward port %1 to this computer.</source>
+        <translation>Envoi au routeur d&apos;une demande de redirection du port %1 vers cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s IPv6 address %1 can be called directly at port %2, unless a firewall turns callers away.</source>
+        <translation>L&apos;adresse IPv6 %1 de cet ordinateur peut être appelée directement sur le port %2, sauf si un pare-feu refoule les appelants.</translation>
+    </message>
+    <message>
+        <source>Callers on the internet can reach this computer at %1, port %2, until Parlino closes.</source>
+        <translation>Les appelants sur Internet peuvent joindre cet ordinateur à l&apos;adresse %1, port %2, jusqu&apos;à la fermeture de Parlino.</translation>
+    </message>
+    <message>
+        <source>The router forwards port %2, but its own internet address %1 is private or shared: a carrier-grade NAT beyond it turns callers from the internet away. Ask your internet provider for a public address.</source>
+        <extracomment>A carrier-grade NAT: the internet provider&apos;s own router, shared by many customers.</extracomment>
+        <translation>Le routeur redirige le port %2, mais sa propre adresse Internet %1 est privée ou partagée&#xa0;: un CGNAT (le NAT de l&apos;opérateur) situé au-delà refoule les appelants venant d&apos;Internet. Demandez une adresse IP publique à votre fournisseur d&apos;accès à Internet.</translation>
+    </message>
+    <message>
+        <source>The router stopped forwarding port %1 and would not forward it again: callers on the internet cannot reach this computer.</source>
+        <translation>Le routeur a cessé de rediriger le port %1 et a refusé de le rediriger à nouveau&#xa0;: les appelants sur Internet ne peuvent pas joindre cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>The router no longer forwards port %1 to this computer.</source>
+        <translation>Le routeur ne redirige plus le port %1 vers cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>No router answered within %1 seconds: port %2 is not open to callers on the internet.</source>
+        <translation>Aucun routeur n&apos;a répondu en %1 secondes&#xa0;: le port %2 n&apos;est pas ouvert aux appelants sur Internet.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1: it forwards that port to another computer already.</source>
+        <translation>Le routeur a refusé de rediriger le port %1&#xa0;: il redirige déjà ce port vers un autre ordinateur.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1 (%2 error %3).</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP), %3 the router&apos;s error number.</extracomment>
+        <translation>Le routeur a refusé de rediriger le port %1 (erreur %2 %3).</translation>
+    </message>
+    <message>
+        <source>The router&apos;s answer could not be read (%2): port %1 is not open.</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP).</extracomment>
+        <translation>La réponse du routeur n&apos;a pas pu être lue (%2)&#xa0;: le port %1 n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>The router reported an outside address that is not an address (%2): port %1 is not open.</source>
+        <translation>Le routeur a indiqué une adresse extérieure qui n&apos;est pas une adresse valide (%2)&#xa0;: le port %1 n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>The router did not finish answering within %1 seconds: port %2 is not open.</source>
+        <translation>Le routeur n&apos;a pas fini de répondre en %1 secondes&#xa0;: le port %2 n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
+        <translation>Le module de Parlino pour les routeurs n&apos;a pas pu être chargé&#xa0;: le port %1 n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>Le pare-feu du routeur laisse passer les appelants vers l&apos;adresse IPv6 %1 de cet ordinateur, port %2, jusqu&apos;à la fermeture de Parlino.</translation>
     </message>
 </context>
 <context>
@@ -440,6 +515,10 @@ L&apos;appel n&apos;est pas chiffré.</translation>
     <message>
         <source>Parlino - encrypted conversation</source>
         <translation>Parlino - conversation chiffrée</translation>
+    </message>
+    <message>
+        <source>Open Port on Router</source>
+        <translation>Ouvrir le port sur le routeur</translation>
     </message>
 </context>
 </TS>

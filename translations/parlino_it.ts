@@ -20,6 +20,10 @@
         <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
         <translation>Nessun display trovato (DISPLAY e WAYLAND_DISPLAY non sono impostate). Avviare Parlino su un desktop, oppure senza schermo con «xvfb-run parlino» o «parlino -platform vnc» e un visualizzatore VNC sulla porta 5900.</translation>
     </message>
+    <message>
+        <source>Asks the router at start to forward the listening port to this computer, as Communications &gt; Open Port on Router does.</source>
+        <translation>All&apos;avvio chiede al router di inoltrare la porta di ascolto a questo computer, come fa «Connessione &gt; Apri porta sul router».</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>
@@ -122,6 +126,15 @@ La chiamata non è cifrata.</translation>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>Il chiamante ha avviato una connessione cifrata troppo tardi: questa conversazione non è cifrata e ciò che ha inviato appare come testo.</translation>
+    </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Un chiamante da %1 ha riattaccato prima della risposta.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>Le chiamate da %1 vengono rifiutate per ora: ne sono arrivate più di %2 in un minuto.</translation>
     </message>
 </context>
 <context>
@@ -326,6 +339,68 @@ La chiamata non è cifrata.</translation>
     </message>
 </context>
 <context>
+    <name>RouterCommands</name>
+    <message>
+        <source>Asking the router to forward port %1 to this computer.</source>
+        <translation>Richiesta al router di inoltrare la porta %1 a questo computer.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s IPv6 address %1 can be called directly at port %2, unless a firewall turns callers away.</source>
+        <translation>L&apos;indirizzo IPv6 %1 di questo computer può essere chiamato direttamente sulla porta %2, a meno che un firewall non respinga i chiamanti.</translation>
+    </message>
+    <message>
+        <source>Callers on the internet can reach this computer at %1, port %2, until Parlino closes.</source>
+        <translation>I chiamanti su Internet possono raggiungere questo computer all&apos;indirizzo %1, porta %2, finché Parlino non viene chiuso.</translation>
+    </message>
+    <message>
+        <source>The router forwards port %2, but its own internet address %1 is private or shared: a carrier-grade NAT beyond it turns callers from the internet away. Ask your internet provider for a public address.</source>
+        <extracomment>A carrier-grade NAT: the internet provider&apos;s own router, shared by many customers.</extracomment>
+        <translation>Il router inoltra la porta %2, ma il suo indirizzo Internet %1 è privato o condiviso: un CGNAT (il NAT dell&apos;operatore) a monte respinge i chiamanti provenienti da Internet. Chiedere al proprio provider Internet un indirizzo IP pubblico.</translation>
+    </message>
+    <message>
+        <source>The router stopped forwarding port %1 and would not forward it again: callers on the internet cannot reach this computer.</source>
+        <translation>Il router ha smesso di inoltrare la porta %1 e non ha accettato di inoltrarla di nuovo: i chiamanti su Internet non possono raggiungere questo computer.</translation>
+    </message>
+    <message>
+        <source>The router no longer forwards port %1 to this computer.</source>
+        <translation>Il router non inoltra più la porta %1 a questo computer.</translation>
+    </message>
+    <message>
+        <source>No router answered within %1 seconds: port %2 is not open to callers on the internet.</source>
+        <translation>Nessun router ha risposto entro %1 secondi: la porta %2 non è aperta ai chiamanti su Internet.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1: it forwards that port to another computer already.</source>
+        <translation>Il router ha rifiutato di inoltrare la porta %1: la inoltra già a un altro computer.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1 (%2 error %3).</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP), %3 the router&apos;s error number.</extracomment>
+        <translation>Il router ha rifiutato di inoltrare la porta %1 (errore %2 %3).</translation>
+    </message>
+    <message>
+        <source>The router&apos;s answer could not be read (%2): port %1 is not open.</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP).</extracomment>
+        <translation>Impossibile leggere la risposta del router (%2): la porta %1 non è aperta.</translation>
+    </message>
+    <message>
+        <source>The router reported an outside address that is not an address (%2): port %1 is not open.</source>
+        <translation>Il router ha comunicato un indirizzo esterno che non è un indirizzo valido (%2): la porta %1 non è aperta.</translation>
+    </message>
+    <message>
+        <source>The router did not finish answering within %1 seconds: port %2 is not open.</source>
+        <translation>Il router non ha finito di rispondere entro %1 secondi: la porta %2 non è aperta.</translation>
+    </message>
+    <message>
+        <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
+        <translation>Impossibile caricare il modulo di Parlino per i router: la porta %1 non è aperta.</translation>
+    </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>Il firewall del router lascia passare i chiamanti verso l&apos;indirizzo IPv6 %1 di questo computer, porta %2, finché Parlino non viene chiuso.</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Close</source>
@@ -440,6 +515,10 @@ La chiamata non è cifrata.</translation>
     <message>
         <source>Parlino - encrypted conversation</source>
         <translation>Parlino - conversazione cifrata</translation>
+    </message>
+    <message>
+        <source>Open Port on Router</source>
+        <translation>Apri porta sul router</translation>
     </message>
 </context>
 </TS>

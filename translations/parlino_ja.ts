@@ -20,6 +20,10 @@
         <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
         <translation>ディスプレイが見つかりません（DISPLAY と WAYLAND_DISPLAY が設定されていません）。Parlino はデスクトップで起動するか、画面なしで「xvfb-run parlino」または「parlino -platform vnc」を使い、ポート 5900 に VNC ビューアーで接続してください。</translation>
     </message>
+    <message>
+        <source>Asks the router at start to forward the listening port to this computer, as Communications &gt; Open Port on Router does.</source>
+        <translation>起動時に、待機ポートをこのコンピューターへ転送するようルーターに依頼します ([通信] &gt; [ルーターのポートを開く] と同じ動作)。</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>
@@ -122,6 +126,15 @@ The call is not encrypted.</source>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>発信者が暗号化接続を始めるのが遅すぎました。この会話は暗号化されておらず、発信者が送ったものはテキストとして表示されます。</translation>
+    </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>%1 からの発信者は、応答する前に切断しました。</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>%1 からの接続要求は当面拒否されます。1 分以内に %2 件を超える要求がありました。</translation>
     </message>
 </context>
 <context>
@@ -323,6 +336,68 @@ The call is not encrypted.</source>
     </message>
 </context>
 <context>
+    <name>RouterCommands</name>
+    <message>
+        <source>Asking the router to forward port %1 to this computer.</source>
+        <translation>ポート %1 をこのコンピューターへ転送するようルーターに依頼しています。</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s IPv6 address %1 can be called directly at port %2, unless a firewall turns callers away.</source>
+        <translation>ファイアウォールが発信者を拒否しない限り、このコンピューターの IPv6 アドレス %1 のポート %2 に直接接続できます。</translation>
+    </message>
+    <message>
+        <source>Callers on the internet can reach this computer at %1, port %2, until Parlino closes.</source>
+        <translation>Parlino を終了するまで、インターネット上の発信者は %1 のポート %2 でこのコンピューターに接続できます。</translation>
+    </message>
+    <message>
+        <source>The router forwards port %2, but its own internet address %1 is private or shared: a carrier-grade NAT beyond it turns callers from the internet away. Ask your internet provider for a public address.</source>
+        <extracomment>A carrier-grade NAT: the internet provider&apos;s own router, shared by many customers.</extracomment>
+        <translation>ルーターはポート %2 を転送していますが、ルーター自身のインターネット アドレス %1 はプライベート アドレスまたは共有アドレスです: その先にあるキャリアグレード NAT (CGNAT) が、インターネットからの発信者を拒否します。インターネット プロバイダーにグローバル IP アドレスを依頼してください。</translation>
+    </message>
+    <message>
+        <source>The router stopped forwarding port %1 and would not forward it again: callers on the internet cannot reach this computer.</source>
+        <translation>ルーターはポート %1 の転送を停止し、再度の転送にも応じませんでした: インターネット上の発信者はこのコンピューターに接続できません。</translation>
+    </message>
+    <message>
+        <source>The router no longer forwards port %1 to this computer.</source>
+        <translation>ルーターはポート %1 をこのコンピューターへ転送しなくなりました。</translation>
+    </message>
+    <message>
+        <source>No router answered within %1 seconds: port %2 is not open to callers on the internet.</source>
+        <translation>%1 秒以内に応答したルーターはありません: ポート %2 はインターネット上の発信者に開かれていません。</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1: it forwards that port to another computer already.</source>
+        <translation>ルーターはポート %1 の転送を拒否しました: このポートは既に別のコンピューターへ転送されています。</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1 (%2 error %3).</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP), %3 the router&apos;s error number.</extracomment>
+        <translation>ルーターはポート %1 の転送を拒否しました (%2 エラー %3)。</translation>
+    </message>
+    <message>
+        <source>The router&apos;s answer could not be read (%2): port %1 is not open.</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP).</extracomment>
+        <translation>ルーターの応答を読み取れませんでした (%2): ポート %1 は開いていません。</translation>
+    </message>
+    <message>
+        <source>The router reported an outside address that is not an address (%2): port %1 is not open.</source>
+        <translation>ルーターが報告した外部アドレスは有効なアドレスではありません (%2): ポート %1 は開いていません。</translation>
+    </message>
+    <message>
+        <source>The router did not finish answering within %1 seconds: port %2 is not open.</source>
+        <translation>ルーターが %1 秒以内に応答を完了しませんでした: ポート %2 は開いていません。</translation>
+    </message>
+    <message>
+        <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
+        <translation>Parlino のルーター用モジュールを読み込めませんでした: ポート %1 は開いていません。</translation>
+    </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>Parlino を終了するまで、ルーターのファイアウォールは発信者をこのコンピューターの IPv6 アドレス %1 のポート %2 へ通します。</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Close</source>
@@ -437,6 +512,10 @@ The call is not encrypted.</source>
     <message>
         <source>Parlino - encrypted conversation</source>
         <translation>Parlino - 暗号化された会話</translation>
+    </message>
+    <message>
+        <source>Open Port on Router</source>
+        <translation>ルーターのポートを開く</translation>
     </message>
 </context>
 </TS>

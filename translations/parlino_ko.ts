@@ -20,6 +20,10 @@
         <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
         <translation>디스플레이를 찾을 수 없습니다(DISPLAY와 WAYLAND_DISPLAY가 설정되지 않았습니다). Parlino를 데스크톱에서 실행하거나, 화면 없이 ‘xvfb-run parlino’ 또는 ‘parlino -platform vnc’로 실행하고 포트 5900에 VNC 뷰어로 접속하십시오.</translation>
     </message>
+    <message>
+        <source>Asks the router at start to forward the listening port to this computer, as Communications &gt; Open Port on Router does.</source>
+        <translation>[통신] &gt; [라우터에서 포트 열기]와 마찬가지로, 시작할 때 대기 포트를 이 컴퓨터로 전달하도록 라우터에 요청합니다.</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>
@@ -122,6 +126,15 @@ The call is not encrypted.</source>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>발신자가 암호화 연결을 너무 늦게 시작했습니다. 이 대화는 암호화되지 않았으며, 발신자가 보낸 내용은 텍스트로 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>%1에서 연결한 상대방이 응답하기 전에 연결을 끊었습니다.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>%1에서 오는 연결 요청은 당분간 거부됩니다. 1분 안에 %2건을 넘게 왔습니다.</translation>
     </message>
 </context>
 <context>
@@ -323,6 +336,68 @@ The call is not encrypted.</source>
     </message>
 </context>
 <context>
+    <name>RouterCommands</name>
+    <message>
+        <source>Asking the router to forward port %1 to this computer.</source>
+        <translation>포트 %1을(를) 이 컴퓨터로 전달하도록 라우터에 요청하는 중입니다.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s IPv6 address %1 can be called directly at port %2, unless a firewall turns callers away.</source>
+        <translation>방화벽이 발신자를 막지 않는 한, 이 컴퓨터의 IPv6 주소 %1의 포트 %2(으)로 직접 연결할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Callers on the internet can reach this computer at %1, port %2, until Parlino closes.</source>
+        <translation>Parlino가 종료될 때까지 인터넷의 발신자가 %1, 포트 %2(으)로 이 컴퓨터에 연결할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>The router forwards port %2, but its own internet address %1 is private or shared: a carrier-grade NAT beyond it turns callers from the internet away. Ask your internet provider for a public address.</source>
+        <extracomment>A carrier-grade NAT: the internet provider&apos;s own router, shared by many customers.</extracomment>
+        <translation>라우터가 포트 %2을(를) 전달하지만, 라우터 자체의 인터넷 주소 %1은(는) 사설 주소이거나 공유 주소입니다: 그 너머에 있는 통신사의 CGNAT(캐리어급 NAT)가 인터넷의 발신자를 차단합니다. 인터넷 서비스 제공업체에 공인 IP 주소를 요청하십시오.</translation>
+    </message>
+    <message>
+        <source>The router stopped forwarding port %1 and would not forward it again: callers on the internet cannot reach this computer.</source>
+        <translation>라우터가 포트 %1 전달을 중지했으며 다시 전달하려 하지 않았습니다: 인터넷의 발신자가 이 컴퓨터에 연결할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The router no longer forwards port %1 to this computer.</source>
+        <translation>라우터가 더 이상 포트 %1을(를) 이 컴퓨터로 전달하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>No router answered within %1 seconds: port %2 is not open to callers on the internet.</source>
+        <translation>%1초 안에 응답한 라우터가 없습니다: 포트 %2이(가) 인터넷의 발신자에게 열려 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1: it forwards that port to another computer already.</source>
+        <translation>라우터가 포트 %1 전달을 거부했습니다: 이미 그 포트를 다른 컴퓨터로 전달하고 있습니다.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1 (%2 error %3).</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP), %3 the router&apos;s error number.</extracomment>
+        <translation>라우터가 포트 %1 전달을 거부했습니다(%2 오류 %3).</translation>
+    </message>
+    <message>
+        <source>The router&apos;s answer could not be read (%2): port %1 is not open.</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP).</extracomment>
+        <translation>라우터의 응답을 읽을 수 없습니다(%2): 포트 %1이(가) 열려 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The router reported an outside address that is not an address (%2): port %1 is not open.</source>
+        <translation>라우터가 보고한 외부 주소가 올바른 주소가 아닙니다(%2): 포트 %1이(가) 열려 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The router did not finish answering within %1 seconds: port %2 is not open.</source>
+        <translation>라우터가 %1초 안에 응답을 마치지 않았습니다: 포트 %2이(가) 열려 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
+        <translation>Parlino의 라우터 모듈을 불러올 수 없습니다: 포트 %1이(가) 열려 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>Parlino가 종료될 때까지 라우터의 방화벽이 발신자를 이 컴퓨터의 IPv6 주소 %1, 포트 %2(으)로 통과시킵니다.</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Close</source>
@@ -437,6 +512,10 @@ The call is not encrypted.</source>
     <message>
         <source>Parlino - encrypted conversation</source>
         <translation>Parlino - 암호화된 대화</translation>
+    </message>
+    <message>
+        <source>Open Port on Router</source>
+        <translation>라우터에서 포트 열기</translation>
     </message>
 </context>
 </TS>

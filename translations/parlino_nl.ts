@@ -20,6 +20,10 @@
         <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
         <translation>Geen beeldscherm gevonden (DISPLAY en WAYLAND_DISPLAY zijn niet ingesteld). Start Parlino op een bureaublad, of zonder scherm met ‘xvfb-run parlino’ of ‘parlino -platform vnc’ en een VNC-viewer op poort 5900.</translation>
     </message>
+    <message>
+        <source>Asks the router at start to forward the listening port to this computer, as Communications &gt; Open Port on Router does.</source>
+        <translation>Vraagt de router bij het starten om de luisterpoort door te sturen naar deze computer, zoals ‘Verbinding &gt; Poort openen op router’ doet.</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>
@@ -122,6 +126,15 @@ De oproep is niet versleuteld.</translation>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>De beller begon te laat met een versleutelde verbinding: dit gesprek is niet versleuteld en wat de beller stuurde, verschijnt als tekst.</translation>
+    </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Een beller van %1 heeft opgehangen voordat u antwoordde.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>Oproepen van %1 worden voorlopig geweigerd: er kwamen er meer dan %2 binnen een minuut.</translation>
     </message>
 </context>
 <context>
@@ -326,6 +339,68 @@ De oproep is niet versleuteld.</translation>
     </message>
 </context>
 <context>
+    <name>RouterCommands</name>
+    <message>
+        <source>Asking the router to forward port %1 to this computer.</source>
+        <translation>De router wordt gevraagd poort %1 door te sturen naar deze computer.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s IPv6 address %1 can be called directly at port %2, unless a firewall turns callers away.</source>
+        <translation>Het IPv6-adres %1 van deze computer is rechtstreeks bereikbaar op poort %2, tenzij een firewall bellers tegenhoudt.</translation>
+    </message>
+    <message>
+        <source>Callers on the internet can reach this computer at %1, port %2, until Parlino closes.</source>
+        <translation>Bellers op internet kunnen deze computer bereiken op %1, poort %2, totdat Parlino wordt afgesloten.</translation>
+    </message>
+    <message>
+        <source>The router forwards port %2, but its own internet address %1 is private or shared: a carrier-grade NAT beyond it turns callers from the internet away. Ask your internet provider for a public address.</source>
+        <extracomment>A carrier-grade NAT: the internet provider&apos;s own router, shared by many customers.</extracomment>
+        <translation>De router stuurt poort %2 door, maar zijn eigen internetadres %1 is privé of gedeeld: een carrier-grade NAT (CGNAT) van de provider daarachter houdt bellers van internet tegen. Vraag uw internetprovider om een publiek IP-adres.</translation>
+    </message>
+    <message>
+        <source>The router stopped forwarding port %1 and would not forward it again: callers on the internet cannot reach this computer.</source>
+        <translation>De router is gestopt met het doorsturen van poort %1 en wilde de poort niet opnieuw doorsturen: bellers op internet kunnen deze computer niet bereiken.</translation>
+    </message>
+    <message>
+        <source>The router no longer forwards port %1 to this computer.</source>
+        <translation>De router stuurt poort %1 niet meer door naar deze computer.</translation>
+    </message>
+    <message>
+        <source>No router answered within %1 seconds: port %2 is not open to callers on the internet.</source>
+        <translation>Geen enkele router heeft binnen %1 seconden geantwoord: poort %2 is niet open voor bellers op internet.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1: it forwards that port to another computer already.</source>
+        <translation>De router weigerde poort %1 door te sturen: de router stuurt die poort al door naar een andere computer.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1 (%2 error %3).</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP), %3 the router&apos;s error number.</extracomment>
+        <translation>De router weigerde poort %1 door te sturen (%2-fout %3).</translation>
+    </message>
+    <message>
+        <source>The router&apos;s answer could not be read (%2): port %1 is not open.</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP).</extracomment>
+        <translation>Het antwoord van de router kon niet worden gelezen (%2): poort %1 is niet open.</translation>
+    </message>
+    <message>
+        <source>The router reported an outside address that is not an address (%2): port %1 is not open.</source>
+        <translation>De router gaf een extern adres door dat geen geldig adres is (%2): poort %1 is niet open.</translation>
+    </message>
+    <message>
+        <source>The router did not finish answering within %1 seconds: port %2 is not open.</source>
+        <translation>De router was niet binnen %1 seconden klaar met antwoorden: poort %2 is niet open.</translation>
+    </message>
+    <message>
+        <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
+        <translation>De routermodule van Parlino kon niet worden geladen: poort %1 is niet open.</translation>
+    </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>De firewall van de router laat bellers door naar het IPv6-adres %1 van deze computer, poort %2, totdat Parlino wordt afgesloten.</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Close</source>
@@ -440,6 +515,10 @@ De oproep is niet versleuteld.</translation>
     <message>
         <source>Parlino - encrypted conversation</source>
         <translation>Parlino - versleuteld gesprek</translation>
+    </message>
+    <message>
+        <source>Open Port on Router</source>
+        <translation>Poort openen op router</translation>
     </message>
 </context>
 </TS>

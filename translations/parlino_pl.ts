@@ -20,6 +20,10 @@
         <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
         <translation>Nie znaleziono ekranu (zmienne DISPLAY i WAYLAND_DISPLAY nie są ustawione). Uruchom Parlino na pulpicie albo bez ekranu poleceniem „xvfb-run parlino” lub „parlino -platform vnc” z przeglądarką VNC na porcie 5900.</translation>
     </message>
+    <message>
+        <source>Asks the router at start to forward the listening port to this computer, as Communications &gt; Open Port on Router does.</source>
+        <translation>Przy uruchomieniu prosi router o przekierowanie portu nasłuchiwania na ten komputer, tak jak polecenie „Połączenie &gt; Otwórz port na routerze”.</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>
@@ -122,6 +126,15 @@ Połączenie nie jest szyfrowane.</translation>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>Dzwoniący rozpoczął połączenie szyfrowane za późno: ta rozmowa nie jest szyfrowana, a to, co wysłał, jest wyświetlane jako tekst.</translation>
+    </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Dzwoniący z adresu %1 rozłączył się przed odpowiedzią.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>Połączenia z adresu %1 są na razie odrzucane: w ciągu minuty przyszło ich ponad %2.</translation>
     </message>
 </context>
 <context>
@@ -329,6 +342,68 @@ Połączenie nie jest szyfrowane.</translation>
     </message>
 </context>
 <context>
+    <name>RouterCommands</name>
+    <message>
+        <source>Asking the router to forward port %1 to this computer.</source>
+        <translation>Wysyłanie do routera prośby o przekierowanie portu %1 na ten komputer.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s IPv6 address %1 can be called directly at port %2, unless a firewall turns callers away.</source>
+        <translation>Z tym komputerem można połączyć się bezpośrednio pod jego adresem IPv6 %1 na porcie %2, o ile zapora sieciowa nie odrzuca dzwoniących.</translation>
+    </message>
+    <message>
+        <source>Callers on the internet can reach this computer at %1, port %2, until Parlino closes.</source>
+        <translation>Dzwoniący z internetu mogą połączyć się z tym komputerem pod adresem %1, port %2, do czasu zamknięcia Parlino.</translation>
+    </message>
+    <message>
+        <source>The router forwards port %2, but its own internet address %1 is private or shared: a carrier-grade NAT beyond it turns callers from the internet away. Ask your internet provider for a public address.</source>
+        <extracomment>A carrier-grade NAT: the internet provider&apos;s own router, shared by many customers.</extracomment>
+        <translation>Router przekierowuje port %2, ale jego własny adres internetowy %1 jest prywatny lub współdzielony: znajdujący się za nim CGNAT (NAT operatora) odrzuca dzwoniących z internetu. Poproś dostawcę internetu o publiczny adres IP.</translation>
+    </message>
+    <message>
+        <source>The router stopped forwarding port %1 and would not forward it again: callers on the internet cannot reach this computer.</source>
+        <translation>Router przestał przekierowywać port %1 i nie zgodził się przekierować go ponownie: dzwoniący z internetu nie mogą połączyć się z tym komputerem.</translation>
+    </message>
+    <message>
+        <source>The router no longer forwards port %1 to this computer.</source>
+        <translation>Router nie przekierowuje już portu %1 na ten komputer.</translation>
+    </message>
+    <message>
+        <source>No router answered within %1 seconds: port %2 is not open to callers on the internet.</source>
+        <translation>Żaden router nie odpowiedział w ciągu %1 s: port %2 nie jest otwarty dla dzwoniących z internetu.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1: it forwards that port to another computer already.</source>
+        <translation>Router odmówił przekierowania portu %1: przekierowuje już ten port na inny komputer.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1 (%2 error %3).</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP), %3 the router&apos;s error number.</extracomment>
+        <translation>Router odmówił przekierowania portu %1 (błąd %2 %3).</translation>
+    </message>
+    <message>
+        <source>The router&apos;s answer could not be read (%2): port %1 is not open.</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP).</extracomment>
+        <translation>Nie udało się odczytać odpowiedzi routera (%2): port %1 nie jest otwarty.</translation>
+    </message>
+    <message>
+        <source>The router reported an outside address that is not an address (%2): port %1 is not open.</source>
+        <translation>Router zgłosił adres zewnętrzny, który nie jest prawidłowym adresem (%2): port %1 nie jest otwarty.</translation>
+    </message>
+    <message>
+        <source>The router did not finish answering within %1 seconds: port %2 is not open.</source>
+        <translation>Router nie zakończył odpowiedzi w ciągu %1 s: port %2 nie jest otwarty.</translation>
+    </message>
+    <message>
+        <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
+        <translation>Nie udało się wczytać modułu Parlino do obsługi routerów: port %1 nie jest otwarty.</translation>
+    </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>Zapora sieciowa routera przepuszcza dzwoniących do adresu IPv6 %1 tego komputera, port %2, do czasu zamknięcia Parlino.</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Close</source>
@@ -443,6 +518,10 @@ Połączenie nie jest szyfrowane.</translation>
     <message>
         <source>Parlino - encrypted conversation</source>
         <translation>Parlino - rozmowa szyfrowana</translation>
+    </message>
+    <message>
+        <source>Open Port on Router</source>
+        <translation>Otwórz port na routerze</translation>
     </message>
 </context>
 </TS>

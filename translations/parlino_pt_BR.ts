@@ -20,6 +20,10 @@
         <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
         <translation>Nenhuma tela encontrada (DISPLAY e WAYLAND_DISPLAY não estão definidas). Execute o Parlino em um ambiente de trabalho, ou sem tela com “xvfb-run parlino” ou “parlino -platform vnc” e um visualizador VNC na porta 5900.</translation>
     </message>
+    <message>
+        <source>Asks the router at start to forward the listening port to this computer, as Communications &gt; Open Port on Router does.</source>
+        <translation>Ao iniciar, pede ao roteador que encaminhe a porta de escuta para este computador, como faz “Conexão &gt; Abrir porta no roteador”.</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>
@@ -122,6 +126,15 @@ A chamada não é criptografada.</translation>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>Quem ligou iniciou uma conexão criptografada tarde demais: esta conversa não é criptografada, e o que foi enviado aparece como texto.</translation>
+    </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Quem ligou de %1 desligou antes da sua resposta.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>As chamadas de %1 estão sendo recusadas por enquanto: chegaram mais de %2 em um minuto.</translation>
     </message>
 </context>
 <context>
@@ -326,6 +339,68 @@ A chamada não é criptografada.</translation>
     </message>
 </context>
 <context>
+    <name>RouterCommands</name>
+    <message>
+        <source>Asking the router to forward port %1 to this computer.</source>
+        <translation>Pedindo ao roteador que encaminhe a porta %1 para este computador.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s IPv6 address %1 can be called directly at port %2, unless a firewall turns callers away.</source>
+        <translation>O endereço IPv6 %1 deste computador pode ser chamado diretamente na porta %2, a menos que um firewall recuse as chamadas.</translation>
+    </message>
+    <message>
+        <source>Callers on the internet can reach this computer at %1, port %2, until Parlino closes.</source>
+        <translation>Quem está na internet pode chamar este computador em %1, porta %2, até o Parlino ser fechado.</translation>
+    </message>
+    <message>
+        <source>The router forwards port %2, but its own internet address %1 is private or shared: a carrier-grade NAT beyond it turns callers from the internet away. Ask your internet provider for a public address.</source>
+        <extracomment>A carrier-grade NAT: the internet provider&apos;s own router, shared by many customers.</extracomment>
+        <translation>O roteador encaminha a porta %2, mas o próprio endereço de internet dele, %1, é privado ou compartilhado: um CGNAT (o NAT da operadora) mais adiante recusa as chamadas vindas da internet. Peça um endereço IP público ao seu provedor de internet.</translation>
+    </message>
+    <message>
+        <source>The router stopped forwarding port %1 and would not forward it again: callers on the internet cannot reach this computer.</source>
+        <translation>O roteador parou de encaminhar a porta %1 e não aceitou encaminhá-la de novo: quem está na internet não consegue chamar este computador.</translation>
+    </message>
+    <message>
+        <source>The router no longer forwards port %1 to this computer.</source>
+        <translation>O roteador não encaminha mais a porta %1 para este computador.</translation>
+    </message>
+    <message>
+        <source>No router answered within %1 seconds: port %2 is not open to callers on the internet.</source>
+        <translation>Nenhum roteador respondeu em %1 segundos: a porta %2 não está aberta para chamadas vindas da internet.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1: it forwards that port to another computer already.</source>
+        <translation>O roteador se recusou a encaminhar a porta %1: ele já encaminha essa porta para outro computador.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1 (%2 error %3).</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP), %3 the router&apos;s error number.</extracomment>
+        <translation>O roteador se recusou a encaminhar a porta %1 (erro %2 %3).</translation>
+    </message>
+    <message>
+        <source>The router&apos;s answer could not be read (%2): port %1 is not open.</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP).</extracomment>
+        <translation>Não foi possível ler a resposta do roteador (%2): a porta %1 não está aberta.</translation>
+    </message>
+    <message>
+        <source>The router reported an outside address that is not an address (%2): port %1 is not open.</source>
+        <translation>O roteador informou um endereço externo que não é um endereço válido (%2): a porta %1 não está aberta.</translation>
+    </message>
+    <message>
+        <source>The router did not finish answering within %1 seconds: port %2 is not open.</source>
+        <translation>O roteador não terminou de responder em %1 segundos: a porta %2 não está aberta.</translation>
+    </message>
+    <message>
+        <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
+        <translation>Não foi possível carregar o módulo do Parlino para roteadores: a porta %1 não está aberta.</translation>
+    </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>O firewall do roteador deixa as chamadas chegarem ao endereço IPv6 %1 deste computador, porta %2, até o Parlino ser fechado.</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Close</source>
@@ -440,6 +515,10 @@ A chamada não é criptografada.</translation>
     <message>
         <source>Parlino - encrypted conversation</source>
         <translation>Parlino - conversa criptografada</translation>
+    </message>
+    <message>
+        <source>Open Port on Router</source>
+        <translation>Abrir porta no roteador</translation>
     </message>
 </context>
 </TS>

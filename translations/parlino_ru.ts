@@ -20,6 +20,10 @@
         <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
         <translation>Дисплей не найден (переменные DISPLAY и WAYLAND_DISPLAY не заданы). Запустите Parlino на рабочем столе или без экрана командой «xvfb-run parlino» или «parlino -platform vnc» и подключитесь VNC-клиентом к порту 5900.</translation>
     </message>
+    <message>
+        <source>Asks the router at start to forward the listening port to this computer, as Communications &gt; Open Port on Router does.</source>
+        <translation>При запуске просит маршрутизатор перенаправлять порт ожидания подключений на этот компьютер, как команда «Связь &gt; Открыть порт на маршрутизаторе».</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>
@@ -122,6 +126,15 @@ The call is not encrypted.</source>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>Вызывающая сторона слишком поздно начала зашифрованное соединение: этот разговор не зашифрован, а то, что она отправила, показано как текст.</translation>
+    </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Вызывающая сторона с адреса %1 отключилась до вашего ответа.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>Вызовы с адреса %1 пока отклоняются: за минуту их пришло больше %2.</translation>
     </message>
 </context>
 <context>
@@ -329,6 +342,68 @@ The call is not encrypted.</source>
     </message>
 </context>
 <context>
+    <name>RouterCommands</name>
+    <message>
+        <source>Asking the router to forward port %1 to this computer.</source>
+        <translation>Запрос к маршрутизатору на перенаправление порта %1 на этот компьютер.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s IPv6 address %1 can be called directly at port %2, unless a firewall turns callers away.</source>
+        <translation>К этому компьютеру можно подключиться напрямую по IPv6-адресу %1 на порт %2, если брандмауэр не отклоняет входящие вызовы.</translation>
+    </message>
+    <message>
+        <source>Callers on the internet can reach this computer at %1, port %2, until Parlino closes.</source>
+        <translation>Из интернета к этому компьютеру можно подключиться по адресу %1, порт %2, пока Parlino не будет закрыт.</translation>
+    </message>
+    <message>
+        <source>The router forwards port %2, but its own internet address %1 is private or shared: a carrier-grade NAT beyond it turns callers from the internet away. Ask your internet provider for a public address.</source>
+        <extracomment>A carrier-grade NAT: the internet provider&apos;s own router, shared by many customers.</extracomment>
+        <translation>Маршрутизатор перенаправляет порт %2, но его собственный интернет-адрес %1 частный или общий: стоящий за ним CGNAT (NAT оператора связи) отклоняет входящие вызовы из интернета. Попросите своего интернет-провайдера выделить вам публичный IP-адрес.</translation>
+    </message>
+    <message>
+        <source>The router stopped forwarding port %1 and would not forward it again: callers on the internet cannot reach this computer.</source>
+        <translation>Маршрутизатор прекратил перенаправлять порт %1 и отказался перенаправить его снова: из интернета подключиться к этому компьютеру невозможно.</translation>
+    </message>
+    <message>
+        <source>The router no longer forwards port %1 to this computer.</source>
+        <translation>Маршрутизатор больше не перенаправляет порт %1 на этот компьютер.</translation>
+    </message>
+    <message>
+        <source>No router answered within %1 seconds: port %2 is not open to callers on the internet.</source>
+        <translation>Ни один маршрутизатор не ответил за %1 с: порт %2 не открыт для входящих вызовов из интернета.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1: it forwards that port to another computer already.</source>
+        <translation>Маршрутизатор отказался перенаправить порт %1: он уже перенаправляет этот порт на другой компьютер.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1 (%2 error %3).</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP), %3 the router&apos;s error number.</extracomment>
+        <translation>Маршрутизатор отказался перенаправить порт %1 (ошибка %2 %3).</translation>
+    </message>
+    <message>
+        <source>The router&apos;s answer could not be read (%2): port %1 is not open.</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP).</extracomment>
+        <translation>Не удалось прочитать ответ маршрутизатора (%2): порт %1 не открыт.</translation>
+    </message>
+    <message>
+        <source>The router reported an outside address that is not an address (%2): port %1 is not open.</source>
+        <translation>Маршрутизатор сообщил внешний адрес, который не является допустимым адресом (%2): порт %1 не открыт.</translation>
+    </message>
+    <message>
+        <source>The router did not finish answering within %1 seconds: port %2 is not open.</source>
+        <translation>Маршрутизатор не успел завершить ответ за %1 с: порт %2 не открыт.</translation>
+    </message>
+    <message>
+        <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
+        <translation>Не удалось загрузить модуль Parlino для работы с маршрутизаторами: порт %1 не открыт.</translation>
+    </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>Брандмауэр маршрутизатора пропускает входящие вызовы к IPv6-адресу %1 этого компьютера, порт %2, пока Parlino не будет закрыт.</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Close</source>
@@ -443,6 +518,10 @@ The call is not encrypted.</source>
     <message>
         <source>Parlino - encrypted conversation</source>
         <translation>Parlino - зашифрованный разговор</translation>
+    </message>
+    <message>
+        <source>Open Port on Router</source>
+        <translation>Открыть порт на маршрутизаторе</translation>
     </message>
 </context>
 </TS>

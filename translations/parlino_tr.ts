@@ -20,6 +20,10 @@
         <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
         <translation>Ekran bulunamadı (DISPLAY ve WAYLAND_DISPLAY tanımlı değil). Parlino’yu bir masaüstünde çalıştırın ya da ekransız olarak “xvfb-run parlino” veya “parlino -platform vnc” komutuyla başlatıp 5900 numaralı bağlantı noktasına bir VNC görüntüleyicisiyle bağlanın.</translation>
     </message>
+    <message>
+        <source>Asks the router at start to forward the listening port to this computer, as Communications &gt; Open Port on Router does.</source>
+        <translation>Başlangıçta, “İletişim &gt; Yönlendiricide Port Aç” komutunun yaptığı gibi, yönlendiriciden dinlenen portu bu bilgisayara yönlendirmesini ister.</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>
@@ -122,6 +126,15 @@ Arama şifreli değil.</translation>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>Arayan taraf şifreli bağlantıyı çok geç başlattı: bu konuşma şifreli değil ve gönderdikleri metin olarak gösteriliyor.</translation>
+    </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>%1 adresinden arayan taraf, siz yanıt vermeden önce kapattı.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>%1 adresinden gelen aramalar şimdilik reddediliyor: bir dakika içinde %2 taneden fazlası geldi.</translation>
     </message>
 </context>
 <context>
@@ -323,6 +336,68 @@ Arama şifreli değil.</translation>
     </message>
 </context>
 <context>
+    <name>RouterCommands</name>
+    <message>
+        <source>Asking the router to forward port %1 to this computer.</source>
+        <translation>Yönlendiriciden %1 numaralı portu bu bilgisayara yönlendirmesi isteniyor.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s IPv6 address %1 can be called directly at port %2, unless a firewall turns callers away.</source>
+        <translation>Bir güvenlik duvarı arayanları geri çevirmediği sürece bu bilgisayar, %1 IPv6 adresinde %2 numaralı porttan doğrudan aranabilir.</translation>
+    </message>
+    <message>
+        <source>Callers on the internet can reach this computer at %1, port %2, until Parlino closes.</source>
+        <translation>İnternetteki arayanlar, Parlino kapanana kadar bu bilgisayara %1 adresinde %2 numaralı porttan ulaşabilir.</translation>
+    </message>
+    <message>
+        <source>The router forwards port %2, but its own internet address %1 is private or shared: a carrier-grade NAT beyond it turns callers from the internet away. Ask your internet provider for a public address.</source>
+        <extracomment>A carrier-grade NAT: the internet provider&apos;s own router, shared by many customers.</extracomment>
+        <translation>Yönlendirici %2 numaralı portu yönlendiriyor, ancak kendi internet adresi %1 özel veya paylaşımlı: ötesindeki bir CGNAT (internet sağlayıcısının taşıyıcı sınıfı NAT’ı) internetten gelen arayanları geri çeviriyor. İnternet sağlayıcınızdan genel bir IP adresi (public IP) isteyin.</translation>
+    </message>
+    <message>
+        <source>The router stopped forwarding port %1 and would not forward it again: callers on the internet cannot reach this computer.</source>
+        <translation>Yönlendirici %1 numaralı portu yönlendirmeyi bıraktı ve yeniden yönlendirmeyi kabul etmedi: internetteki arayanlar bu bilgisayara ulaşamaz.</translation>
+    </message>
+    <message>
+        <source>The router no longer forwards port %1 to this computer.</source>
+        <translation>Yönlendirici artık %1 numaralı portu bu bilgisayara yönlendirmiyor.</translation>
+    </message>
+    <message>
+        <source>No router answered within %1 seconds: port %2 is not open to callers on the internet.</source>
+        <translation>%1 saniye içinde hiçbir yönlendirici yanıt vermedi: %2 numaralı port internetteki arayanlara açık değil.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1: it forwards that port to another computer already.</source>
+        <translation>Yönlendirici %1 numaralı portu yönlendirmeyi reddetti: bu portu zaten başka bir bilgisayara yönlendiriyor.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1 (%2 error %3).</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP), %3 the router&apos;s error number.</extracomment>
+        <translation>Yönlendirici %1 numaralı portu yönlendirmeyi reddetti (%2 hatası %3).</translation>
+    </message>
+    <message>
+        <source>The router&apos;s answer could not be read (%2): port %1 is not open.</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP).</extracomment>
+        <translation>Yönlendiricinin yanıtı okunamadı (%2): %1 numaralı port açık değil.</translation>
+    </message>
+    <message>
+        <source>The router reported an outside address that is not an address (%2): port %1 is not open.</source>
+        <translation>Yönlendirici, geçerli bir adres olmayan bir dış adres bildirdi (%2): %1 numaralı port açık değil.</translation>
+    </message>
+    <message>
+        <source>The router did not finish answering within %1 seconds: port %2 is not open.</source>
+        <translation>Yönlendirici yanıtını %1 saniye içinde tamamlamadı: %2 numaralı port açık değil.</translation>
+    </message>
+    <message>
+        <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
+        <translation>Parlino’nun yönlendirici modülü yüklenemedi: %1 numaralı port açık değil.</translation>
+    </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>Yönlendiricinin güvenlik duvarı, Parlino kapanana kadar arayanları bu bilgisayarın %1 IPv6 adresine, %2 numaralı porta geçirir.</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Close</source>
@@ -437,6 +512,10 @@ Arama şifreli değil.</translation>
     <message>
         <source>Parlino - encrypted conversation</source>
         <translation>Parlino - şifreli konuşma</translation>
+    </message>
+    <message>
+        <source>Open Port on Router</source>
+        <translation>Yönlendiricide Port Aç</translation>
     </message>
 </context>
 </TS>

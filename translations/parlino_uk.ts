@@ -20,6 +20,10 @@
         <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
         <translation>Дисплей не знайдено (змінні DISPLAY і WAYLAND_DISPLAY не задано). Запустіть Parlino на робочому столі або без екрана командою «xvfb-run parlino» чи «parlino -platform vnc» і підключіться VNC-клієнтом до порту 5900.</translation>
     </message>
+    <message>
+        <source>Asks the router at start to forward the listening port to this computer, as Communications &gt; Open Port on Router does.</source>
+        <translation>Під час запуску просить маршрутизатор переспрямовувати порт очікування з’єднань на цей комп’ютер, як команда «З’єднання &gt; Відкрити порт на маршрутизаторі».</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>
@@ -122,6 +126,15 @@ The call is not encrypted.</source>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>Абонент надто пізно почав зашифроване з’єднання: ця розмова не зашифрована, а те, що він надіслав, показано як текст.</translation>
+    </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>Абонент з адреси %1 від’єднався до вашої відповіді.</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>Виклики з адреси %1 поки що відхиляються: за хвилину їх надійшло понад %2.</translation>
     </message>
 </context>
 <context>
@@ -329,6 +342,68 @@ The call is not encrypted.</source>
     </message>
 </context>
 <context>
+    <name>RouterCommands</name>
+    <message>
+        <source>Asking the router to forward port %1 to this computer.</source>
+        <translation>Запит до маршрутизатора на переспрямування порту %1 на цей комп’ютер.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s IPv6 address %1 can be called directly at port %2, unless a firewall turns callers away.</source>
+        <translation>До цього комп’ютера можна під’єднатися напряму за IPv6-адресою %1 на порт %2, якщо брандмауер не відхиляє вхідні виклики.</translation>
+    </message>
+    <message>
+        <source>Callers on the internet can reach this computer at %1, port %2, until Parlino closes.</source>
+        <translation>З інтернету до цього комп’ютера можна під’єднатися за адресою %1, порт %2, доки Parlino не буде закрито.</translation>
+    </message>
+    <message>
+        <source>The router forwards port %2, but its own internet address %1 is private or shared: a carrier-grade NAT beyond it turns callers from the internet away. Ask your internet provider for a public address.</source>
+        <extracomment>A carrier-grade NAT: the internet provider&apos;s own router, shared by many customers.</extracomment>
+        <translation>Маршрутизатор переспрямовує порт %2, але його власна інтернет-адреса %1 приватна або спільна: CGNAT (NAT оператора), що стоїть за ним, відхиляє вхідні виклики з інтернету. Попросіть свого інтернет-провайдера надати вам публічну IP-адресу.</translation>
+    </message>
+    <message>
+        <source>The router stopped forwarding port %1 and would not forward it again: callers on the internet cannot reach this computer.</source>
+        <translation>Маршрутизатор припинив переспрямовувати порт %1 і відмовився переспрямувати його знову: з інтернету під’єднатися до цього комп’ютера неможливо.</translation>
+    </message>
+    <message>
+        <source>The router no longer forwards port %1 to this computer.</source>
+        <translation>Маршрутизатор більше не переспрямовує порт %1 на цей комп’ютер.</translation>
+    </message>
+    <message>
+        <source>No router answered within %1 seconds: port %2 is not open to callers on the internet.</source>
+        <translation>Жоден маршрутизатор не відповів за %1 с: порт %2 не відкритий для вхідних викликів з інтернету.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1: it forwards that port to another computer already.</source>
+        <translation>Маршрутизатор відмовився переспрямувати порт %1: він уже переспрямовує цей порт на інший комп’ютер.</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1 (%2 error %3).</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP), %3 the router&apos;s error number.</extracomment>
+        <translation>Маршрутизатор відмовився переспрямувати порт %1 (помилка %2 %3).</translation>
+    </message>
+    <message>
+        <source>The router&apos;s answer could not be read (%2): port %1 is not open.</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP).</extracomment>
+        <translation>Не вдалося прочитати відповідь маршрутизатора (%2): порт %1 не відкрито.</translation>
+    </message>
+    <message>
+        <source>The router reported an outside address that is not an address (%2): port %1 is not open.</source>
+        <translation>Маршрутизатор повідомив зовнішню адресу, яка не є дійсною адресою (%2): порт %1 не відкрито.</translation>
+    </message>
+    <message>
+        <source>The router did not finish answering within %1 seconds: port %2 is not open.</source>
+        <translation>Маршрутизатор не встиг завершити відповідь за %1 с: порт %2 не відкрито.</translation>
+    </message>
+    <message>
+        <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
+        <translation>Не вдалося завантажити модуль Parlino для роботи з маршрутизаторами: порт %1 не відкрито.</translation>
+    </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>Брандмауер маршрутизатора пропускає вхідні виклики до IPv6-адреси %1 цього комп’ютера, порт %2, доки Parlino не буде закрито.</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Close</source>
@@ -443,6 +518,10 @@ The call is not encrypted.</source>
     <message>
         <source>Parlino - encrypted conversation</source>
         <translation>Parlino - зашифрована розмова</translation>
+    </message>
+    <message>
+        <source>Open Port on Router</source>
+        <translation>Відкрити порт на маршрутизаторі</translation>
     </message>
 </context>
 </TS>

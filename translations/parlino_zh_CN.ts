@@ -20,6 +20,10 @@
         <source>No display found (DISPLAY and WAYLAND_DISPLAY are unset). Run Parlino on a desktop, or headless with &apos;xvfb-run parlino&apos; or &apos;parlino -platform vnc&apos; and a VNC viewer on port 5900.</source>
         <translation>未找到显示器（未设置 DISPLAY 和 WAYLAND_DISPLAY）。请在桌面环境中运行 Parlino，或在无显示器时使用“xvfb-run parlino”或“parlino -platform vnc”运行，并用 VNC 查看器连接端口 5900。</translation>
     </message>
+    <message>
+        <source>Asks the router at start to forward the listening port to this computer, as Communications &gt; Open Port on Router does.</source>
+        <translation>启动时请求路由器将监听端口转发到此计算机，与“通信 &gt; 在路由器上打开端口”的作用相同。</translation>
+    </message>
 </context>
 <context>
     <name>Commfunctions</name>
@@ -122,6 +126,15 @@ The call is not encrypted.</source>
     <message>
         <source>The caller began an encrypted connection too late: this conversation is not encrypted, and what the caller sent shows as text.</source>
         <translation>呼叫方开始加密连接太晚：此对话未加密，呼叫方发送的内容以文本显示。</translation>
+    </message>
+    <message>
+        <source>A caller from %1 hung up before you answered.</source>
+        <translation>来自 %1 的呼叫方在您应答之前挂断了。</translation>
+    </message>
+    <message>
+        <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
+        <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
+        <translation>暂时拒绝来自 %1 的呼叫：一分钟内来了超过 %2 个。</translation>
     </message>
 </context>
 <context>
@@ -323,6 +336,68 @@ The call is not encrypted.</source>
     </message>
 </context>
 <context>
+    <name>RouterCommands</name>
+    <message>
+        <source>Asking the router to forward port %1 to this computer.</source>
+        <translation>正在请求路由器将端口 %1 转发到此计算机。</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s IPv6 address %1 can be called directly at port %2, unless a firewall turns callers away.</source>
+        <translation>只要防火墙不拒绝呼叫方，就可以通过此计算机的 IPv6 地址 %1 在端口 %2 上直接呼叫它。</translation>
+    </message>
+    <message>
+        <source>Callers on the internet can reach this computer at %1, port %2, until Parlino closes.</source>
+        <translation>在 Parlino 关闭之前，互联网上的呼叫方可以通过 %1 的端口 %2 访问此计算机。</translation>
+    </message>
+    <message>
+        <source>The router forwards port %2, but its own internet address %1 is private or shared: a carrier-grade NAT beyond it turns callers from the internet away. Ask your internet provider for a public address.</source>
+        <extracomment>A carrier-grade NAT: the internet provider&apos;s own router, shared by many customers.</extracomment>
+        <translation>路由器已转发端口 %2，但它自己的互联网地址 %1 是私有地址或共享地址：它外侧的运营商级 NAT（CGNAT）会拒绝来自互联网的呼叫方。请向您的互联网服务提供商申请公网 IP 地址。</translation>
+    </message>
+    <message>
+        <source>The router stopped forwarding port %1 and would not forward it again: callers on the internet cannot reach this computer.</source>
+        <translation>路由器已停止转发端口 %1，并且不肯再次转发：互联网上的呼叫方无法访问此计算机。</translation>
+    </message>
+    <message>
+        <source>The router no longer forwards port %1 to this computer.</source>
+        <translation>路由器不再将端口 %1 转发到此计算机。</translation>
+    </message>
+    <message>
+        <source>No router answered within %1 seconds: port %2 is not open to callers on the internet.</source>
+        <translation>%1 秒内没有路由器应答：端口 %2 未向互联网上的呼叫方开放。</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1: it forwards that port to another computer already.</source>
+        <translation>路由器拒绝转发端口 %1：它已将该端口转发到另一台计算机。</translation>
+    </message>
+    <message>
+        <source>The router refused to forward port %1 (%2 error %3).</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP), %3 the router&apos;s error number.</extracomment>
+        <translation>路由器拒绝转发端口 %1（%2 错误 %3）。</translation>
+    </message>
+    <message>
+        <source>The router&apos;s answer could not be read (%2): port %1 is not open.</source>
+        <extracomment>%2 is the protocol (UPnP, NAT-PMP).</extracomment>
+        <translation>无法读取路由器的应答（%2）：端口 %1 未开放。</translation>
+    </message>
+    <message>
+        <source>The router reported an outside address that is not an address (%2): port %1 is not open.</source>
+        <translation>路由器报告的外部地址不是有效地址（%2）：端口 %1 未开放。</translation>
+    </message>
+    <message>
+        <source>The router did not finish answering within %1 seconds: port %2 is not open.</source>
+        <translation>路由器未在 %1 秒内完成应答：端口 %2 未开放。</translation>
+    </message>
+    <message>
+        <source>Parlino&apos;s module for routers could not be loaded: port %1 is not open.</source>
+        <translation>无法加载 Parlino 的路由器模块：端口 %1 未开放。</translation>
+    </message>
+    <message>
+        <source>The router&apos;s firewall lets callers through to this computer&apos;s IPv6 address %1, port %2, until Parlino closes.</source>
+        <translation>在 Parlino 关闭之前，路由器的防火墙允许呼叫方通过端口 %2 到达此计算机的 IPv6 地址 %1。</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Close</source>
@@ -437,6 +512,10 @@ The call is not encrypted.</source>
     <message>
         <source>Parlino - encrypted conversation</source>
         <translation>Parlino - 加密对话</translation>
+    </message>
+    <message>
+        <source>Open Port on Router</source>
+        <translation>在路由器上打开端口</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // What the chat commands need from the main window. The window implements it; showError() is
 // where the program waits on a modal box, askYesNo() where it asks without waiting (the window's
-// question box is showQuestion()), and both are where tests give their answers.
+// question box is showQuestion(), which withdrawQuestion() takes away), and both are where tests
+// give their answers.
 #pragma once
 
 #include <QByteArray>
@@ -39,6 +40,8 @@ public:
     // closes for good first.
     virtual void askYesNo(const QString &title, const QString &question,
                           std::function<void(bool)> answered) = 0;
+    // Closes the open question as if it had never been asked: `answered` does not run.
+    virtual void withdrawQuestion() = 0;
 
 protected:
     ~ChatView() = default;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "commfunctions.h"
 
+#include "callerratelimit.h"
 #include "chatview.h"
 #include "failuresentences.h"
 #include "privacy.h"
@@ -158,6 +159,27 @@ void Commfunctions::answerConnectionRequest(int requestId, bool allowed)
         return;
     }
     m_view.appendLine(tr("Connection made"));
+}
+
+void Commfunctions::withdrawConnectionRequest(int requestId, const QString &address)
+{
+    if (m_question != requestId)
+        return;
+    m_question = NoQuestion;
+    m_view.withdrawQuestion();
+    m_view.appendLine(tr("A caller from %1 hung up before you answered.").arg(address));
+    // As before the call: asking stopped listening.
+    if (!m_socket.Listen())
+        reportFailure();
+}
+
+void Commfunctions::showCallerTurnedAway(const QString &address)
+{
+    //: %1 is the caller's address, %2 the number of calls a minute that are taken (5).
+    m_view.appendLine(
+        tr("Calls from %1 are turned away for now: more than %2 came within a minute.")
+            .arg(address)
+            .arg(CallerRateLimit::CallsPerMinute));
 }
 
 void Commfunctions::showArrivedText(qint64 bytesTotal)

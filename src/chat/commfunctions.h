@@ -29,6 +29,9 @@ public:
 
     // The handlers of the socket's ConnectionRequest and DataArrival events.
     void askAboutConnectionRequest(int requestId);
+    // The caller hung up before the user answered: the question goes, and listening goes on.
+    void withdrawConnectionRequest(int requestId, const QString &address);
+    void showCallerTurnedAway(const QString &address);
     void showArrivedText(qint64 bytesTotal);
     // A failure the socket reports after the command that caused it has returned.
     void showSocketFailure(const SocketFailure &failure);

@@ -50,6 +50,14 @@ void RouterCommands::showAnswer(const RouterMapping &mapping)
     }
 }
 
+void RouterCommands::showPinhole(const RouterMapping &mapping)
+{
+    m_view.appendLine(tr("The router's firewall lets callers through to this computer's IPv6 "
+                         "address %1, port %2, until Parlino closes.")
+                          .arg(mapping.ipv6.toString())
+                          .arg(mapping.port));
+}
+
 void RouterCommands::showLoss(const RouterMapping &mapping)
 {
     m_view.showPortOnRouter(false);
@@ -97,6 +105,9 @@ QString RouterCommands::whyNotOpen(const RouterMapping &mapping) const
                       "is not open.")
                 .arg(mapping.port)
                 .arg(protocol);
+        case Outcome::NoModule:
+            return tr("Parlino's module for routers could not be loaded: port %1 is not open.")
+                .arg(mapping.port);
         case Outcome::TooSlow:
             return tr("The router did not finish answering within %1 seconds: port %2 is not open.")
                 .arg(RouterPort::AnswerLimitMs / 1000)

@@ -26,6 +26,7 @@ public:
     // The handlers of the router port's events.
     void showAnswer(const RouterMapping &mapping);
     void showLoss(const RouterMapping &mapping);
+    void showPinhole(const RouterMapping &mapping);
     void showClosed();
 
 private:

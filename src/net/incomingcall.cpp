@@ -4,7 +4,6 @@
 #include "tcpsystem.h"
 
 #include <QHostAddress>
-#include <QSignalBlocker>
 #include <QTcpSocket>
 
 namespace {
@@ -22,6 +21,16 @@ IncomingCall::IncomingCall(QTcpSocket *socket, QObject *parent)
     m_connected.start();
     m_socket->setParent(this);
     m_socket->setReadBufferSize(ReadBufferBytes);
+    // Kept: Qt forgets the peer's address once the connection has ended.
+    QHostAddress address = m_socket->peerAddress();
+    bool mapped = false;
+    const quint32 ipv4 = address.toIPv4Address(&mapped);
+    if (mapped)
+        address = QHostAddress(ipv4);  // an IPv4 caller on the dual-stack listener
+    m_address = address.toString();
+    // Queued: the end may be seen inside lookNow(), where it asks, and is told from here later.
+    connect(m_socket, &QTcpSocket::disconnected, this, &IncomingCall::noticeEnd,
+            Qt::QueuedConnection);
 }
 
 IncomingCall::~IncomingCall()
@@ -31,14 +40,7 @@ IncomingCall::~IncomingCall()
 
 QString IncomingCall::address() const
 {
-    if (!m_socket)
-        return {};
-    QHostAddress address = m_socket->peerAddress();
-    bool mapped = false;
-    const quint32 ipv4 = address.toIPv4Address(&mapped);
-    if (mapped)
-        address = QHostAddress(ipv4);  // an IPv4 caller on the dual-stack listener
-    return address.toString();
+    return m_address;
 }
 
 Privacy IncomingCall::privacy() const
@@ -63,23 +65,34 @@ bool IncomingCall::hasHungUp() const
     // The caller may have hung up a moment ago, unnoticed yet by the event loop.
     if (m_socket->bytesAvailable() == 0)
         lookNow();
-    return m_socket->state() != QAbstractSocket::ConnectedState && m_socket->bytesAvailable() == 0;
+    if (m_socket->state() == QAbstractSocket::ConnectedState)
+        return false;
+    return m_socket->bytesAvailable() == 0 || TcpSystem::hasFailed(m_descriptor);
 }
 
-// Takes in what has arrived and the event loop has not seen yet. Its signals are held back: the
-// bytes are looked at where this is asked, not by a handler entered again from here.
+void IncomingCall::noticeEnd()
+{
+    if (m_socket && hasHungUp())
+        Q_EMIT hungUp();
+}
+
+// Takes in what has arrived and the event loop has not seen yet. Its own handler runs on a later
+// turn of the event loop: the bytes are looked at where this is asked, not by a handler entered
+// again from here.
 void IncomingCall::lookNow() const
 {
-    const QSignalBlocker quiet(m_socket);
-    m_socket->waitForReadyRead(0);
+    if (m_socket->state() == QAbstractSocket::ConnectedState)
+        m_socket->waitForReadyRead(0);
 }
 
 QTcpSocket *IncomingCall::accept(qintptr &descriptor)
 {
     descriptor = std::exchange(m_descriptor, -1);
     QTcpSocket *socket = std::exchange(m_socket, nullptr);
-    if (socket)
+    if (socket) {
+        socket->disconnect(this);
         socket->setParent(nullptr);
+    }
     return socket;
 }
 

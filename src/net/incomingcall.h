@@ -15,6 +15,11 @@ class QTcpSocket;
 // caller's connection. A call that is destroyed undecided is refused. It holds a descriptor of its
 // own for the connection from the start: Qt's socket closes its descriptor when the caller ends
 // its stream, and text for the caller must still be able to go out after that.
+// A caller has hung up when its stream ends before it has sent anything, or when it resets the
+// connection. One that has sent something and then ends its stream has not: it may have shut
+// only its sending side, as `nc -N` does at the end of its input, and still wait for the answer
+// and read. (The system tells a reset from an end, but not a caller that shut only its sending
+// side from one that closed altogether.)
 class IncomingCall : public QObject
 {
     Q_OBJECT
@@ -29,17 +34,23 @@ public:
     Privacy privacy() const;
     // Milliseconds of the grace for its first bytes still left; 0 once it is over.
     qint64 graceLeftMs() const;
-    // Whether the caller has left without a word, looked at now.
+    // Whether the caller has hung up, looked at now.
     bool hasHungUp() const;
     // Hands the socket, with all it has read, and the descriptor of the call's own over to the
     // caller of accept(); once.
     QTcpSocket *accept(qintptr &descriptor);
     void refuse();
 
+Q_SIGNALS:
+    // The caller has hung up (see above), seen on a fresh turn of the event loop; once.
+    void hungUp();
+
 private:
     void lookNow() const;
+    void noticeEnd();
 
     QTcpSocket *m_socket;
+    QString m_address;
     qintptr m_descriptor;
     QElapsedTimer m_connected;
 };

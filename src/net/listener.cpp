@@ -58,12 +58,28 @@ void Listener::takeCallers()
 {
     while (m_server->hasPendingConnections()) {
         auto *call = new IncomingCall(m_server->nextPendingConnection(), this);
-        if (m_busy || !m_requests.isEmpty()) {
+        const QString address = call->address();
+        // Every call counts, also one turned away for another reason.
+        const auto verdict = m_rateLimit.count(address);
+        if (verdict != CallerRateLimit::Verdict::Take || m_busy || !m_requests.isEmpty()) {
             delete call;  // turned away
+            if (verdict == CallerRateLimit::Verdict::TurnAwayAndTell)
+                Q_EMIT callerTurnedAway(address);
             continue;
         }
         const int requestId = ++m_nextId;
         m_requests.insert(requestId, call);
+        connect(call, &IncomingCall::hungUp, this, [this, requestId] { withdraw(requestId); });
         Q_EMIT requestArrived(requestId);
     }
+}
+
+void Listener::withdraw(int requestId)
+{
+    IncomingCall *call = m_requests.take(requestId);
+    if (!call)
+        return;
+    const QString address = call->address();
+    call->deleteLater();  // from its own signal
+    Q_EMIT requestWithdrawn(requestId, address);
 }

@@ -37,6 +37,8 @@ QString hostOf(const QString &text)
 Winsock::Winsock(QObject *parent) : QObject(parent), m_listener(new Listener(this))
 {
     connect(m_listener, &Listener::requestArrived, this, &Winsock::ConnectionRequest);
+    connect(m_listener, &Listener::requestWithdrawn, this, &Winsock::requestWithdrawn);
+    connect(m_listener, &Listener::callerTurnedAway, this, &Winsock::callerTurnedAway);
 }
 
 Winsock::~Winsock()
@@ -48,6 +50,11 @@ Winsock::~Winsock()
 void Winsock::setLocalPort(int port)
 {
     m_localPort = port;
+}
+
+void Winsock::setCallerRateLimit(const CallerRateLimit &limit)
+{
+    m_listener->setRateLimit(limit);
 }
 
 QString Winsock::LocalIP()

@@ -21,6 +21,7 @@
 #include <QObject>
 #include <QString>
 
+#include "callerratelimit.h"
 #include "privacy.h"
 #include "socketfailure.h"
 #include "tcpsystem.h"
@@ -58,8 +59,11 @@ class Listener;
 // EncryptionFailed, EncryptionTimedOut or PlainAnswer; an encrypted conversation ends with
 // EncryptionFailed, EncryptionTimedOut, CodeTimedOut or, cut without close_notify,
 // EncryptedEndCut.
-// Only one conversation exists at a time. A request waits until it is accepted or rejected;
-// callers that arrive meanwhile, or while the socket has a conversation, are closed at once.
+// Only one conversation exists at a time. A request waits until it is accepted or rejected, or
+// until its caller hangs up (requestWithdrawn; see IncomingCall for what counts); callers that
+// arrive meanwhile, or while the socket has a conversation, are closed at once, and so is every
+// call from an address that has called more than CallerRateLimit::CallsPerMinute times within a
+// minute (callerTurnedAway, at most once a minute for each address; loopback excepted).
 //
 // Failures: methods that fail at once return false and leave what went wrong in failure();
 // failures that come later (refused, host not found, timed out, network errors) are reported by
@@ -120,9 +124,15 @@ public:
     void setLingerTime(int milliseconds) { m_lingerMs = milliseconds; }
     // How a connection notices a partner that has gone; applied to each new connection.
     void setLiveness(const TcpSystem::Liveness &liveness) { m_liveness = liveness; }
+    // How calls are counted for each caller.
+    void setCallerRateLimit(const CallerRateLimit &limit);
 
 Q_SIGNALS:
     void ConnectionRequest(int requestId);
+    // The caller of a pending request hung up before it was decided; the id is no longer valid.
+    void requestWithdrawn(int requestId, const QString &address);
+    // Calls from this address are being turned away for coming too often.
+    void callerTurnedAway(const QString &address);
     void DataArrival(qint64 bytesTotal);
     void errorOccurred(const SocketFailure &failure);
     // The current conversation turned out plain or encrypted (once per conversation), or it

@@ -19,6 +19,7 @@ struct RouterMapping
         Unreadable,  // a router answered with what is no valid answer
         BadOutside,  // the outside address reported is not an address: given back
         TooSlow,     // a router began to answer, and did not finish in time
+        NoModule,    // the module that speaks to routers could not be loaded
     };
     enum class Protocol { None, Pcp, NatPmp, Upnp };
 
@@ -33,6 +34,13 @@ struct RouterMapping
     QByteArray controlUrl;
     QByteArray serviceType;
     QByteArray internalClient;
+    // The hole a UPnP router opened in its IPv6 firewall for the port, asked for over IPv6 from
+    // this computer's address: where to renew and delete it, and the router's name for it;
+    // empty when there is none.
+    QHostAddress ipv6;
+    QByteArray pinholeControlUrl;
+    QByteArray pinholeServiceType;
+    QByteArray pinhole;
     // The router the port-control protocols spoke to, and PCP's nonce for this mapping.
     QHostAddress gateway;
     QByteArray nonce;

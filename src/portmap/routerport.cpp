@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "routerport.h"
 
+#include "outsideaddress.h"
+#include "routerprotocols.h"
+
 #include <algorithm>
 #include <mutex>
 #include <thread>
@@ -33,10 +36,20 @@ void RouterPort::open(quint16 port)
 {
     if (m_state != State::Off)
         return;
-    m_state = State::Opening;
     m_port = port;
+    m_protocols = m_loader.protocols();
+    if (!m_protocols) {
+        RouterMapping mapping;
+        mapping.outcome = RouterMapping::Outcome::NoModule;
+        mapping.port = port;
+        return Q_EMIT answered(mapping);
+    }
+    m_state = State::Opening;
+    const RouterProtocols *protocols = m_protocols;
+    m_search.ipv6 = OutsideAddress::globalIpv6();
     const RouterSearch search = m_search;
-    start([search, port] { return search.open(port, LeaseSeconds); }, &RouterPort::opened);
+    start([protocols, search, port] { return protocols->open(search, port, LeaseSeconds); },
+          &RouterPort::opened);
 }
 
 void RouterPort::close()
@@ -54,9 +67,10 @@ void RouterPort::close()
         return;
     m_state = State::Closing;
     const RouterMapping mapping = m_mapping;
+    const RouterProtocols *protocols = m_protocols;
     start(
-        [mapping] {
-            RouterSearch::close(mapping);
+        [protocols, mapping] {
+            protocols->close(mapping);
             RouterMapping gone = mapping;
             gone.outcome = RouterMapping::Outcome::NoAnswer;
             return gone;
@@ -69,9 +83,11 @@ void RouterPort::renew()
     if (m_state != State::Open)
         return;
     m_state = State::Renewing;
+    const RouterProtocols *protocols = m_protocols;
     const RouterSearch search = m_search;
     const RouterMapping mapping = m_mapping;
-    start([search, mapping] { return search.renew(mapping, LeaseSeconds); }, &RouterPort::renewed);
+    start([protocols, search, mapping] { return protocols->renew(search, mapping, LeaseSeconds); },
+          &RouterPort::renewed);
 }
 
 void RouterPort::start(std::function<RouterMapping()> work, Handler done)
@@ -102,6 +118,8 @@ void RouterPort::giveUp()
     mapping.port = m_port;
     const State state = std::exchange(m_state, State::Off);
     mapping.outcome = RouterMapping::Outcome::TooSlow;
+    if (state == State::Piercing)  // the forwarding stands; only the pinhole was given up
+        m_state = State::Open;
     if (state == State::Opening)
         Q_EMIT answered(mapping);
     else if (state == State::Renewing)
@@ -114,6 +132,23 @@ void RouterPort::opened(const RouterMapping &mapping)
 {
     hold(mapping);
     Q_EMIT answered(mapping);
+    if (m_state != State::Open || m_search.ipv6.isNull())
+        return;
+    // The forwarding is told first: asking over IPv6 waits for discovery once more.
+    m_state = State::Piercing;
+    const RouterProtocols *protocols = m_protocols;
+    const RouterSearch search = m_search;
+    start([protocols, search,
+           mapping] { return protocols->openPinhole(search, mapping, LeaseSeconds); },
+          &RouterPort::pierced);
+}
+
+void RouterPort::pierced(const RouterMapping &mapping)
+{
+    m_mapping = mapping;
+    m_state = State::Open;
+    if (!mapping.pinhole.isEmpty())
+        Q_EMIT pinholeOpened(mapping);
 }
 
 void RouterPort::renewed(const RouterMapping &mapping)
@@ -152,5 +187,5 @@ void RouterPort::deleteLate(const RouterMapping &mapping)
 {
     if (!mapping.isOpen())
         return;
-    std::thread([mapping] { RouterSearch::close(mapping); }).detach();
+    std::thread([protocols = m_protocols, mapping] { protocols->close(mapping); }).detach();
 }

@@ -8,11 +8,13 @@
 // (its thread ends on its own later; a mapping it made after all is deleted).
 //
 //   Off --open()--> Opening --answered(open)--> Open --renew()/timer--> Renewing --> Open
+//   Opening --answered(open), with a global IPv6 address--> Piercing --> Open
 //                        \--answered(not open)--> Off         Renewing --lost()--> Off
 //   Open/Renewing --close()--> Closing --closed()--> Off;  Opening --close()--> Off, closed()
 #pragma once
 
 #include "routermapping.h"
+#include "routerprotocolsloader.h"
 #include "routersearch.h"
 
 #include <QObject>
@@ -51,10 +53,12 @@ Q_SIGNALS:
     void answered(const RouterMapping &mapping);
     // The router no longer holds the port and would not forward it again: why.
     void lost(const RouterMapping &mapping);
+    // The router's IPv6 firewall lets callers through to the port.
+    void pinholeOpened(const RouterMapping &mapping);
     void closed();
 
 private:
-    enum class State { Off, Opening, Open, Renewing, Closing };
+    enum class State { Off, Opening, Piercing, Open, Renewing, Closing };
     struct Mailbox;
     using Handler = void (RouterPort::*)(const RouterMapping &);
 
@@ -63,12 +67,15 @@ private:
     void giveUp();
     void opened(const RouterMapping &mapping);
     void renewed(const RouterMapping &mapping);
+    void pierced(const RouterMapping &mapping);
     // Keeps an open mapping and times its renewal.
     void hold(const RouterMapping &mapping);
     void deleted(const RouterMapping &mapping);
     // A request given up brought a mapping after all: deleted, nobody told.
     void deleteLate(const RouterMapping &mapping);
 
+    RouterProtocolsLoader m_loader;
+    RouterProtocols *m_protocols = nullptr;  // once loaded
     RouterSearch m_search;
     State m_state = State::Off;
     RouterMapping m_mapping;

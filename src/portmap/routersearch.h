@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Which router to ask and how: PCP first, then NAT-PMP when the router answers that it speaks
-// only that, since such a router answers within milliseconds; then UPnP IGD, whose discovery
-// waits for answers. The first protocol a router answers wins, whether it says yes or no.
-// Blocking: runs off the GUI thread.
+// Which router to ask, and how long answers are waited for.
 #pragma once
 
-#include "routermapping.h"
-
-#include <QDeadlineTimer>
+#include <QByteArray>
+#include <QHostAddress>
 
 struct RouterSearch
 {
@@ -23,16 +19,10 @@ struct RouterSearch
     // found, through the default route and SSDP.
     QHostAddress portControlRouter;
     QByteArray upnpDescription;
+    // This computer's global IPv6 address, to ask the router's IPv6 firewall for; null for none.
+    QHostAddress ipv6;
     // Tests turn PCP off to speak NAT-PMP to a router that speaks both.
     bool pcp = true;
 
-    RouterMapping open(quint16 port, quint32 lifetime) const;
-    // Asks the router that holds the mapping for it again, or, when it has forgotten it (it
-    // restarted, or its address changed), searches anew.
-    RouterMapping renew(const RouterMapping &mapping, quint32 lifetime) const;
-    // Deletes the mapping on its router.
-    static void close(const RouterMapping &mapping);
-
-private:
-    bool bothFound() const { return portControlRouter.isNull() && upnpDescription.isEmpty(); }
+    bool findsBoth() const { return portControlRouter.isNull() && upnpDescription.isEmpty(); }
 };

@@ -234,9 +234,16 @@ void frmMain::wireEvents()
             [this](const RouterMapping &mapping) { m_routerCommands.showAnswer(mapping); });
     connect(Router1, &RouterPort::lost, this,
             [this](const RouterMapping &mapping) { m_routerCommands.showLoss(mapping); });
+    connect(Router1, &RouterPort::pinholeOpened, this,
+            [this](const RouterMapping &mapping) { m_routerCommands.showPinhole(mapping); });
     connect(Router1, &RouterPort::closed, this, [this] { m_routerCommands.showClosed(); });
     connect(Winsock1, &Winsock::ConnectionRequest, this, &frmMain::Winsock1_ConnectionRequest);
     connect(Winsock1, &Winsock::DataArrival, this, &frmMain::Winsock1_DataArrival);
+    connect(Winsock1, &Winsock::requestWithdrawn, this, [this](int id, const QString &address) {
+        m_commands.withdrawConnectionRequest(id, address);
+    });
+    connect(Winsock1, &Winsock::callerTurnedAway, this,
+            [this](const QString &address) { m_commands.showCallerTurnedAway(address); });
     connect(Winsock1, &Winsock::errorOccurred, this,
             [this](const SocketFailure &failure) { m_commands.showSocketFailure(failure); });
     connect(Winsock1, &Winsock::privacyKnown, this,
@@ -364,8 +371,21 @@ void frmMain::askYesNo(const QString &title, const QString &question,
 void frmMain::showQuestion(const QString &title, const QString &question)
 {
     QMessageBox *box = MessageBoxes::openQuestion(this, title, question);
+    m_questionBox = box;
     connect(box, &QMessageBox::finished, this,
             [this, box] { answerQuestion(box->clickedButton() == box->button(QMessageBox::Yes)); });
+}
+
+void frmMain::withdrawQuestion()
+{
+    m_answered = {};
+    hideQuestion();
+}
+
+void frmMain::hideQuestion()
+{
+    if (m_questionBox)
+        m_questionBox->done(QMessageBox::No);  // deletes itself; answers nobody
 }
 
 void frmMain::answerQuestion(bool yes)

@@ -6,12 +6,14 @@
 #include "routercommands.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QLabel;
 class QLineEdit;
 class ConversationList;
 class QMenu;
+class QMessageBox;
 class QPushButton;
 class RouterPort;
 class Winsock;
@@ -48,6 +50,7 @@ public:
     // the answer is No.
     void askYesNo(const QString &title, const QString &question,
                   std::function<void(bool)> answered) final;
+    void withdrawQuestion() final;
 
     ConversationList *List1 = nullptr;
     QLineEdit *txtRemotePort = nullptr;
@@ -87,6 +90,8 @@ Q_SIGNALS:
 protected:
     // Shows the question box, whose answer comes through answerQuestion(); where tests answer.
     virtual void showQuestion(const QString &title, const QString &question);
+    // Closes the box showQuestion() opened, with no answer; where tests see it go.
+    virtual void hideQuestion();
     // The open question's answer; once.
     void answerQuestion(bool yes);
     void closeEvent(QCloseEvent *event) override;
@@ -130,4 +135,5 @@ private:
     QByteArray m_strIncoming;
     bool m_activationRequested = false;
     std::function<void(bool)> m_answered;  // while a question is open
+    QPointer<QMessageBox> m_questionBox;
 };

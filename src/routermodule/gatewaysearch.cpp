@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "routersearch.h"
+#include "gatewaysearch.h"
 
 #include "natpmpgateway.h"
 #include "pcpgateway.h"
@@ -41,23 +41,39 @@ QByteArray newNonce()
 
 }  // namespace
 
-RouterMapping RouterSearch::open(quint16 port, quint32 lifetime) const
+RouterMapping GatewaySearch::open(const RouterSearch &search, quint16 port, quint32 lifetime) const
 {
     RouterMapping mapping;
     mapping.port = port;
-    const QHostAddress router =
-        portControlRouter.isNull() ? NatPmpGateway::defaultRouter() : portControlRouter;
-    if ((bothFound() || !portControlRouter.isNull()) && !router.isNull()) {
-        mapping = askPortControl(router, port, lifetime, newNonce(), pcp);
+    const QHostAddress router = search.portControlRouter.isNull() ? NatPmpGateway::defaultRouter()
+                                                                  : search.portControlRouter;
+    if ((search.findsBoth() || !search.portControlRouter.isNull()) && !router.isNull()) {
+        mapping = askPortControl(router, port, lifetime, newNonce(), search.pcp);
         if (mapping.outcome != Outcome::NoAnswer)
             return mapping;
     }
-    if (bothFound() || !upnpDescription.isEmpty())
-        mapping = UpnpGateway(upnpDescription).map(port, lifetime, QDeadlineTimer::Forever);
+    if (search.findsBoth() || !search.upnpDescription.isEmpty())
+        mapping = UpnpGateway(search.upnpDescription).map(port, lifetime, QDeadlineTimer::Forever);
     return mapping;
 }
 
-RouterMapping RouterSearch::renew(const RouterMapping &mapping, quint32 lifetime) const
+RouterMapping GatewaySearch::renew(const RouterSearch &search, const RouterMapping &mapping,
+                                   quint32 lifetime) const
+{
+    RouterMapping renewed = forwardAgain(search, mapping, lifetime);
+    if (!renewed.isOpen() || mapping.pinhole.isEmpty())
+        return renewed;
+    if (!UpnpGateway::renewPinhole(mapping, lifetime))
+        return openPinhole(search, renewed, lifetime);
+    renewed.ipv6 = mapping.ipv6;
+    renewed.pinholeControlUrl = mapping.pinholeControlUrl;
+    renewed.pinholeServiceType = mapping.pinholeServiceType;
+    renewed.pinhole = mapping.pinhole;
+    return renewed;
+}
+
+RouterMapping GatewaySearch::forwardAgain(const RouterSearch &search, const RouterMapping &mapping,
+                                          quint32 lifetime) const
 {
     if (mapping.protocol == Protocol::Pcp || mapping.protocol == Protocol::NatPmp) {
         RouterMapping renewed = askPortControl(mapping.gateway, mapping.port, lifetime,
@@ -65,13 +81,22 @@ RouterMapping RouterSearch::renew(const RouterMapping &mapping, quint32 lifetime
         if (renewed.isOpen())
             return renewed;
     } else if (mapping.protocol == Protocol::Upnp && UpnpGateway::renew(mapping)) {
-        return mapping;
+        RouterMapping renewed = mapping;
+        renewed.pinhole.clear();
+        return renewed;
     }
-    return open(mapping.port, lifetime);
+    return open(search, mapping.port, lifetime);
 }
 
-void RouterSearch::close(const RouterMapping &mapping)
+RouterMapping GatewaySearch::openPinhole(const RouterSearch &search, const RouterMapping &mapping,
+                                         quint32 lifetime) const
 {
+    return UpnpGateway::openPinhole(search.ipv6, mapping, lifetime);
+}
+
+void GatewaySearch::close(const RouterMapping &mapping) const
+{
+    UpnpGateway::closePinhole(mapping);
     if (mapping.protocol == Protocol::Pcp)
         PcpGateway(mapping.gateway).map(mapping.port, 0, mapping.nonce, portControlDeadline());
     else if (mapping.protocol == Protocol::NatPmp)

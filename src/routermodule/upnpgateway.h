@@ -19,6 +19,13 @@ public:
     // Asks the router that made the mapping for it again; false when it did not answer yes.
     static bool renew(const RouterMapping &mapping);
     static void unmap(const RouterMapping &mapping);
+    // The router found by SSDP over IPv6 is asked to let callers from anywhere through its IPv6
+    // firewall to this computer's port: the mapping with the pinhole, or as it was. A router
+    // takes this only from the address the hole is for, so it is asked over IPv6.
+    static RouterMapping openPinhole(const QHostAddress &ipv6, RouterMapping mapping,
+                                     quint32 lifetime);
+    static bool renewPinhole(const RouterMapping &mapping, quint32 lifetime);
+    static void closePinhole(const RouterMapping &mapping);
 
 private:
     QByteArray m_description;

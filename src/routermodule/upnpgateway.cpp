@@ -27,7 +27,7 @@ struct Igd
     char lanAddress[64] = {};
     bool found = false;
 
-    Igd(const QByteArray &description, const QDeadlineTimer &deadline)
+    Igd(const QByteArray &description, const QDeadlineTimer &deadline, bool ipv6 = false)
     {
         if (!description.isEmpty()) {
             found = UPNP_GetIGDFromUrl(description.constData(), &urls, &data, lanAddress,
@@ -36,7 +36,8 @@ struct Igd
         }
         int error = 0;
         const int wait = int(std::min<qint64>(RouterSearch::DiscoveryMs, deadline.remainingTime()));
-        UPNPDev *devices = upnpDiscover(std::max(wait, 1), nullptr, nullptr, 0, 0, 2, &error);
+        UPNPDev *devices =
+            upnpDiscover(std::max(wait, 1), nullptr, nullptr, 0, ipv6 ? 1 : 0, 2, &error);
         // 1: a connected IGD; 2: an IGD that says it is not connected, whose outside address
         // still tells why.
         const int kind = UPNP_GetValidIGD(devices, &urls, &data, lanAddress, sizeof lanAddress);
@@ -119,4 +120,41 @@ void UpnpGateway::unmap(const RouterMapping &mapping)
 {
     UPNP_DeletePortMapping(mapping.controlUrl.constData(), mapping.serviceType.constData(),
                            QByteArray::number(mapping.port).constData(), Tcp, nullptr);
+}
+
+RouterMapping UpnpGateway::openPinhole(const QHostAddress &ipv6, RouterMapping mapping,
+                                       quint32 lifetime)
+{
+    const Igd igd({}, QDeadlineTimer(RouterSearch::DiscoveryMs), true);
+    const QByteArray client = ipv6.toString().toLatin1();
+    // The router must see the request come from the address the hole is for.
+    if (!igd.found || igd.data.IPv6FC.servicetype[0] == '\0' || client != igd.lanAddress)
+        return mapping;
+    char id[8] = {};
+    const QByteArray port = QByteArray::number(mapping.port);
+    // From any address and port outside, to this computer's port, over TCP (protocol 6).
+    if (UPNP_AddPinhole(igd.urls.controlURL_6FC, igd.data.IPv6FC.servicetype, "", "0",
+                        client.constData(), port.constData(), "6",
+                        QByteArray::number(lifetime).constData(), id) != UPNPCOMMAND_SUCCESS ||
+        id[0] == '\0')
+        return mapping;
+    mapping.ipv6 = ipv6;
+    mapping.pinholeControlUrl = igd.urls.controlURL_6FC;
+    mapping.pinholeServiceType = igd.data.IPv6FC.servicetype;
+    mapping.pinhole = id;
+    return mapping;
+}
+
+bool UpnpGateway::renewPinhole(const RouterMapping &mapping, quint32 lifetime)
+{
+    return UPNP_UpdatePinhole(mapping.pinholeControlUrl.constData(),
+                              mapping.pinholeServiceType.constData(), mapping.pinhole.constData(),
+                              QByteArray::number(lifetime).constData()) == UPNPCOMMAND_SUCCESS;
+}
+
+void UpnpGateway::closePinhole(const RouterMapping &mapping)
+{
+    if (!mapping.pinhole.isEmpty())
+        UPNP_DeletePinhole(mapping.pinholeControlUrl.constData(),
+                           mapping.pinholeServiceType.constData(), mapping.pinhole.constData());
 }
