@@ -3,7 +3,7 @@
 # A home router in network namespaces of the run's own, for the tests of opening a port on the
 # router. miniupnpd is the gateway's daemon; COMMAND runs on the LAN host beside it, as root.
 #
-#   router.sh PROTOCOLS COMMAND [ARGS...]
+#   router.sh [--ipv6] PROTOCOLS COMMAND [ARGS...]
 #
 # PROTOCOLS, what the router answers: upnp (UPnP IGD: SSDP and SOAP), natpmp (NAT-PMP and PCP on
 # UDP 5351: miniupnpd has no switch to part them), natpmp-only (a router of NAT-PMP alone: PCP's
@@ -16,14 +16,20 @@
 #
 # The router forwards and masquerades its LAN to the outside, lets nothing in but what miniupnpd
 # maps, and is the LAN hosts' default route. Nothing is linked to the machine's own network.
+# With --ipv6 the networks also have IPv6 addresses, from the documentation prefix 3fff::/20 (in
+# 2000::/3 as a global address is): router 3fff:1::1 and 3fff:2::1, LAN host 3fff:1::2, neighbour
+# 3fff:1::3, outside host 3fff:2::2. The router routes them without translation and lets nothing
+# in but the pinholes miniupnpd opens (UPnP IGD's WANIPv6FirewallControl, PCP over IPv6).
 # COMMAND gets in its environment:
 #   PARLINO_ROUTER_NS, PARLINO_OUTSIDE_NS, PARLINO_NEIGHBOUR_NS  the namespaces' names
 #   PARLINO_ROUTER_CONF, PARLINO_ROUTER_LOG  miniupnpd's configuration and its log (every request)
+#   PARLINO_ROUTER_IPV6  with --ipv6, the LAN host's IPv6 address; empty without
 #   PARLINO_ROUTER_CTL  this script, for these commands:
 #     ctl rules        the router's forwards, one line a mapping: "TCP 1981 10.0.0.2:1981"
 #     ctl leases       what miniupnpd remembers: "TCP 1981 10.0.0.2:1981 SECONDS_LEFT DESCRIPTION"
-#     ctl call PORT    the outside host connects to 11.0.0.1:PORT: status 0 when it connected,
-#                      1 when refused or not within 3 s
+#     ctl pinholes     the router's IPv6 pinholes, one line each: "TCP 1981 3fff:1::2"
+#     ctl call PORT [ADDRESS]  the outside host connects to PORT of ADDRESS (11.0.0.1 unless
+#                      told): status 0 when it connected, 1 when refused or not within 3 s
 #     ctl occupy PORT  the neighbour maps the router's TCP PORT to its own PORT (UPnP or NAT-PMP)
 #     ctl restart      the router restarts and forgets every mapping; back once it answers,
 #                      with PARLINO_ROUTER_CONF read again (a test may change it first)
@@ -44,6 +50,27 @@ rules() {
         -e 's/.*(@nh,72,8 0x6|tcp) .*dport ([0-9]+) dnat ip to ([0-9.]+:[0-9]+).*/TCP \2 \3/' \
         -e 's/.*(@nh,72,8 0x11|udp) .*dport ([0-9]+) dnat ip to ([0-9.]+:[0-9]+).*/UDP \2 \3/' \
         -e 's/^[[:space:]]+//'
+}
+
+# The IPv6 pinholes miniupnpd keeps in the router: each rule's protocol, port and destination,
+# which nft gives as 32 hexadecimal digits, written the short way (RFC 5952).
+pinholes() {
+    local proto port hex groups address run n
+    in_ns "$1" nft list chain inet filter miniupnpd | sed -nE \
+        -e 's/.* dport ([0-9]+) @nh,192,128 0x([0-9a-f]{32}) .*@nh,48,8 0x6 .*/TCP \1 \2/p' \
+        -e 's/.* dport ([0-9]+) @nh,192,128 0x([0-9a-f]{32}) .*@nh,48,8 0x11 .*/UDP \1 \2/p' |
+    while read -r proto port hex; do
+        groups=""
+        for n in 0 4 8 12 16 20 24 28; do groups+=":$(printf %x "0x${hex:n:4}")"; done
+        address=$groups:
+        for n in 8 7 6 5 4 3 2; do  # the longest run of zero groups, the first of equals
+            run=$(printf ':0%.0s' $(seq "$n")):
+            [[ $address == *"$run"* ]] && address=${address/"$run"/::} && break
+        done
+        [[ $address == ::* ]] || address=${address#:}
+        [[ $address == *:: ]] || address=${address%:}
+        echo "$proto $port $address"
+    done
 }
 
 # Waits until miniupnpd, a process other than OLD_PID, listens on every socket PROTOCOLS needs:
@@ -80,7 +107,8 @@ ctl() {
         while IFS=: read -r proto ext client port expiry description; do
             echo "$proto $ext $client:$port $((expiry - now)) $description"
         done <"$dir/leases" ;;
-    call) in_ns "$out" nc -z -w 3 11.0.0.1 "${2:?ctl call PORT}" 2>/dev/null ;;
+    pinholes) pinholes "$gw" ;;
+    call) in_ns "$out" nc -z -w 3 "${3:-11.0.0.1}" "${2:?ctl call PORT}" 2>/dev/null ;;
     occupy)
         local port=${2:?ctl occupy PORT}
         if upnp; then
@@ -107,7 +135,9 @@ if [ "${1:-}" = ctl ]; then
     exit
 fi
 
-protocols=${1:?router.sh PROTOCOLS COMMAND [ARGS...]}
+ipv6=no
+[ "${1:-}" = --ipv6 ] && ipv6=yes && shift
+protocols=${1:?router.sh [--ipv6] PROTOCOLS COMMAND [ARGS...]}
 shift
 [[ $protocols == @(upnp|natpmp|natpmp-only|pcp-only|all|none) ]] ||
     fail "unknown PROTOCOLS $protocols"
@@ -190,6 +220,16 @@ done
 ip -n "$lan" route add default via 10.0.0.1
 ip -n "$neighbour" route add default via 10.0.0.1
 in_ns "$gw" sysctl -qw net.ipv4.ip_forward=1
+if [ "$ipv6" = yes ]; then
+    # At once, not after the seconds of duplicate address detection.
+    for host in "$gw lan 3fff:1::1" "$gw wan 3fff:2::1" "$lan eth0 3fff:1::2 3fff:1::1" \
+                "$neighbour eth0 3fff:1::3 3fff:1::1" "$out eth0 3fff:2::2 3fff:2::1"; do
+        read -r ns link address router <<<"$host"
+        ip -n "$ns" addr add "$address/64" dev "$link" nodad
+        [ -z "$router" ] || ip -n "$ns" -6 route add default via "$router"
+    done
+    in_ns "$gw" sysctl -qw net.ipv6.conf.all.forwarding=1
+fi
 
 # The chains miniupnpd fills, and what a home router does beside them.
 # The first byte of a request on UDP 5351 is its version: 0 NAT-PMP, 2 PCP. Where it goes is
@@ -242,7 +282,7 @@ listening_ip=lan
 http_port=$http_port
 enable_upnp=$(yes_no upnp)
 enable_natpmp=$(yes_no natpmp)
-ipv6_disable=yes
+$([ "$ipv6" = yes ] && echo ext_ifname6=wan || echo ipv6_disable=yes)
 secure_mode=yes
 lease_file=$dir/leases
 uuid=3d3cec3a-8cf0-11e0-98ee-001a6bd2d07b
@@ -278,4 +318,5 @@ fi
 
 PARLINO_ROUTER_NS=$gw PARLINO_OUTSIDE_NS=$out PARLINO_NEIGHBOUR_NS=$neighbour \
 PARLINO_ROUTER_CONF=$dir/miniupnpd.conf PARLINO_ROUTER_LOG=$dir/miniupnpd.log \
+PARLINO_ROUTER_IPV6=$([ "$ipv6" = yes ] && echo 3fff:1::2) \
 PARLINO_ROUTER_CTL=$self in_ns "$lan" "$@" 9>&-

@@ -5,29 +5,40 @@
 # TCP 1981 to it within 10 s and the outside host reaches it through the router; SIGTERM, SIGHUP
 # and File > Exit (the user played with xdotool on an X server of the script's own) end it with
 # status 0 and the forward gone, so that the outside host is refused. Killed, it cannot give the
-# port back: the forward stays, its lease at most an hour.
-#   router.sh all routerprogram.sh PARLINO
+# port back: the forward stays, its lease at most an hour. Where the home network has IPv6 too,
+# the router's pinhole to the LAN host's IPv6 address comes and goes with the forward, and the
+# outside host reaches Parlino through it as well.
+#   router.sh [--ipv6] all routerprogram.sh PARLINO
 set -u
 parlino=$1
 ctl() { "$PARLINO_ROUTER_CTL" ctl "$@"; }
+ipv6=${PARLINO_ROUTER_IPV6:-}
 forwarded() { ctl rules | grep -qx "TCP 1981 10.0.0.2:1981"; }
+pinholed() { [ -n "$ipv6" ] && ctl pinholes | grep -qx "TCP 1981 $ipv6"; }
+opened() { forwarded && { [ -z "$ipv6" ] || pinholed; }; }
 fail() { echo "FAIL: $*"; kill -9 "$pid" 2>/dev/null; exit 1; }
 milliseconds_since() { echo $((($(date +%s%N) - $1) / 1000000)); }
 
-# Starts Parlino and waits until the router forwards its port: at most 10 s.
+# Starts Parlino and waits until the router forwards its port (and opens its pinhole): at most
+# 10 s.
 start() {
     "$parlino" --open-port 2>/dev/null &
     pid=$!
     local started
     started=$(date +%s%N)
-    until forwarded; do
+    until opened; do
         kill -0 "$pid" 2>/dev/null || fail "parlino ended before the port was forwarded"
-        [ "$(milliseconds_since "$started")" -lt 10000 ] || fail "no forward after 10 s"
+        [ "$(milliseconds_since "$started")" -lt 10000 ] ||
+            fail "not open after 10 s: $(ctl rules; ctl pinholes)"
         sleep 0.05
     done
-    echo "forwarded after $(milliseconds_since "$started") ms by \"$(ctl leases | cut -d' ' -f5-)\""
+    echo "open after $(milliseconds_since "$started") ms, forwarded by" \
+         "\"$(ctl leases | cut -d' ' -f5-)\"${ipv6:+, the pinhole to $ipv6 too}"
 }
-reached() { ctl call 1981 || fail "the outside host did not reach parlino through the router"; }
+reached() {
+    ctl call 1981 || fail "the outside host did not reach parlino through the router"
+    [ -z "$ipv6" ] || ctl call 1981 "$ipv6" || fail "the outside host did not get through on IPv6"
+}
 
 # Ends Parlino the way named, by the command given, and checks that it gave the port back.
 end() {
@@ -42,9 +53,10 @@ end() {
     wait "$pid"
     status=$?
     echo "$way: exit status $status after $(milliseconds_since "$started") ms;" \
-         "forwards left: $(ctl rules | wc -l)"
+         "forwards left: $(ctl rules | wc -l), pinholes: $(ctl pinholes | wc -l)"
     [ "$status" -eq 0 ] || fail "exit status $status"
     ! forwarded || fail "the forward outlived parlino"
+    ! pinholed || fail "the pinhole outlived parlino"
     ! ctl call 1981 || fail "the outside host still got through"
 }
 
@@ -60,8 +72,10 @@ case ${2:-} in
     kill -9 "$pid"
     wait "$pid" 2>/dev/null
     lease=$(ctl leases | awk '$1 == "TCP" && $2 == 1981 { print $4 }')
-    echo "SIGKILL: forward kept: $(forwarded && echo yes || echo no); lease left: $lease s"
+    echo "SIGKILL: forward kept: $(forwarded && echo yes || echo no); lease left: $lease s;" \
+         "pinholes: $(ctl pinholes | wc -l)"
     forwarded || fail "the forward went with a killed parlino"
+    [ -z "$ipv6" ] || pinholed || fail "the pinhole went with a killed parlino"
     [ -n "$lease" ] && [ "$lease" -gt 0 ] && [ "$lease" -le 3600 ] || fail "lease of $lease s"
     ctl restart
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$parlino" desktop ;;
