@@ -25,10 +25,13 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libssl
 # appstream-compose for desktops and software centres, lintian, and devscripts for
 # hardening-check. weston and qt6-wayland: a Wayland desktop for the tests. ncat and openssl:
 # encrypted partners that are not Parlino; netcat-openbsd: nc as a plain partner; xdotool: the user
-# of the real program when it is asked to terminate.
+# of the real program when it is asked to terminate. miniupnpd-nftables and nftables: the home
+# router of the port-mapping tests, with miniupnpc (upnpc) and natpmpc as its other clients; the
+# package is the daemon alone, without a service, so nothing starts on this machine.
 case "$purpose" in
     test) packages+=(qt6-base-private-dev iproute2 xauth xvfb openbox x11-utils weston qt6-wayland
                      ncat openssl netcat-openbsd xdotool
+                     miniupnpd-nftables nftables miniupnpc natpmpc
                      clang libclang-rt-14-dev desktop-file-utils appstream appstream-compose
                      lintian devscripts at-spi2-core dbus-daemon) ;;
     bench) packages+=(xauth xvfb iproute2 fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji

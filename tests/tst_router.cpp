@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // A real router: miniupnpd in a network namespace of the test's own, speaking UPnP IGD, NAT-PMP
 // or both, between this computer's home network and an outside one. Run through router.sh, which
-// makes the namespaces, runs this binary in the home one and names the others. With
-// PARLINO_ROUTER_NO_PCP set, NAT-PMP is spoken to a router that speaks PCP too.
+// makes the namespaces, runs this binary in the home one and names the others.
 #include "parlinotest.h"
 #include "routerport.h"
 
@@ -27,14 +26,31 @@ bool forwarded()
     return router({u"rules"_s}).contains(":1981");
 }
 
-// The program in the home network, listening on its usual port.
+// The program in the home network, listening on its usual port; what it forwarded is given back
+// at the end, as when it exits.
 struct Home : ChatWindow
 {
-    Home() : ChatWindow(Port)
+    Home() : ChatWindow(Port) {}
+    ~Home()
     {
-        RouterSearch search;
-        search.pcp = !qEnvironmentVariableIsSet("PARLINO_ROUTER_NO_PCP");
-        window->router().setSearch(search);
+        window->router().close();
+        QVERIFY(QTest::qWaitFor([this] { return window->router().isOff(); }));
+    }
+    // Turns the item on; true once the port is forwarded, and its pinhole made where the home
+    // network has IPv6.
+    bool openPort()
+    {
+        window->mnuCommunicationsOpenPortOnRouter->trigger();
+        const QString pinhole =
+            u"The router's firewall lets callers through to this computer's IPv6 address %1, "
+            "port 1981, until Parlino closes."_s.arg(qEnvironmentVariable("PARLINO_ROUTER_IPV6"));
+        return QTest::qWaitFor(
+            [&] {
+                return lines().contains(Open) &&
+                       (qEnvironmentVariableIsEmpty("PARLINO_ROUTER_IPV6") ||
+                        lines().contains(pinhole));
+            },
+            10000);
     }
 };
 
@@ -48,15 +64,17 @@ private Q_SLOTS:
     void openPort_outsideCallerIsAskedAndTalks();
     void turnedOff_forwardingGoneAndCallersRefused();
     void exit_forwardingGone();
+    void listenAndDisconnect_leaveTheForwarding();
+    void ipv6_callerGetsThroughThePinhole();
     void routerRestarted_renewalForwardsAgain();
+    void portTakenByAnotherComputer_saysSo();
     void noRouter_saysNoneAnswered();
 };
 
 void tst_Router::openPort_outsideCallerIsAskedAndTalks()
 {
     Home home;
-    home.window->mnuCommunicationsOpenPortOnRouter->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(), Open, 5000);
+    QVERIFY(home.openPort());
     QVERIFY(forwarded());
     Tool outside(u"ip netns exec \"$PARLINO_OUTSIDE_NS\" nc 11.0.0.1 1981"_s);
     outside.write("from outside");
@@ -70,8 +88,7 @@ void tst_Router::openPort_outsideCallerIsAskedAndTalks()
 void tst_Router::turnedOff_forwardingGoneAndCallersRefused()
 {
     Home home;
-    home.window->mnuCommunicationsOpenPortOnRouter->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(), Open, 5000);
+    QVERIFY(home.openPort());
     home.window->mnuCommunicationsOpenPortOnRouter->trigger();
     QTRY_COMPARE(home.lines().constLast(),
                  u"The router no longer forwards port 1981 to this computer."_s);
@@ -82,18 +99,38 @@ void tst_Router::turnedOff_forwardingGoneAndCallersRefused()
 void tst_Router::exit_forwardingGone()
 {
     Home home;
-    home.window->mnuCommunicationsOpenPortOnRouter->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(), Open, 5000);
+    QVERIFY(home.openPort());
     home.window->mnuFileExit->trigger();
     QTRY_COMPARE(home.exits, 1);
     QVERIFY(!forwarded());
+    QVERIFY(router({u"call"_s, u"1981"_s}).isEmpty());
+}
+
+void tst_Router::listenAndDisconnect_leaveTheForwarding()
+{
+    Home home;
+    QVERIFY(home.openPort());
+    home.window->cmdListen->click();
+    home.window->cmdDissconnect->click();
+    QVERIFY(forwarded());
+    QVERIFY(home.window->mnuCommunicationsOpenPortOnRouter->isChecked());
+}
+
+void tst_Router::ipv6_callerGetsThroughThePinhole()
+{
+    Home home;
+    QVERIFY(router({u"call"_s, u"1981"_s, u"3fff:1::2"_s}).isEmpty());  // the firewall is closed
+    QVERIFY(home.openPort());
+    QVERIFY(!router({u"call"_s, u"1981"_s, u"3fff:1::2"_s}).isEmpty());
+    home.window->mnuCommunicationsOpenPortOnRouter->trigger();
+    QTRY_VERIFY(home.window->router().isOff());
+    QTRY_VERIFY(router({u"call"_s, u"1981"_s, u"3fff:1::2"_s}).isEmpty());
 }
 
 void tst_Router::routerRestarted_renewalForwardsAgain()
 {
     Home home;
-    home.window->mnuCommunicationsOpenPortOnRouter->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(), Open, 5000);
+    QVERIFY(home.openPort());
     const int lines = home.lines().size();
     QVERIFY(!router({u"restart"_s}).isEmpty());
     QVERIFY(!forwarded());
@@ -101,6 +138,18 @@ void tst_Router::routerRestarted_renewalForwardsAgain()
     QTRY_VERIFY(forwarded());
     QVERIFY(!router({u"call"_s, u"1981"_s}).isEmpty());
     QCOMPARE(home.lines().size(), lines);
+}
+
+void tst_Router::portTakenByAnotherComputer_saysSo()
+{
+    QVERIFY(!router({u"occupy"_s, u"1981"_s}).isEmpty());
+    Home home;
+    home.window->mnuCommunicationsOpenPortOnRouter->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(),
+                              u"The router refused to forward port 1981: it forwards that port to "
+                              "another computer already."_s,
+                              5000);
+    QVERIFY(!router({u"rules"_s}).contains("10.0.0.2"));
 }
 
 void tst_Router::noRouter_saysNoneAnswered()

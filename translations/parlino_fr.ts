@@ -134,7 +134,7 @@ L&apos;appel n&apos;est pas chiffré.</translation>
     <message>
         <source>Calls from %1 are turned away for now: more than %2 came within a minute.</source>
         <extracomment>%1 is the caller&apos;s address, %2 the number of calls a minute that are taken (5).</extracomment>
-        <translation>Les appels de %1 sont refusés pour l’instant : plus de %2 sont arrivés en une minute.</translation>
+        <translation>Les appels de %1 sont refusés pour l’instant&#xa0;: plus de %2 sont arrivés en une minute.</translation>
     </message>
 </context>
 <context>

@@ -21,8 +21,6 @@ struct RouterSearch
     QByteArray upnpDescription;
     // This computer's global IPv6 address, to ask the router's IPv6 firewall for; null for none.
     QHostAddress ipv6;
-    // Tests turn PCP off to speak NAT-PMP to a router that speaks both.
-    bool pcp = true;
 
     bool findsBoth() const { return portControlRouter.isNull() && upnpDescription.isEmpty(); }
 };

@@ -17,7 +17,8 @@ QDeadlineTimer portControlDeadline()
     return QDeadlineTimer(RouterSearch::PortControlMs);
 }
 
-// PCP, or NAT-PMP where the router speaks only that.
+// PCP, or NAT-PMP where the router speaks only that; a mapping NAT-PMP made is renewed through
+// NAT-PMP alone (pcp false).
 RouterMapping askPortControl(const QHostAddress &router, quint16 port, quint32 lifetime,
                              const QByteArray &nonce, bool pcp)
 {
@@ -48,7 +49,7 @@ RouterMapping GatewaySearch::open(const RouterSearch &search, quint16 port, quin
     const QHostAddress router = search.portControlRouter.isNull() ? NatPmpGateway::defaultRouter()
                                                                   : search.portControlRouter;
     if ((search.findsBoth() || !search.portControlRouter.isNull()) && !router.isNull()) {
-        mapping = askPortControl(router, port, lifetime, newNonce(), search.pcp);
+        mapping = askPortControl(router, port, lifetime, newNonce(), true);
         if (mapping.outcome != Outcome::NoAnswer)
             return mapping;
     }

@@ -82,15 +82,17 @@ RouterMapping PcpGateway::map(quint16 port, quint32 lifetime, const QByteArray &
     RouterMapping mapping;
     for (int wait = FirstWaitMs; !deadline.hasExpired(); wait *= 2) {
         socket.write(sent);
-        if (!socket.waitForReadyRead(int(std::min<qint64>(wait, deadline.remainingTime()))) &&
-            socket.error() != QAbstractSocket::SocketTimeoutError)
-            break;  // nobody listens there: the router's system said so
+        const bool readable =
+            socket.waitForReadyRead(int(std::min<qint64>(wait, deadline.remainingTime())));
         if (socket.hasPendingDatagrams()) {
             QByteArray answer(int(std::max<qint64>(socket.pendingDatagramSize(), 0)), '\0');
             socket.readDatagram(answer.data(), answer.size());
             mapping = read(answer, sent);
             break;
         }
+        // Nobody listens there: the router's system said so.
+        if (readable || socket.error() != QAbstractSocket::SocketTimeoutError)
+            break;
     }
     if (mapping.outcome == Outcome::InUse && mapping.code == Success)
         socket.write(request(port, 0, nonce, socket.localAddress()));  // another port: given back
