@@ -42,8 +42,7 @@ struct Partner
         } else {
             tool = std::make_unique<Tool>(how.arg(port), dir);
         }
-        const QStringList ss = {u"-c"_s, u"ss -Hltn sport = :%1 | grep -q ."_s.arg(port)};
-        if (listens && waitUntil([&] { return QProcess::execute(u"sh"_s, ss) == 0; })) {
+        if (listens && waitUntil([&] { return listening(port); })) {
             aimAt(parlino, u"127.0.0.1"_s, port);
             frmMain &w = *parlino.window;
             (how.contains(u"ssl"_s) ? w.mnuCommunicationsConnectEncrypted

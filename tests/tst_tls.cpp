@@ -36,14 +36,6 @@ struct Relay
     std::function<void()> pass;
 };
 
-// Whether something listens on 127.0.0.1:port.
-bool listening(quint16 port)
-{
-    QFile table(u"/proc/net/tcp"_s);
-    const QString line = u"0100007F:%1 00000000:0000 0A"_s.arg(port, 4, 16, QChar(u'0'));
-    return table.open(QIODevice::ReadOnly) && table.readAll().contains(line.toUpper().toLatin1());
-}
-
 // Server: answers Parlino's call with `bytes`; Tool: calls Parlino; RelayedCaller: calls Parlino
 // through a relay that passes only its first record.
 enum class Partner { Server, Tool, RelayedCaller };
