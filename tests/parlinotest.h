@@ -132,6 +132,14 @@ inline void say(ChatWindow &chat, const QString &name, const QString &message)
     chat.window->cmdSend->click();
 }
 
+// Whether something listens on 127.0.0.1:port (Linux).
+inline bool listening(quint16 port)
+{
+    QFile table(u"/proc/net/tcp"_s);
+    const QString line = u"0100007F:%1 00000000:0000 0A"_s.arg(port, 4, 16, QChar(u'0'));
+    return table.open(QIODevice::ReadOnly) && table.readAll().contains(line.toUpper().toLatin1());
+}
+
 // A loopback port nothing listens on.
 inline quint16 closedPort()
 {

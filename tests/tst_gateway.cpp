@@ -85,34 +85,26 @@ struct UpnpRouter
             });
         });
     }
-    QByteArray descriptionUrl() const
-    {
-        return "http://127.0.0.1:" + QByteArray::number(http.serverPort()) + "/igd.xml";
-    }
     void respond(QTcpSocket *client, const QByteArray &request, Answer fault)
     {
-        QByteArray status = "200 OK", body;
+        QByteArray status = "200 OK", body = envelope({});
         if (request.startsWith("GET")) {
             QFile description(u":/igd.xml"_s);
             description.open(QIODevice::ReadOnly);
             body = description.readAll();
         } else if (request.contains("#GetExternalIPAddress")) {
-            body = fault == Answer::Malformed      ? "<s:Envelope><<<NewExternalIPAddress"
-                   : fault == Answer::Huge         ? QByteArray(10 << 20, 'x')
-                   : fault == Answer::NotAnAddress ? envelope(
-                                                         "<NewExternalIPAddress>not an "
-                                                         "address</NewExternalIPAddress>")
-                                                   : envelope(
-                                                         "<NewExternalIPAddress>10.0.0.7"
-                                                         "</NewExternalIPAddress>");
+            const QByteArray outside =
+                fault == Answer::NotAnAddress ? "not an address" : "10.0.0.7";
+            body = fault == Answer::Malformed ? "<s:Envelope><<<NewExternalIPAddress"
+                   : fault == Answer::Huge
+                       ? QByteArray(10 << 20, 'x')
+                       : envelope("<NewExternalIPAddress>" + outside + "</NewExternalIPAddress>");
         } else if (request.contains("#AddPortMapping") &&
                    (fault == Answer::Conflict || fault == Answer::NotAuthorized)) {
             status = "500 Internal Server Error";
             body = envelope("<s:Fault><detail><UPnPError><errorCode>" +
                             QByteArray(fault == Answer::Conflict ? "718" : "606") +
                             "</errorCode></UPnPError></detail></s:Fault>");
-        } else {
-            body = envelope({});
         }
         client->write("HTTP/1.1 " + status + "\r\nContent-Type: text/xml\r\nContent-Length: " +
                       QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n");
@@ -205,7 +197,8 @@ void tst_Gateway::hostileRouter_getsItsLineAndTheConversationGoesOn()
     if (natpmp)
         search.portControlRouter = NatPmpRouter::Address;
     else
-        search.upnpDescription = upnpRouter.descriptionUrl();
+        search.upnpDescription =
+            "http://127.0.0.1:" + QByteArray::number(upnpRouter.http.serverPort()) + "/igd.xml";
     caller.window->router().setSearch(search);
 
     caller.window->mnuCommunicationsOpenPortOnRouter->trigger();

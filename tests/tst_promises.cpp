@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 // What Parlino promises a partner on the wire, one row a promise and a partner: a raw socket,
-// OpenBSD netcat, openssl s_client and s_server, ncat --ssl, or a second copy. Parlino is the
+// OpenBSD netcat, openssl s_client, ncat --ssl, or a second copy. Parlino is the
 // whole program on loopback but for its process; the process ending on SIGTERM and SIGHUP while
 // a slow reader takes its text is terminate.sh's.
 #include "parlinotest.h"
 
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -25,25 +24,24 @@ enum class Then {
     ExitUnread,   // File, Exit; the partner never reads
 };
 
-// A row's partner, connected to Parlino: a raw socket that calls it; a second copy that calls it
-// ("copy") or that it calls ("copy answers"); or a tool run by the shell (%1: the port) that calls
-// it or, listening (" -l ", s_server), that it calls, encrypted when the tool is.
+// A row's partner, connected to Parlino: a raw socket or a second copy that calls it; or a tool
+// run by the shell (%1: the port) that calls it or, listening (" -l "), that it calls, encrypted
+// when the tool is. (A copy that Parlino calls: tst_chat.)
 struct Partner
 {
-    Partner(const QString &how, ChatWindow &parlino, const QString &dir)
+    Partner(const QString &how, ChatWindow &parlino)
     {
-        const bool listens = how.contains(u" -l "_s) || how.contains(u"s_server"_s);
+        const bool listens = how.contains(u" -l "_s);
         const quint16 port = listens ? closedPort() : quint16(parlino.port());
-        if (how.startsWith(u"copy")) {
+        if (how == u"copy") {
             copy = std::make_unique<ChatWindow>();
-            how == u"copy" ? connectPair(*copy, parlino) : connectPair(parlino, *copy);
+            connectPair(*copy, parlino);
         } else if (how == u"raw") {
             raw = std::make_unique<RawPeer>(port);
         } else {
-            tool = std::make_unique<Tool>(how.arg(port), dir);
+            tool = std::make_unique<Tool>(how.arg(port));
         }
-        const QStringList ss = {u"-c"_s, u"ss -Hltn sport = :%1 | grep -q ."_s.arg(port)};
-        if (listens && waitUntil([&] { return QProcess::execute(u"sh"_s, ss) == 0; })) {
+        if (listens && waitUntil([&] { return listening(port); })) {
             aimAt(parlino, u"127.0.0.1"_s, port);
             frmMain &w = *parlino.window;
             (how.contains(u"ssl"_s) ? w.mnuCommunicationsConnectEncrypted
@@ -77,8 +75,6 @@ class tst_Promises : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;  // s_server's key and certificate
-
 private Q_SLOTS:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
@@ -95,7 +91,6 @@ private Q_SLOTS:
         const int big = 8 << 20;  // more than the systems on both sides hold
         row("silent nc reader gets a 40,000-character message whole", Nc, Reads, 40000);
         row("second copy hears the answering side speak first", u"copy"_s, Reads);
-        row("second copy hears the calling side speak first", u"copy answers"_s, Reads);
         row("raw reader that pauses past the silence time gets 5 MB whole", raw, Pauses, 5000000);
         row("nc reader that ends its side after reading all sees no false loss", Nc, EndsAfter);
         row("raw reader that resets after reading all sees no false loss", raw, ResetsAfter);
@@ -107,12 +102,6 @@ private Q_SLOTS:
             Answers);
         row("s_client calls over TLS 1.2: text both ways",
             u"openssl s_client -tls1_2 -quiet -connect 127.0.0.1:%1"_s, Answers);
-        row("Parlino calls s_server: text both ways",
-            u"sh -c 'openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:P-256 -nodes "
-            "-subj /CN=peer -keyout k.pem -out c.pem 2>/dev/null && exec openssl s_server -quiet "
-            "-naccept 1 -accept 127.0.0.1:%1 -cert c.pem -key k.pem'"_s,
-            Answers);
-        row("ncat --ssl calls: text both ways", Ncat, Answers);
         row("Parlino calls ncat --ssl -l: text both ways", u"ncat --ssl -l 127.0.0.1 %1"_s,
             Answers);
         row("a partner that ends its side first still gets 8 MB", raw, EndsFirst, big);
@@ -138,7 +127,7 @@ private Q_SLOTS:
         const QByteArray back = talks ? u"cześć 😀 after yours\n"_s.toUtf8() : QByteArray();
         ChatWindow a;
         a.window->socket().setLingerTime(reads ? 20000 : 300);
-        Partner p(partner, a, m_dir.path());
+        Partner p(partner, a);
         QVERIFY(waitUntil([&] { return a.connected(); }));
         say(a, u"Ann"_s, QString::fromLatin1(QByteArray("0123456789").repeated(size / 10)));
         const QByteArray sent = a.lines().constLast().toUtf8();
