@@ -150,6 +150,7 @@ void tst_Router::portTakenByAnotherComputer_saysSo()
                               "another computer already."_s,
                               5000);
     QVERIFY(!router({u"rules"_s}).contains("10.0.0.2"));
+    QVERIFY(!router({u"restart"_s}).isEmpty());  // the neighbour's forwarding goes too
 }
 
 void tst_Router::noRouter_saysNoneAnswered()
