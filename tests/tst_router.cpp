@@ -61,108 +61,94 @@ class tst_Router : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void openPort_outsideCallerIsAskedAndTalks();
-    void turnedOff_forwardingGoneAndCallersRefused();
-    void exit_forwardingGone();
-    void listenAndDisconnect_leaveTheForwarding();
-    void ipv6_callerGetsThroughThePinhole();
-    void routerRestarted_renewalForwardsAgain();
-    void portTakenByAnotherComputer_saysSo();
-    void noRouter_saysNoneAnswered();
+    void openPort_outsideCallerIsAskedAndTalks()
+    {
+        Home home;
+        QVERIFY(home.openPort());
+        QVERIFY(forwarded());
+        Tool outside(u"ip netns exec \"$PARLINO_OUTSIDE_NS\" nc 11.0.0.1 1981"_s);
+        outside.write("from outside");
+        QTRY_COMPARE(home.window->questions.size(), 1);
+        QVERIFY(home.window->questions.constFirst().contains(u"11.0.0.2"_s));
+        QTRY_COMPARE(home.lines().constLast(), u"from outside"_s);
+        say(home, u"Ann"_s, u"welcome"_s);
+        QTRY_VERIFY(outside.out.contains("Ann : welcome"));
+    }
+    void turnedOff_forwardingGoneAndCallersRefused()
+    {
+        Home home;
+        QVERIFY(home.openPort());
+        home.window->mnuCommunicationsOpenPortOnRouter->trigger();
+        QTRY_COMPARE(home.lines().constLast(),
+                     u"The router no longer forwards port 1981 to this computer."_s);
+        QVERIFY(!forwarded());
+        QVERIFY(router({u"call"_s, u"1981"_s}).isEmpty());
+    }
+    void exit_forwardingGone()
+    {
+        Home home;
+        QVERIFY(home.openPort());
+        home.window->mnuFileExit->trigger();
+        QTRY_COMPARE(home.exits, 1);
+        QVERIFY(!forwarded());
+        QVERIFY(router({u"call"_s, u"1981"_s}).isEmpty());
+    }
+    void listenAndDisconnect_leaveTheForwarding()
+    {
+        Home home;
+        QVERIFY(home.openPort());
+        home.window->cmdListen->click();
+        home.window->cmdDissconnect->click();
+        QVERIFY(forwarded());
+        QVERIFY(home.window->mnuCommunicationsOpenPortOnRouter->isChecked());
+    }
+    void ipv6_callerGetsThroughThePinhole()
+    {
+        Home home;
+        QVERIFY(
+            router({u"call"_s, u"1981"_s, u"3fff:1::2"_s}).isEmpty());  // the firewall is closed
+        QVERIFY(home.openPort());
+        QVERIFY(!router({u"call"_s, u"1981"_s, u"3fff:1::2"_s}).isEmpty());
+        home.window->mnuCommunicationsOpenPortOnRouter->trigger();
+        QTRY_VERIFY(home.window->router().isOff());
+        QTRY_VERIFY(router({u"call"_s, u"1981"_s, u"3fff:1::2"_s}).isEmpty());
+    }
+    void routerRestarted_renewalForwardsAgain()
+    {
+        Home home;
+        QVERIFY(home.openPort());
+        const int lines = home.lines().size();
+        QVERIFY(!router({u"restart"_s}).isEmpty());
+        QVERIFY(!forwarded());
+        home.window->router().renew();
+        QTRY_VERIFY(forwarded());
+        QVERIFY(!router({u"call"_s, u"1981"_s}).isEmpty());
+        QCOMPARE(home.lines().size(), lines);
+    }
+    void portTakenByAnotherComputer_saysSo()
+    {
+        QVERIFY(!router({u"occupy"_s, u"1981"_s}).isEmpty());
+        Home home;
+        home.window->mnuCommunicationsOpenPortOnRouter->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(
+            home.lines().constLast(),
+            u"The router refused to forward port 1981: it forwards that port to "
+            "another computer already."_s,
+            5000);
+        QVERIFY(!router({u"rules"_s}).contains("10.0.0.2"));
+        QVERIFY(!router({u"restart"_s}).isEmpty());  // the neighbour's forwarding goes too
+    }
+    void noRouter_saysNoneAnswered()
+    {
+        Home home;
+        home.window->mnuCommunicationsOpenPortOnRouter->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(),
+                                  u"No router answered within 3 seconds: port 1981 is not open to "
+                                  "callers on the internet."_s,
+                                  10000);
+        QVERIFY(!home.window->mnuCommunicationsOpenPortOnRouter->isChecked());
+    }
 };
-
-void tst_Router::openPort_outsideCallerIsAskedAndTalks()
-{
-    Home home;
-    QVERIFY(home.openPort());
-    QVERIFY(forwarded());
-    Tool outside(u"ip netns exec \"$PARLINO_OUTSIDE_NS\" nc 11.0.0.1 1981"_s);
-    outside.write("from outside");
-    QTRY_COMPARE(home.window->questions.size(), 1);
-    QVERIFY(home.window->questions.constFirst().contains(u"11.0.0.2"_s));
-    QTRY_COMPARE(home.lines().constLast(), u"from outside"_s);
-    say(home, u"Ann"_s, u"welcome"_s);
-    QTRY_VERIFY(outside.out.contains("Ann : welcome"));
-}
-
-void tst_Router::turnedOff_forwardingGoneAndCallersRefused()
-{
-    Home home;
-    QVERIFY(home.openPort());
-    home.window->mnuCommunicationsOpenPortOnRouter->trigger();
-    QTRY_COMPARE(home.lines().constLast(),
-                 u"The router no longer forwards port 1981 to this computer."_s);
-    QVERIFY(!forwarded());
-    QVERIFY(router({u"call"_s, u"1981"_s}).isEmpty());
-}
-
-void tst_Router::exit_forwardingGone()
-{
-    Home home;
-    QVERIFY(home.openPort());
-    home.window->mnuFileExit->trigger();
-    QTRY_COMPARE(home.exits, 1);
-    QVERIFY(!forwarded());
-    QVERIFY(router({u"call"_s, u"1981"_s}).isEmpty());
-}
-
-void tst_Router::listenAndDisconnect_leaveTheForwarding()
-{
-    Home home;
-    QVERIFY(home.openPort());
-    home.window->cmdListen->click();
-    home.window->cmdDissconnect->click();
-    QVERIFY(forwarded());
-    QVERIFY(home.window->mnuCommunicationsOpenPortOnRouter->isChecked());
-}
-
-void tst_Router::ipv6_callerGetsThroughThePinhole()
-{
-    Home home;
-    QVERIFY(router({u"call"_s, u"1981"_s, u"3fff:1::2"_s}).isEmpty());  // the firewall is closed
-    QVERIFY(home.openPort());
-    QVERIFY(!router({u"call"_s, u"1981"_s, u"3fff:1::2"_s}).isEmpty());
-    home.window->mnuCommunicationsOpenPortOnRouter->trigger();
-    QTRY_VERIFY(home.window->router().isOff());
-    QTRY_VERIFY(router({u"call"_s, u"1981"_s, u"3fff:1::2"_s}).isEmpty());
-}
-
-void tst_Router::routerRestarted_renewalForwardsAgain()
-{
-    Home home;
-    QVERIFY(home.openPort());
-    const int lines = home.lines().size();
-    QVERIFY(!router({u"restart"_s}).isEmpty());
-    QVERIFY(!forwarded());
-    home.window->router().renew();
-    QTRY_VERIFY(forwarded());
-    QVERIFY(!router({u"call"_s, u"1981"_s}).isEmpty());
-    QCOMPARE(home.lines().size(), lines);
-}
-
-void tst_Router::portTakenByAnotherComputer_saysSo()
-{
-    QVERIFY(!router({u"occupy"_s, u"1981"_s}).isEmpty());
-    Home home;
-    home.window->mnuCommunicationsOpenPortOnRouter->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(),
-                              u"The router refused to forward port 1981: it forwards that port to "
-                              "another computer already."_s,
-                              5000);
-    QVERIFY(!router({u"rules"_s}).contains("10.0.0.2"));
-    QVERIFY(!router({u"restart"_s}).isEmpty());  // the neighbour's forwarding goes too
-}
-
-void tst_Router::noRouter_saysNoneAnswered()
-{
-    Home home;
-    home.window->mnuCommunicationsOpenPortOnRouter->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(home.lines().constLast(),
-                              u"No router answered within 3 seconds: port 1981 is not open to "
-                              "callers on the internet."_s,
-                              10000);
-    QVERIFY(!home.window->mnuCommunicationsOpenPortOnRouter->isChecked());
-}
 
 QTEST_MAIN(tst_Router)
 #include "tst_router.moc"
