@@ -23,10 +23,11 @@ echo "== Test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPARLINO_SANITIZE=ON \
     -DBUILD_TESTING=ON -DPARLINO_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build "$root/build-asan" -j"$jobs"
-# Not again here: the checks of files, texts and the test bed, and of the real router's tests
-# only the PCP one (tst_gateway runs NAT-PMP's and UPnP's code here, against its own routers).
+# Not again here: the checks of files, texts and the test bed; the desktops' tests, which run
+# without leak checks anyway; and of the real router's tests only the PCP one (tst_gateway runs
+# NAT-PMP's and UPnP's code here, against its own routers).
 (cd "$root/build-asan" && ctest --output-on-failure -j"$jobs" -E \
-    '^(translations_complete|install_tree_validates|router_.*|tst_router_(ipv6|natpmp|upnp|none))$')
+    '^(translations_complete|install_tree_validates|command_line|tst_desktop|tst_wayland|router_.*|tst_router_(ipv6|natpmp|upnp|none))$')
 
 echo "== Windows build, its tests and its installer under Wine"
 "$root/scripts/test-windows.sh"
