@@ -182,11 +182,11 @@ private Q_SLOTS:
         NatPmpRouter natpmpRouter(fault);
         UpnpRouter upnpRouter(fault);
         RouterSearch search;
-        if (natpmp)
-            search.portControlRouter = NatPmpRouter::Address;
-        else
-            search.upnpDescription =
-                "http://127.0.0.1:" + QByteArray::number(upnpRouter.http.serverPort()) + "/igd.xml";
+        search.portControlRouter = natpmp ? NatPmpRouter::Address : QHostAddress();
+        search.upnpDescription =
+            natpmp ? QByteArray()
+                   : "http://127.0.0.1:" + QByteArray::number(upnpRouter.http.serverPort()) +
+                         "/igd.xml";
         caller.window->router().setSearch(search);
 
         caller.window->mnuCommunicationsOpenPortOnRouter->trigger();
