@@ -181,13 +181,10 @@ private Q_SLOTS:
         QVERIFY(connectPair(caller, callee));
         NatPmpRouter natpmpRouter(fault);
         UpnpRouter upnpRouter(fault);
-        RouterSearch search;
-        search.portControlRouter = natpmp ? NatPmpRouter::Address : QHostAddress();
-        search.upnpDescription =
-            natpmp ? QByteArray()
-                   : "http://127.0.0.1:" + QByteArray::number(upnpRouter.http.serverPort()) +
-                         "/igd.xml";
-        caller.window->router().setSearch(search);
+        const QByteArray description =
+            "http://127.0.0.1:" + QByteArray::number(upnpRouter.http.serverPort()) + "/igd.xml";
+        caller.window->router().setSearch(natpmp ? RouterSearch{NatPmpRouter::Address, {}, {}}
+                                                 : RouterSearch{{}, description, {}});
 
         caller.window->mnuCommunicationsOpenPortOnRouter->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(caller.lines().constLast(), line.arg(caller.port()), 10000);
@@ -196,7 +193,6 @@ private Q_SLOTS:
                  fault == Answer::PrivateOutside);
         say(caller, u"Ann"_s, u"still here"_s);
         QTRY_COMPARE(callee.lines().constLast(), u"Ann : still here"_s);
-        QVERIFY(caller.connected());
     }
 };
 
